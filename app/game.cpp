@@ -1,0 +1,23 @@
+#include "app/game.h"
+
+#include "board/layout/main_board.h"
+#include "hero_mode/attach.h"
+#include "info/attach.h"
+#include "round/attach.h"
+#include "scenes/attach.h"
+#include "targets/attach.h"
+
+namespace app {
+
+void assemble(board::Game& game) {
+    game.define(board::layout::main_board());
+    round_control::attach(game);
+    targets::attach(game);
+    scenes::attach(game);
+    hero_mode::attach(game);
+    info::attach(game);
+}
+
+void start(board::Game& game) { game.show(board::layout::kMainBoard); }
+
+}  // namespace app

@@ -1,0 +1,251 @@
+#include "board/game.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <stdexcept>
+
+namespace board {
+
+Game::Game(Clock& clock, RandomSource& random) : clock_(clock), random_(random) {}
+Game::~Game() = default;
+
+void Game::define(WindowLayout layout) {
+    const std::string name(layout.name);
+    layouts_.insert_or_assign(name, std::move(layout));
+}
+
+void Game::on(std::string_view window, std::string_view element, Event event, Handler handler) {
+    handlers_[{std::string(window), std::string(element), event}] = std::move(handler);
+}
+
+void Game::on(std::string_view window, std::string_view element, Event event,
+              std::function<void(Game&)> handler) {
+    on(window, element, event, Handler([h = std::move(handler)](Game& g, const EventArgs&) { h(g); }));
+}
+
+void Game::set_double_click(Micros time, int distance_twips) {
+    double_click_time_ = time;
+    double_click_distance_ = distance_twips;
+}
+
+// --- windows -------------------------------------------------------------------
+
+Window* Game::find_form(std::string_view name) const {
+    for (const auto& w : windows_) {
+        if (w->name() == name) return w.get();
+    }
+    return nullptr;
+}
+
+Window& Game::form(std::string_view name) const {
+    Window* w = find_form(name);
+    if (!w) throw std::logic_error("window not loaded: " + std::string(name));
+    return *w;
+}
+
+bool Game::loaded(const std::string& name) const { return find_form(name) != nullptr; }
+
+std::vector<Window*> Game::windows() const {
+    std::vector<Window*> out;
+    for (const auto& w : windows_) out.push_back(w.get());
+    return out;
+}
+
+void Game::show(std::string_view name) {
+    Window* w = find_form(name);
+    if (!w) {
+        const auto layout = layouts_.find(name);
+        if (layout == layouts_.end()) throw std::logic_error("no layout for " + std::string(name));
+        windows_.push_back(std::make_unique<Window>(*this, layout->second));
+        w = windows_.back().get();
+        if (const Handler* h = handler(w->name(), "", Event::Load)) (*h)(*this, {});
+    }
+    w->set_visible(true);
+    active_ = w->name();
+}
+
+void Game::hide(std::string_view name) {
+    Window& w = form(name);
+    w.set_visible(false);
+    if (active_ == w.name()) {
+        active_.clear();
+        for (const auto& other : windows_) {
+            if (other->visible()) active_ = other->name();
+        }
+    }
+}
+
+void Game::unload(std::string_view name) {
+    const auto it = std::find_if(windows_.begin(), windows_.end(),
+                                 [&](const auto& w) { return w->name() == name; });
+    if (it == windows_.end()) return;
+    if (press_ && press_->window == name) press_.reset();
+    if (last_press_.window == name) last_press_.valid = false;
+    windows_.erase(it);
+    if (active_ == name) {
+        active_.clear();
+        for (const auto& other : windows_) {
+            if (other->visible()) active_ = other->name();
+        }
+    }
+}
+
+void Game::request_close(std::string_view name) {
+    Window* w = find_form(name);
+    if (!w) return;
+    if (const Handler* h = handler(w->name(), "", Event::Close)) {
+        (*h)(*this, {});
+    } else if (w == windows_.front().get()) {
+        // The first window is the main one: closing it ends the program.
+        ended_ = true;
+        if (view_) view_->quit();
+        return;
+    } else {
+        unload(name);
+    }
+    refresh();
+}
+
+// --- time and chance -----------------------------------------------------------
+
+void Game::randomize() { random_.seed(clock_.entropy()); }
+
+std::optional<Micros> Game::next_due() const {
+    std::optional<Micros> earliest;
+    for (const auto& w : windows_) {
+        for (const auto& e : w->elements()) {
+            if (e->kind() != Kind::Timer || e->due() < 0) continue;
+            if (!earliest || e->due() < *earliest) earliest = e->due();
+        }
+    }
+    return earliest;
+}
+
+void Game::run_due_timers() {
+    const Micros now = clock_.now();
+    // Every timer due now gets one tick, in the order in which they fell due;
+    // a handler may switch other timers off or on in between.
+    struct Due {
+        Micros at;
+        std::uint64_t window_serial;
+        std::string window, element;
+    };
+    std::vector<Due> due;
+    for (const auto& w : windows_) {
+        for (const auto& e : w->elements()) {
+            if (e->kind() == Kind::Timer && e->due() >= 0 && e->due() <= now) {
+                due.push_back({e->due(), w->serial(), w->name(), e->name()});
+            }
+        }
+    }
+    std::stable_sort(due.begin(), due.end(), [](const Due& a, const Due& b) { return a.at < b.at; });
+    for (const Due& d : due) {
+        Window* w = find_form(d.window);
+        if (!w || w->serial() != d.window_serial) continue;
+        Element& timer = (*w)[d.element];
+        if (timer.due() < 0 || timer.due() > now) continue;
+        timer.take_tick(now);
+        dispatch(*w, timer.name(), Event::Timer);
+    }
+}
+
+void advance(Game& game, ManualClock& clock, Micros span) {
+    const Micros target = clock.now() + span;
+    for (auto due = game.next_due(); due && *due <= target; due = game.next_due()) {
+        clock.set(std::max(*due, clock.now()));
+        game.run_due_timers();
+    }
+    clock.set(target);
+}
+
+// --- input ---------------------------------------------------------------------
+
+void Game::mouse_down(std::string_view window, int x, int y, MouseButton button, int shift) {
+    Window* w = find_form(window);
+    if (!w || !w->visible()) return;
+    Element* target = w->element_at(x, y);
+    if (!target) {
+        press_.reset();
+        return;
+    }
+    press_ = PressState{w->name(), target->name(), button, !target->enabled()};
+    if (press_->swallowed) return;
+
+    const Micros at = clock_.now();
+    const bool is_double = button == MouseButton::Left && last_press_.valid &&
+                           !last_press_.was_double && last_press_.window == w->name() &&
+                           last_press_.element == target->name() &&
+                           at - last_press_.at <= double_click_time_ &&
+                           std::abs(x - last_press_.x) <= double_click_distance_ &&
+                           std::abs(y - last_press_.y) <= double_click_distance_;
+    if (button == MouseButton::Left) {
+        last_press_ = {w->name(), target->name(), at, x, y, is_double, true};
+    }
+    const EventArgs args{button, shift, x - target->window_left(), y - target->window_top()};
+    dispatch(*w, target->name(), is_double ? Event::DblClick : Event::MouseDown, args);
+}
+
+void Game::mouse_up(std::string_view window, int x, int y, MouseButton button, int shift) {
+    if (!press_ || press_->window != window || press_->button != button) return;
+    const PressState press = *press_;
+    press_.reset();
+    Window* w = find_form(window);
+    if (!w || press.swallowed) return;
+    Element* target = w->find(press.element);
+    if (!target) return;
+    const bool was_double = last_press_.valid && last_press_.was_double &&
+                            last_press_.element == press.element && last_press_.window == w->name();
+    const EventArgs args{button, shift, x - target->window_left(), y - target->window_top()};
+    dispatch(*w, press.element, Event::MouseUp, args);
+    // The click needs the release over the same element, which is still there to take it.
+    if (button != MouseButton::Left || was_double) return;
+    if (!target->shown() || !target->enabled()) return;
+    if (w->element_at(x, y) != target) return;
+    dispatch(*w, press.element, Event::Click);
+}
+
+bool Game::click(std::string_view window, std::string_view button) {
+    Window* w = find_form(window);
+    if (!w) return false;
+    Element* e = w->find(button);
+    if (!e || !e->enabled() || !e->shown()) return false;
+    dispatch(*w, e->name(), Event::Click);
+    return true;
+}
+
+bool Game::access_key(std::string_view window, char32_t key) {
+    Window* w = find_form(window);
+    if (!w || !w->visible()) return false;
+    Element* target = w->access_key_target(key);
+    if (!target) return false;
+    dispatch(*w, target->name(), Event::Click);
+    return true;
+}
+
+// --- dispatch ------------------------------------------------------------------
+
+const Handler* Game::handler(const std::string& window, const std::string& element,
+                             Event event) const {
+    const auto it = handlers_.find({window, element, event});
+    return it == handlers_.end() ? nullptr : &it->second;
+}
+
+void Game::dispatch(Window& window, const std::string& element, Event event,
+                    const EventArgs& args) {
+    // Copy the names: the handler may unload the very window they belong to.
+    const std::string window_name = window.name();
+    const std::string element_name = element;
+    if (const Handler* h = handler(window_name, element_name, event)) (*h)(*this, args);
+    refresh();
+}
+
+void Game::refresh() {
+    if (view_) view_->refresh();
+}
+
+void Game::tell_player(const std::string& message) {
+    told_.push_back(message);
+    if (view_) view_->tell_player(message);
+}
+
+}  // namespace board

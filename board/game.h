@@ -1,0 +1,148 @@
+// The running game: its windows, the handlers attached to their elements, time,
+// the random source, and the routing of mouse, keyboard and timer events. Every
+// event is delivered on its own, its handler runs to its end, and then the view
+// is told to bring the screen up to date.
+#pragma once
+
+#include <functional>
+#include <map>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <tuple>
+#include <vector>
+
+#include "board/clock.h"
+#include "board/layout.h"
+#include "board/random.h"
+#include "board/window.h"
+
+namespace board {
+
+enum class Event { Load, Close, Click, DblClick, MouseDown, MouseUp, Timer };
+enum class MouseButton { Left = 1, Right = 2, Middle = 4 };
+
+// What a mouse event carries; the game's handlers may ignore it.
+struct EventArgs {
+    MouseButton button = MouseButton::Left;
+    int shift = 0;
+    int x = 0;  // twips, within the element
+    int y = 0;
+};
+
+using Handler = std::function<void(class Game&, const EventArgs&)>;
+
+// What the game needs from whoever shows it.
+class View {
+public:
+    virtual ~View() = default;
+    // An event has been handled: show the windows as they now stand.
+    virtual void refresh() = 0;
+    // Something the player must be told, in a message box of its own.
+    virtual void tell_player(const std::string& message) = 0;
+    // The main window was closed: the program ends.
+    virtual void quit() = 0;
+};
+
+class Game {
+public:
+    Game(Clock& clock, RandomSource& random);
+    ~Game();
+    Game(const Game&) = delete;
+    Game& operator=(const Game&) = delete;
+
+    // --- set-up ---
+    void define(WindowLayout layout);
+    // `element` empty: an event of the window itself (Load, Close).
+    void on(std::string_view window, std::string_view element, Event event, Handler handler);
+    void on(std::string_view window, std::string_view element, Event event,
+            std::function<void(Game&)> handler);
+    void set_view(View* view) { view_ = view; }
+    void set_double_click(Micros time, int distance_twips);
+
+    // --- windows ---
+    // A loaded window; asking for one that is not loaded is a programming error.
+    Window& form(std::string_view name) const;
+    Window* find_form(std::string_view name) const;
+    // Creates the window from its layout if needed (running its Load handler),
+    // then makes it visible and active.
+    void show(std::string_view name);
+    void hide(std::string_view name);
+    void unload(std::string_view name);
+    // The window's own close control was used.
+    void request_close(std::string_view name);
+    // Loaded windows in the order they were created.
+    std::vector<Window*> windows() const;
+    const std::string& active_window() const { return active_; }
+    bool ended() const { return ended_; }
+
+    // --- time and chance ---
+    Micros now() const { return clock_.now(); }
+    Clock& clock() const { return clock_; }
+    void randomize();  // seeds the random source from the clock
+    double random_fraction() { return random_.next(); }
+    // The earliest moment at which a timer falls due, if any is running.
+    std::optional<Micros> next_due() const;
+    // Delivers one tick to every timer that is due now, earliest first.
+    void run_due_timers();
+
+    // --- input (positions in twips within the window's client area) ---
+    void mouse_down(std::string_view window, int x, int y, MouseButton button = MouseButton::Left,
+                    int shift = 0);
+    void mouse_up(std::string_view window, int x, int y, MouseButton button = MouseButton::Left,
+                  int shift = 0);
+    // A button clicked by the toolkit (mouse on a native button, Space, Enter).
+    // Returns false when the button is disabled or hidden.
+    bool click(std::string_view window, std::string_view button);
+    // Alt with a character, pressed while this window is active.
+    bool access_key(std::string_view window, char32_t key);
+
+    // --- output ---
+    void tell_player(const std::string& message);
+    // What the player has been told, for headless runs.
+    const std::vector<std::string>& told() const { return told_; }
+
+private:
+    struct PressState {
+        std::string window;
+        std::string element;
+        MouseButton button = MouseButton::Left;
+        bool swallowed = false;
+    };
+    struct LastPress {
+        std::string window;
+        std::string element;
+        Micros at = 0;
+        int x = 0, y = 0;
+        bool was_double = false;
+        bool valid = false;
+    };
+
+    const Handler* handler(const std::string& window, const std::string& element,
+                           Event event) const;
+    void dispatch(Window& window, const std::string& element, Event event,
+                  const EventArgs& args = {});
+    void refresh();
+    bool loaded(const std::string& name) const;
+
+    Clock& clock_;
+    RandomSource& random_;
+    View* view_ = nullptr;
+    std::map<std::string, WindowLayout, std::less<>> layouts_;
+    std::vector<std::unique_ptr<Window>> windows_;
+    std::map<std::tuple<std::string, std::string, Event>, Handler> handlers_;
+    std::string active_;
+    bool ended_ = false;
+    std::vector<std::string> told_;
+    std::optional<PressState> press_;
+    LastPress last_press_;
+    Micros double_click_time_ = 500'000;
+    int double_click_distance_ = 60;
+};
+
+// Advances a manual clock, delivering every tick that falls due on the way, each
+// at its own moment.
+void advance(Game& game, ManualClock& clock, Micros span);
+
+}  // namespace board

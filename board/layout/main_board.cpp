@@ -1,0 +1,256 @@
+// Every element of the main board with its value at start, topmost first. Hidden
+// labels and pictures further down are registers and holders for the game's
+// handlers; their places and colours play no part.
+#include "board/layout/main_board.h"
+
+namespace board::layout {
+
+namespace {
+
+constexpr Colour kDarkBlue = 0x00C00000;
+constexpr Colour kBlue = 0x00FF0000;
+constexpr Colour kLightBlue = 0x00FF8080;
+constexpr Colour kBlack = 0x00000000;
+constexpr Colour kPaleCyan = 0x00FFFF80;
+constexpr Colour kGrey = 0x00808080;
+constexpr Colour kDarkGrey = 0x00404040;
+constexpr Colour kTeal = 0x00C0C000;
+constexpr Colour kCyan = 0x00FFFF00;
+constexpr Colour kDarkOrange = 0x000040C0;
+constexpr Colour kLightOrange = 0x0080C0FF;
+
+constexpr int kCell = 855;
+constexpr int kCustom = kPointerCustom;
+
+using enum Kind;
+
+}  // namespace
+
+WindowLayout main_board() {
+    return WindowLayout{
+        .name = kMainBoard,
+        .caption = "Drovanta.",
+        .width = 5985,
+        .height = 8565,
+        .back = kDarkBlue,
+        .icon = "ico_ball_blue_a",
+        .pointer = "ico_arrow_blue",
+        .rows = {
+            // The code entry.
+            {.name = "Text1", .kind = TextBox, .left = 120, .top = 5880, .width = 1215, .height = 285,
+             .visible = false, .text = "[чит код]", .back = kWindowBackground, .fore = kWindowText,
+             .tab_index = 8},
+            {.name = "Commandcode", .kind = Button, .left = 6000, .top = 5040, .width = 255, .height = 375,
+             .caption = "&Y", .tab_index = 7},
+
+            // The final scene's panel over the top strip, with what it holds.
+            {.name = "Frame1", .kind = Frame, .width = 6015, .height = 2175, .visible = false,
+             .caption = " База уничтожена! ", .back = kButtonFace, .fore = kButtonText},
+            {.name = "Label20", .kind = Label, .container = "Frame1", .left = 2280, .top = 1080,
+             .width = 1575, .height = 255, .visible = false, .caption = " Есть! Мы спасены!",
+             .back = kTeal, .fore = kCyan},
+            {.name = "Image21", .kind = Picture, .container = "Frame1", .left = 4080, .top = 720,
+             .width = 1815, .height = 1335, .visible = false, .picture = "pic_flight"},
+            {.name = "Shape1", .kind = Shape, .container = "Frame1", .left = 1920, .top = 840,
+             .width = 45, .height = 45, .back = kBlack, .fore = kBlack},
+            {.name = "Labelbazegenerator", .kind = Label, .container = "Frame1", .visible = false,
+             .caption = "Label20", .tag = "0"},
+            {.name = "Image20", .kind = Picture, .container = "Frame1", .visible = false,
+             .picture = "pic_airship_burn4"},
+            {.name = "Image19", .kind = Picture, .container = "Frame1", .visible = false,
+             .picture = "pic_airship_burn3"},
+            {.name = "Image18", .kind = Picture, .container = "Frame1", .visible = false,
+             .picture = "pic_airship_burn2"},
+            {.name = "Image17", .kind = Picture, .container = "Frame1", .visible = false,
+             .picture = "pic_airship_burn1"},
+            {.name = "Imagebaze", .kind = Picture, .container = "Frame1", .left = 360, .top = 600,
+             .width = 1455, .height = 615, .picture = "pic_airship"},
+            {.name = "Image16", .kind = Picture, .container = "Frame1", .left = 120, .top = 240,
+             .width = 5775, .height = 1815, .picture = "pic_sky"},
+
+            // The control block.
+            {.name = "Command1", .kind = Button, .left = 5280, .top = 7920, .width = 615, .height = 615,
+             .caption = "X", .pointer = kCustom, .icon = "ico_arrow_lightblue", .tab_index = 6},
+            {.name = "Textspeed", .kind = TextBox, .left = 1800, .top = 7440, .width = 3495, .height = 435,
+             .text = "750", .back = kLightBlue, .fore = kBlack, .pointer = kPointerText, .tab_index = 5},
+            {.name = "Commandedit", .kind = Button, .left = 120, .top = 7440, .width = 1575, .height = 495,
+             .caption = "&Установить интервал", .pointer = kCustom, .icon = "ico_arrow_lightblue",
+             .tab_index = 4},
+            {.name = "Commandinfo", .kind = Button, .left = 1800, .top = 6840, .width = 1455, .height = 495,
+             .caption = "&Информация", .pointer = kCustom, .icon = "ico_arrow_lightblue", .tab_index = 3},
+            {.name = "Commandcontinue", .kind = Button, .left = 120, .top = 6840, .width = 1575,
+             .height = 495, .enabled = false, .caption = "&Продолжить", .pointer = kCustom,
+             .icon = "ico_arrow_lightblue", .tab_index = 2},
+            {.name = "Commandstop", .kind = Button, .left = 1800, .top = 6240, .width = 1455, .height = 495,
+             .enabled = false, .caption = "О&становить", .pointer = kCustom, .icon = "ico_arrow_lightblue",
+             .tab_index = 1},
+            {.name = "Commandstart", .kind = Button, .left = 120, .top = 6240, .width = 1575, .height = 495,
+             .caption = "&Начать раунд", .pointer = kCustom, .icon = "ico_arrow_lightblue", .tab_index = 0},
+
+            {.name = "Label12", .kind = Label, .left = 3720, .top = 2400, .width = 2055, .height = 255,
+             .caption = "Персонаж", .back = kTeal, .fore = kCyan, .alignment = Alignment::Centre},
+            {.name = "Label21", .kind = Label, .left = 120, .top = 8280, .width = 5175, .height = 255,
+             .visible = false,
+             .caption = "      Играть за Пелко: нажмите Alt+Y,чит код: \"quibbozar\", Alt+Y.",
+             .back = kDarkOrange, .fore = kLightOrange},
+
+            // Holders of the friend's look.
+            {.name = "LabelPelkotakeringicon", .kind = Label, .visible = false, .caption = "Pelko take ring",
+             .pointer = kCustom, .icon = "ico_friend_sparkle"},
+            {.name = "Labelpelkoattackicon", .kind = Label, .visible = false, .caption = "pelkoattack",
+             .pointer = kCustom, .icon = "ico_ball_orange"},
+            {.name = "Imagepelkomode", .kind = Picture, .visible = false, .picture = "pic_friend",
+             .pointer = kCustom, .icon = "ico_friend"},
+
+            // The top strip and its opening scene.
+            {.name = "Label10", .kind = Label, .left = 5040, .top = 1080, .width = 255, .height = 975,
+             .visible = false, .back = kPaleCyan},
+            {.name = "Label9", .kind = Label, .left = 3240, .top = 1080, .width = 255, .height = 975,
+             .visible = false, .tag = "0", .back = kPaleCyan},
+            {.name = "Label11", .kind = Label, .left = 1680, .top = 240, .width = 2655, .height = 255,
+             .visible = false, .caption = "       Уничтожьте всех роботов!", .back = kTeal, .fore = kCyan},
+            {.name = "Image15", .kind = Picture, .left = 2040, .top = 600, .width = 135, .height = 135,
+             .picture = "pic_villain"},
+            {.name = "Label19", .kind = Label, .top = 2160, .width = 6015, .height = 135, .back = kDarkGrey},
+            {.name = "Label18", .kind = Label, .left = 5760, .top = 1320, .width = 255, .height = 375,
+             .back = kGrey},
+            {.name = "Label17", .kind = Label, .left = 5640, .width = 375, .height = 375, .back = kGrey},
+            {.name = "Label16", .kind = Label, .left = 5400, .top = 1440, .width = 615, .height = 135,
+             .back = kPaleCyan},
+            {.name = "Label15", .kind = Label, .left = 5040, .top = 120, .width = 855, .height = 135,
+             .back = kPaleCyan},
+            {.name = "Label14", .kind = Label, .left = 1440, .top = 240, .width = 615, .height = 135,
+             .back = kGrey},
+            {.name = "Image14", .kind = Picture, .left = 1200, .top = -720, .width = 855, .height = 975,
+             .picture = "pic_hero"},
+            {.name = "Image13", .kind = Picture, .left = 3240, .top = 960, .width = 2055, .height = 1215,
+             .picture = "pic_captive"},
+
+            // Registers and pointer holders of the ring and the board tick.
+            {.name = "Labelsecreticonexplode", .kind = Label, .visible = false, .pointer = kCustom,
+             .icon = "ico_hero_sparkle"},
+            {.name = "Labelgastype", .kind = Label, .visible = false, .caption = "Label9", .pointer = kCustom,
+             .icon = "ico_hero"},
+            {.name = "Labelgeneratortop", .kind = Label, .visible = false, .caption = "Label9"},
+            {.name = "Labelgeneratorleft", .kind = Label, .visible = false, .caption = "Label9"},
+            {.name = "Labelgeneratorcostume", .kind = Label, .visible = false, .caption = "Label9"},
+            {.name = "Imagenucleargas", .kind = Picture, .visible = false, .picture = "pic_ring"},
+            {.name = "Imageantikrot", .kind = Picture, .visible = false, .picture = "pic_ring"},
+            {.name = "Imagegas", .kind = Picture, .left = 2640, .top = 1680, .width = kCell, .height = kCell,
+             .visible = false, .tag = "0", .picture = "pic_ring", .pointer = kCustom, .icon = "ico_hero"},
+            {.name = "Imagekrotsimple", .kind = Picture, .visible = false, .picture = "pic_krot_simple"},
+            {.name = "Imagekrotincostume", .kind = Picture, .visible = false, .picture = "pic_krot_costume"},
+            {.name = "LabelGenerator4", .kind = Label, .visible = false, .caption = "Label9"},
+
+            // The target grid: each target over its empty cell.
+            {.name = "Imagekrot12", .kind = Picture, .left = 2760, .top = 4200, .width = kCell,
+             .height = kCell, .visible = false, .picture = "pic_base_saucer", .pointer = kCustom,
+             .icon = "ico_ball_blue"},
+            {.name = "Imagekrot11", .kind = Picture, .left = 1920, .top = 4200, .width = kCell,
+             .height = kCell, .visible = false, .picture = "pic_robot_knight", .pointer = kCustom,
+             .icon = "ico_ball_blue"},
+            {.name = "ImageKrot10", .kind = Picture, .left = 1080, .top = 4200, .width = kCell,
+             .height = kCell, .visible = false, .picture = "pic_base_saucer", .pointer = kCustom,
+             .icon = "ico_ball_blue"},
+            {.name = "Image12", .kind = Picture, .left = 2760, .top = 4200, .width = kCell, .height = kCell,
+             .picture = "pic_cell_empty", .pointer = kCustom, .icon = "ico_hero"},
+            {.name = "Image11", .kind = Picture, .left = 1920, .top = 4200, .width = kCell, .height = kCell,
+             .picture = "pic_cell_empty", .pointer = kCustom, .icon = "ico_hero"},
+            {.name = "Image10", .kind = Picture, .left = 1080, .top = 4200, .width = kCell, .height = kCell,
+             .picture = "pic_cell_empty", .pointer = kCustom, .icon = "ico_hero"},
+            {.name = "LabelSecretIcon2", .kind = Label, .visible = false, .pointer = kCustom,
+             .icon = "ico_ball_blue"},
+            {.name = "LabelSecretIcon", .kind = Label, .visible = false, .pointer = kCustom,
+             .icon = "ico_explosion"},
+
+            // The statistics line.
+            {.name = "Label7", .kind = Label, .left = 4320, .top = 8040, .width = 1095, .height = 255,
+             .caption = "0", .back = kLightBlue, .fore = kBlack},
+            {.name = "Label6", .kind = Label, .left = 2640, .top = 8040, .width = 1695, .height = 255,
+             .caption = "        Лучший счёт", .back = kBlue},
+            {.name = "Label5", .kind = Label, .left = 1800, .top = 8040, .width = 735, .height = 255,
+             .caption = "0", .back = kLightBlue, .fore = kBlack},
+            {.name = "Label4", .kind = Label, .left = 120, .top = 8040, .width = 1695, .height = 255,
+             .caption = "    Сыграно раундов", .back = kBlue},
+
+            {.name = "LabelGenerator3", .kind = Label, .visible = false},
+            {.name = "LabelGenerator2", .kind = Label, .visible = false},
+            {.name = "LabelGenerator", .kind = Label, .visible = false},
+
+            // The version column: its caption wraps to one letter a line.
+            {.name = "Label3", .kind = Label, .left = 5400, .top = 6240, .width = 375, .height = 1695,
+             .caption = "            В       E       Р       С       И      Я    1.3", .back = kBlue},
+            {.name = "Image27", .kind = Picture, .left = 120, .top = 5160, .width = 5655, .height = 975,
+             .picture = "pic_title"},
+
+            {.name = "Imagekrot3", .kind = Picture, .left = 1920, .top = 2520, .width = kCell,
+             .height = kCell, .visible = false, .picture = "pic_robot_knight", .pointer = kCustom,
+             .icon = "ico_ball_blue"},
+            {.name = "Image3", .kind = Picture, .left = 1920, .top = 2520, .width = kCell, .height = kCell,
+             .picture = "pic_cell_empty", .pointer = kCustom, .icon = "ico_hero"},
+            {.name = "Imagekrot9", .kind = Picture, .left = 240, .top = 4200, .width = kCell,
+             .height = kCell, .visible = false, .picture = "pic_robot_knight", .pointer = kCustom,
+             .icon = "ico_ball_blue"},
+            {.name = "Imagekrot8", .kind = Picture, .left = 2760, .top = 3360, .width = kCell,
+             .height = kCell, .visible = false, .picture = "pic_robot_knight", .pointer = kCustom,
+             .icon = "ico_ball_blue"},
+            {.name = "Imagekrot7", .kind = Picture, .left = 1920, .top = 3360, .width = kCell,
+             .height = kCell, .visible = false, .picture = "pic_base_saucer", .pointer = kCustom,
+             .icon = "ico_ball_blue"},
+            {.name = "Imagekrot6", .kind = Picture, .left = 1080, .top = 3360, .width = kCell,
+             .height = kCell, .visible = false, .picture = "pic_robot_knight", .pointer = kCustom,
+             .icon = "ico_ball_blue"},
+            {.name = "Imagekrot5", .kind = Picture, .left = 240, .top = 3360, .width = kCell,
+             .height = kCell, .visible = false, .picture = "pic_base_saucer", .pointer = kCustom,
+             .icon = "ico_ball_blue"},
+            {.name = "Imagekrot4", .kind = Picture, .left = 2760, .top = 2520, .width = kCell,
+             .height = kCell, .visible = false, .picture = "pic_base_saucer", .pointer = kCustom,
+             .icon = "ico_ball_blue"},
+            {.name = "Imagekrot2", .kind = Picture, .left = 1080, .top = 2520, .width = kCell,
+             .height = kCell, .visible = false, .picture = "pic_base_saucer", .pointer = kCustom,
+             .icon = "ico_ball_blue"},
+            {.name = "Imagekrot1", .kind = Picture, .left = 240, .top = 2520, .width = kCell,
+             .height = kCell, .visible = false, .picture = "pic_robot_knight", .pointer = kCustom,
+             .icon = "ico_ball_blue"},
+
+            // Time and score.
+            {.name = "Labelscore", .kind = Label, .left = 3360, .top = 7080, .width = 1935, .height = 255,
+             .caption = "                    0  ", .back = kLightBlue, .fore = kBlack},
+            {.name = "Label2", .kind = Label, .left = 3360, .top = 6840, .width = 1935, .height = 255,
+             .caption = "              Ваш счёт ", .back = kBlue},
+            {.name = "Label1", .kind = Label, .left = 3360, .top = 6240, .width = 1935, .height = 255,
+             .caption = "                Время", .back = kBlue},
+            {.name = "LabelTime", .kind = Label, .left = 3360, .top = 6480, .width = 1935, .height = 255,
+             .caption = "                    0", .back = kLightBlue, .fore = kBlack},
+
+            {.name = "Image0", .kind = Picture, .left = 240, .top = 2520, .width = kCell, .height = kCell,
+             .picture = "pic_cell_empty", .pointer = kCustom, .icon = "ico_hero"},
+            {.name = "Imagefon", .kind = Picture, .width = 6015, .height = 2175, .picture = "pic_wall"},
+            {.name = "Image9", .kind = Picture, .left = 240, .top = 4200, .width = kCell, .height = kCell,
+             .picture = "pic_cell_empty", .pointer = kCustom, .icon = "ico_hero"},
+            {.name = "Image8", .kind = Picture, .left = 2760, .top = 3360, .width = kCell, .height = kCell,
+             .picture = "pic_cell_empty", .pointer = kCustom, .icon = "ico_hero"},
+            {.name = "Image7", .kind = Picture, .left = 1920, .top = 3360, .width = kCell, .height = kCell,
+             .picture = "pic_cell_empty", .pointer = kCustom, .icon = "ico_hero"},
+            {.name = "Image6", .kind = Picture, .left = 1080, .top = 3360, .width = kCell, .height = kCell,
+             .picture = "pic_cell_empty", .pointer = kCustom, .icon = "ico_hero"},
+            {.name = "Image5", .kind = Picture, .left = 240, .top = 3360, .width = kCell, .height = kCell,
+             .picture = "pic_cell_empty", .pointer = kCustom, .icon = "ico_hero"},
+            {.name = "Image4", .kind = Picture, .left = 2760, .top = 2520, .width = kCell, .height = kCell,
+             .picture = "pic_cell_empty", .pointer = kCustom, .icon = "ico_hero"},
+            {.name = "Image2", .kind = Picture, .left = 1080, .top = 2520, .width = kCell, .height = kCell,
+             .picture = "pic_cell_empty", .pointer = kCustom, .icon = "ico_hero"},
+            {.name = "Image1", .kind = Picture, .left = 3720, .top = 2640, .width = 2055, .height = 2415,
+             .picture = "pic_hero", .pointer = kCustom, .icon = "ico_hero_head"},
+
+            // Timers; the final scene's belongs to its panel.
+            {.name = "Timer1", .kind = Timer, .enabled = false, .interval = 750},
+            {.name = "Timer2", .kind = Timer, .enabled = false, .interval = 1000},
+            {.name = "Timer3", .kind = Timer, .enabled = false, .interval = 750},
+            {.name = "Timer4", .kind = Timer, .tag = "0", .interval = 1},
+            {.name = "Timer5", .kind = Timer, .container = "Frame1", .enabled = false, .interval = 100},
+        },
+    };
+}
+
+}  // namespace board::layout

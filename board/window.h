@@ -1,0 +1,89 @@
+// A window: its own properties and its elements in stacking order. Created from a
+// layout when shown for the first time and destroyed when unloaded.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+#include "board/element.h"
+#include "board/layout.h"
+
+namespace board {
+
+class Game;
+
+// The pointer image to show at a point of a window.
+struct Pointer {
+    enum class Shape { Icon, Arrow, TextCursor };
+    Shape shape = Shape::Arrow;
+    PictureRef icon;  // with Shape::Icon
+};
+
+class Window {
+public:
+    Window(Game& game, const WindowLayout& layout);
+    Window(const Window&) = delete;
+    Window& operator=(const Window&) = delete;
+
+    const std::string& name() const { return name_; }
+    Game& game() const { return *game_; }
+    // Distinguishes this creation of the window from earlier ones of the same name.
+    std::uint64_t serial() const { return serial_; }
+
+    const std::string& caption() const { return caption_; }
+    Colour back_color() const { return back_color_; }
+    void set_back_color(Colour c);
+    int client_width() const { return width_; }
+    int client_height() const { return height_; }
+    const PictureRef& icon() const { return icon_; }
+    const PictureRef& pointer_icon() const { return pointer_icon_; }
+    bool visible() const { return visible_; }
+    void set_visible(bool v);
+
+    // The element of that name; an unknown name is a programming error.
+    Element& operator[](std::string_view name) const;
+    Element* find(std::string_view name) const;
+    // Every element, topmost first; the timers come last.
+    const std::vector<std::unique_ptr<Element>>& elements() const { return elements_; }
+    // The elements held directly by a frame (nullptr: by the window), topmost first.
+    std::vector<Element*> children(const Element* container) const;
+
+    // The element that a press at this point reaches: the topmost shown one, where
+    // buttons, text boxes and frames lie above labels, pictures and shapes.
+    Element* element_at(int x, int y) const;
+    Pointer pointer_at(int x, int y) const;
+
+    // Buttons and text boxes that can take the focus, in tab order.
+    std::vector<Element*> focus_order() const;
+    Element* initial_focus() const;
+    // The enabled, shown button whose caption marks this character, if any.
+    Element* access_key_target(char32_t key) const;
+
+    // Rises with every change of a property, so that views know when to redraw.
+    std::uint64_t revision() const { return revision_; }
+    void touch() { ++revision_; }
+    Micros now() const;
+
+private:
+    Element* hit_among(const Element* container, int x, int y) const;
+
+    Game* game_;
+    std::string name_;
+    std::uint64_t serial_;
+    std::string caption_;
+    int width_, height_;
+    Colour back_color_;
+    PictureRef icon_, pointer_icon_;
+    bool visible_ = false;
+    std::vector<std::unique_ptr<Element>> elements_;
+    std::unordered_map<std::string, Element*> by_name_;
+    std::uint64_t revision_ = 1;
+};
+
+bool is_upper_layer(Kind kind);
+
+}  // namespace board

@@ -1,0 +1,7 @@
+#include "hero_mode/attach.h"
+
+namespace hero_mode {
+
+void attach(board::Game& /*game*/) {}
+
+}  // namespace hero_mode

@@ -1,0 +1,7 @@
+#include "info/attach.h"
+
+namespace info {
+
+void attach(board::Game& /*game*/) {}
+
+}  // namespace info
