@@ -1,0 +1,11 @@
+// The final scene that a winning round opens over the top strip.
+#pragma once
+
+#include "board/game.h"
+
+namespace scenes {
+
+// The tick of Timer5: one step of the burning airship.
+void final_scene_tick(board::Game& game);
+
+}  // namespace scenes

@@ -1,0 +1,11 @@
+// The opening scene that plays once in the top strip of the main board.
+#pragma once
+
+#include "board/game.h"
+
+namespace scenes {
+
+// The tick of Timer4: one step of the scene.
+void opening_scene_tick(board::Game& game);
+
+}  // namespace scenes
