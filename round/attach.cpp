@@ -1,6 +1,8 @@
 #include "round/attach.h"
 
 #include "board/layout/main_board.h"
+#include "round/board_tick.h"
+#include "round/clock.h"
 #include "round/lifecycle.h"
 
 namespace round_control {
@@ -14,6 +16,8 @@ void attach(board::Game& game) {
     game.on(board, "Commandcontinue", Event::Click, continue_round);
     game.on(board, "Commandedit", Event::Click, set_interval);
     game.on(board, "Command1", Event::Click, reset_statistics);
+    game.on(board, "Timer1", Event::Timer, board_tick);
+    game.on(board, "Timer2", Event::Timer, clock_tick);
 }
 
 }  // namespace round_control

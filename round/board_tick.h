@@ -1,0 +1,14 @@
+// The board tick: on every tick of Timer1 the board is dealt afresh. Three
+// targets on a wrapping diagonal wear the costume, each column shows one target
+// in a freshly drawn row, the best score catches up with the score, and the ring
+// gets its kind picture and its cell.
+#pragma once
+
+#include "board/game.h"
+
+namespace round_control {
+
+// The Timer event of Timer1.
+void board_tick(board::Game& game);
+
+}  // namespace round_control

@@ -1,0 +1,196 @@
+// The board tick: the order of its draws and their registers, the costume
+// diagonal, one target per column, the best score and the ring's place.
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstddef>
+
+#include "board/number_text.h"
+#include "support/harness.h"
+
+using board::layout::kTargets;
+using testing_support::Harness;
+
+namespace {
+
+// kTargets runs row by row over a grid of four columns.
+int row_of(std::size_t i) {
+    return static_cast<int>(i / 4);
+}
+int column_of(std::size_t i) {
+    return static_cast<int>(i % 4);
+}
+
+// What one board tick is to draw, in the order it draws.
+struct Deal {
+    int costume = 0;
+    std::array<int, 4> rows = {0, 0, 0, 0};
+    int ring_kind = 0;
+    int ring_column = 0;
+    int ring_row = 0;
+};
+
+void line_up(Harness& h, const Deal& d) {
+    h.random.push_draw(d.costume, 4);
+    for (const int row : d.rows) h.random.push_draw(row, 3);
+    h.random.push_draw(d.ring_kind, 2);
+    h.random.push_draw(d.ring_column, 4);
+    h.random.push_draw(d.ring_row, 3);
+}
+
+void start_round(Harness& h) {
+    ASSERT_TRUE(h.alt(U'н'));
+}
+
+constexpr std::int64_t kDefaultTick = 750;
+
+}  // namespace
+
+TEST(BoardTick, DrawsEightTimesInOrderEachIntoItsRegister) {
+    Harness h;
+    line_up(h,
+            {.costume = 2, .rows = {1, 2, 0, 1}, .ring_kind = 1, .ring_column = 3, .ring_row = 2});
+    start_round(h);
+    const int before = h.random.drawn;
+    h.wait_ms(kDefaultTick - 1);
+    EXPECT_EQ(h.random.drawn, before) << "no draw before the first tick";
+    h.wait_ms(1);
+    EXPECT_EQ(h.random.drawn, before + 8);
+
+    EXPECT_EQ(h["Labelgeneratorcostume"].caption(), "2");
+    EXPECT_EQ(h["LabelGenerator"].caption(), "1");
+    EXPECT_EQ(h["LabelGenerator2"].caption(), "2");
+    EXPECT_EQ(h["LabelGenerator3"].caption(), "0");
+    EXPECT_EQ(h["LabelGenerator4"].caption(), "1");
+    EXPECT_EQ(h["Labelgastype"].caption(), "1");
+    EXPECT_EQ(h["Labelgeneratorleft"].caption(), "3");
+    EXPECT_EQ(h["Labelgeneratortop"].caption(), "2");
+}
+
+TEST(BoardTick, CostumeFallsOnTheWrappingDiagonalOfTheDraw) {
+    Harness h;
+    for (int k = 0; k < 4; ++k) line_up(h, {.costume = k});
+    start_round(h);
+    for (int k = 0; k < 4; ++k) {
+        h.wait_ms(kDefaultTick);
+        const auto& costume = h["Imagekrotincostume"].picture();
+        const auto& plain = h["Imagekrotsimple"].picture();
+        int costumed = 0;
+        for (std::size_t i = 0; i < kTargets.size(); ++i) {
+            const auto& picture = h[kTargets[i]].picture();
+            // Counting from 0, the diagonal of draw k holds in row r column (k + 2 + r) mod 4.
+            const bool on_diagonal = column_of(i) == (k + 2 + row_of(i)) % 4;
+            EXPECT_TRUE(board::same_picture(picture, on_diagonal ? costume : plain))
+                << "draw " << k << ", " << kTargets[i];
+            costumed += board::same_picture(picture, costume);
+        }
+        EXPECT_EQ(costumed, 3) << "draw " << k;
+    }
+}
+
+TEST(BoardTick, EachColumnShowsOnlyTheTargetOfItsDrawnRow) {
+    Harness h;
+    // Whatever was shown before, an earlier round's leftovers included.
+    for (const auto target : kTargets) h[target].set_visible(true);
+    start_round(h);
+    for (const auto target : kTargets) h[target].set_visible(true);
+
+    for (int v = 0; v < 3; ++v) {
+        // Every column meets every row draw over the three ticks.
+        const std::array<int, 4> rows = {v, (v + 1) % 3, (v + 2) % 3, v};
+        line_up(h, {.rows = rows});
+        h.wait_ms(kDefaultTick);
+        int shown = 0;
+        for (std::size_t i = 0; i < kTargets.size(); ++i) {
+            const bool expected = row_of(i) == rows[column_of(i)];
+            EXPECT_EQ(h[kTargets[i]].visible(), expected) << "tick " << v << ", " << kTargets[i];
+            shown += h[kTargets[i]].visible();
+        }
+        EXPECT_EQ(shown, 4);
+    }
+}
+
+TEST(BoardTick, StruckTargetShowsAgainOnlyWhenItsRowIsDrawnAgain) {
+    Harness h;
+    line_up(h, {.rows = {0, 0, 0, 0}});
+    line_up(h, {.rows = {1, 0, 0, 0}});
+    line_up(h, {.rows = {0, 0, 0, 0}});
+    start_round(h);
+    h.wait_ms(kDefaultTick);
+    h.click_on("Imagekrot1");
+    ASSERT_FALSE(h["Imagekrot1"].visible());
+    h.wait_ms(kDefaultTick);
+    EXPECT_FALSE(h["Imagekrot1"].visible());
+    EXPECT_TRUE(h["Imagekrot5"].visible());
+    h.wait_ms(kDefaultTick);
+    EXPECT_TRUE(h["Imagekrot1"].visible());
+}
+
+TEST(BoardTick, BestScoreCatchesUpWithABetterScoreOnlyWhileTheBoardTicks) {
+    Harness h;
+    start_round(h);
+    h["Labelscore"].set_caption("150");
+    h.wait_ms(kDefaultTick);
+    EXPECT_EQ(h["Label7"].caption(), "150");
+
+    // An equal score is not written again (the spacing shows whether it was).
+    h["Label7"].set_caption(" 150");
+    h.wait_ms(kDefaultTick);
+    EXPECT_EQ(h["Label7"].caption(), " 150");
+
+    h["Label7"].set_caption("900");
+    h.wait_ms(kDefaultTick);
+    EXPECT_EQ(h["Label7"].caption(), "900");
+
+    // Paused, the board does not tick and the best score waits.
+    ASSERT_TRUE(h.alt(U'с'));
+    h["Labelscore"].set_caption("1000");
+    h.wait_ms(5 * kDefaultTick);
+    EXPECT_EQ(h["Label7"].caption(), "900");
+    ASSERT_TRUE(h.alt(U'п'));
+    h.wait_ms(kDefaultTick);
+    EXPECT_EQ(h["Label7"].caption(), "1000");
+
+    // After the statistics are cleared the next tick brings the score back.
+    h.click_on("Command1");
+    EXPECT_EQ(h["Label7"].caption(), "0");
+    h.wait_ms(kDefaultTick);
+    EXPECT_EQ(h["Label7"].caption(), "1000");
+}
+
+TEST(BoardTick, RingStandsOnTheDrawnCellWearingTheDrawnKind) {
+    Harness h;
+    for (int kind = 0; kind < 2; ++kind) {
+        for (int column = 0; column < 4; ++column) {
+            for (int row = 0; row < 3; ++row) {
+                line_up(h, {.ring_kind = kind, .ring_column = column, .ring_row = row});
+            }
+        }
+    }
+    start_round(h);
+    // Keep the ring's cycle still: the board tick alone must leave its
+    // visibility and its Enabled as they are.
+    h["Timer3"].set_enabled(false);
+    h["Imagegas"].set_visible(true);
+    h["Imagegas"].set_enabled(false);
+
+    for (int kind = 0; kind < 2; ++kind) {
+        const auto& wanted = h[kind == 0 ? "Imageantikrot" : "Imagenucleargas"].picture();
+        const auto& other = h[kind == 0 ? "Imagenucleargas" : "Imageantikrot"].picture();
+        for (int column = 0; column < 4; ++column) {
+            for (int row = 0; row < 3; ++row) {
+                h.wait_ms(kDefaultTick);
+                const board::Element& ring = h["Imagegas"];
+                const board::Element& cell = h[kTargets[row * 4 + column]];
+                EXPECT_EQ(ring.left(), cell.left()) << column << "," << row;
+                EXPECT_EQ(ring.top(), cell.top()) << column << "," << row;
+                EXPECT_EQ(ring.width(), cell.width());
+                EXPECT_EQ(ring.height(), cell.height());
+                EXPECT_TRUE(board::same_picture(ring.picture(), wanted)) << "kind " << kind;
+                EXPECT_FALSE(board::same_picture(ring.picture(), other)) << "kind " << kind;
+                EXPECT_TRUE(ring.visible());
+                EXPECT_FALSE(ring.enabled());
+            }
+        }
+    }
+}
