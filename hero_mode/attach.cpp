@@ -1,7 +1,12 @@
 #include "hero_mode/attach.h"
 
+#include "board/layout/main_board.h"
+#include "hero_mode/secret_code.h"
+
 namespace hero_mode {
 
-void attach(board::Game& /*game*/) {}
+void attach(board::Game& game) {
+    game.on(board::layout::kMainBoard, "Commandcode", board::Event::Click, enter_secret_code);
+}
 
 }  // namespace hero_mode

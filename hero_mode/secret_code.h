@@ -1,0 +1,15 @@
+// The hidden code entry: Alt+Y shows the code box, and with the code in it
+// switches the board to the friend's look.
+#pragma once
+
+#include "board/game.h"
+
+namespace hero_mode {
+
+// The code that the hint line of a high-scoring round tells.
+inline constexpr std::string_view kSecretCode = "quibbozar";
+
+// The Click of Commandcode, which only its access key Alt+Y can reach.
+void enter_secret_code(board::Game& game);
+
+}  // namespace hero_mode
