@@ -1,7 +1,32 @@
 #include "targets/attach.h"
 
+#include "board/layout/main_board.h"
+#include "targets/ring.h"
+#include "targets/strike.h"
+
 namespace targets {
 
-void attach(board::Game& /*game*/) {}
+void attach(board::Game& game) {
+    using board::Event;
+    using board::EventArgs;
+    using board::Game;
+    const auto board = board::layout::kMainBoard;
+
+    // The pointer events carry the button, keys and place; no handler here looks
+    // at them, so any button presses and releases alike.
+    for (const auto target : board::layout::kTargets) {
+        game.on(board, target, Event::MouseDown,
+                [target](Game& g, const EventArgs&) { press_target(g, target); });
+        game.on(board, target, Event::MouseUp,
+                [target](Game& g, const EventArgs&) { release_target(g, target); });
+        game.on(board, target, Event::Click, [target](Game& g) { strike_target(g, target); });
+    }
+
+    game.on(board, "Timer3", Event::Timer, ring_cycle_tick);
+    game.on(board, "Imagegas", Event::Click, catch_ring);
+    game.on(board, "Imagegas", Event::DblClick, double_click_ring);
+    game.on(board, "Imagegas", Event::MouseDown, [](Game& g, const EventArgs&) { press_ring(g); });
+    game.on(board, "Imagegas", Event::MouseUp, [](Game& g, const EventArgs&) { release_ring(g); });
+}
 
 }  // namespace targets
