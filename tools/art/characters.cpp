@@ -1,5 +1,8 @@
 // Brisko, Pelko and doctor Virzo, and the three character pictures.
 #include <QPainterPathStroker>
+#include <QtMath>
+
+#include <cmath>
 
 #include "assets.h"
 #include "figures.h"
@@ -19,15 +22,23 @@ QPainterPath limb(QPointF a, QPointF ctrl, QPointF b, double width) {
 
 namespace {
 
-// A quill of Brisko's crest: wide at the root, bowed towards the back, its tip hooked
-// forward. That hook is his own mark, together with the green scarf.
-QPainterPath quill(QPointF a, QPointF b, QPointF tip, QPointF hook) {
+// One of Brisko's quills: a broad blade rooted on the head circle (base angles a0..a1,
+// in degrees), reaching out to radius len in direction tipA. Both edges bow the same
+// way, so every quill curves up and back like a flame: his own mark, with the scarf.
+QPainterPath quill(double a0, double a1, double tipA, double len, double bend, double root = 12.5) {
+    auto polar = [](double r, double deg) {
+        const double a = qDegreesToRadians(deg);
+        return QPointF(r * std::cos(a), r * std::sin(a));
+    };
+    const QPointF A = polar(root, a0), B = polar(root, a1), T = polar(len, tipA);
+    auto bowed = [&](QPointF from, double k) {
+        const QPointF d = T - from;
+        return (from + T) / 2 + QPointF(d.y(), -d.x()) * k;
+    };
     QPainterPath path;
-    path.moveTo(a);
-    path.cubicTo(a + (tip - a) * 0.45 + QPointF(1.5, -1.0), tip + (hook - tip) * 0.2 + QPointF(-1, 3),
-                 hook);
-    path.quadTo(tip + QPointF(0.6, -0.6), tip + (b - tip) * 0.25 + QPointF(1.8, 0.4));
-    path.quadTo((tip + b) / 2 + QPointF(2.0, 0.5), b);
+    path.moveTo(A);
+    path.quadTo(bowed(A, bend), T);
+    path.quadTo(bowed(B, -bend * 0.55), B);
     path.closeSubpath();
     return path;
 }
@@ -44,23 +55,28 @@ void stroke(QPainter& p, const QPainterPath& path, const QColor& c, double w) {
 
 void briskoHead(QPainter& p, double line, const HeroLook& look) {
     const Tone& b = look.body;
-    // Crest: four quills rising up and back, drawn behind the head.
-    part(p, quill({16, 2}, {11, -8}, {27, -4}, {26, -8}), b, line);
-    part(p, quill({11, -6}, {3, -12}, {22, -19}, {19, -22}), b, line);
-    part(p, quill({3, -10}, {-6, -12}, {10, -26}, {5, -27}), b, line);
-    part(p, quill({-4, -12}, {-12, -9}, {-4, -26}, {-9, -25}), b, line);
+    // Crest: five quills fanned over the back of the head, drawn behind it.
+    part(p, quill(0, 70, 40, 23, 0.3), b, line);
+    part(p, quill(-45, 25, 0, 27.5, 0.3), b, line);
+    part(p, quill(-90, -20, -36, 28, 0.3), b, line);
+    part(p, quill(-135, -60, -76, 25.5, 0.3), b, line);
     // Ear on the far side, then the head.
-    QPainterPath ear = rotated(ellipse(-8, -13.5, 3.8, 5.5), {-8, -13.5}, -25);
+    QPainterPath ear = rotated(ellipse(-8.5, -12.5, 3.4, 4.6), {-8.5, -12.5}, -30);
     part(p, ear, b, line);
     p.setPen(Qt::NoPen);
-    p.fillPath(rotated(ellipse(-8, -12.8, 1.8, 3.2), {-8, -12.8}, -25), look.skin.shade);
+    p.fillPath(rotated(ellipse(-8.5, -12, 1.6, 2.6), {-8.5, -12}, -30), look.skin.shade);
     part(p, ellipse(0, 0, 15, 14.5), b, line);
     // Muzzle, protruding to the left, and the nose at its tip.
-    QPainterPath muzzle = ellipse(-4.5, 6.5, 9.5, 6.5).united(ellipse(-10.5, 4.5, 5.5, 4.5));
+    QPainterPath snout;
+    snout.moveTo(-9, 0.5);
+    snout.quadTo(-14, 0.8, -17.5, 3.2);
+    snout.quadTo(-14, 7.5, -8, 9);
+    snout.closeSubpath();
+    QPainterPath muzzle = ellipse(-4.5, 6.8, 9.2, 6.2).united(snout);
     part(p, muzzle, look.skin, line * 0.8);
-    part(p, ellipse(-15, 3.2, 2.7, 2.3), {look.pupil, look.pupil.lighter(180), look.pupil, look.pupil},
+    part(p, ellipse(-16.5, 3.2, 2.6, 2.2), {look.pupil, look.pupil.lighter(180), look.pupil, look.pupil},
          line * 0.6);
-    spec(p, {-15.8, 2.4}, 0.8);
+    spec(p, {-17.2, 2.5}, 0.8);
     // Mouth: a confident half smile.
     QPainterPath mouth;
     mouth.moveTo(-12.5, 8.8);
@@ -106,6 +122,9 @@ void brisko(QPainter& p, double line, const HeroLook& look) {
     p.setPen(Qt::NoPen);
     p.fillRect(QRectF(19.2, 70.4, 6.6, 1.6), look.boots.light);
     p.fillRect(QRectF(32.2, 70.4, 6.6, 1.6), look.boots.light);
+    // Quills down his back.
+    part(p, quill(-40, 20, -8, 17, 0.3, 8).translated(35, 53), look.body, line);
+    part(p, quill(0, 60, 30, 15, 0.3, 8).translated(35, 57), look.body, line);
     // Far arm, body, near arm.
     part(p, limb({36, 50}, {42, 53}, {44, 59}, 5.5), look.body, line);
     part(p, ellipse(44.6, 60.2, 3.6, 3.6), look.skin, line);

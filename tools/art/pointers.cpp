@@ -36,12 +36,13 @@ void goldSparkles(QPainter& p, std::initializer_list<QPointF> at, double r) {
     }
 }
 
-void withFigure(QPainter& p, double scale, QPointF localCentre, const std::function<void(double)>& f) {
+void withFigure(QPainter& p, double scale, QPointF localCentre, const std::function<void(double)>& f,
+                double line = kLine) {
     p.save();
     p.translate(24, 24);
     p.scale(scale, scale);
     p.translate(-localCentre);
-    f(kLine / scale);
+    f(line / scale);
     p.restore();
 }
 
@@ -154,22 +155,22 @@ QImage drawPointer(const QString& name) {
     } else if (name == "ico_ball_blue_a") {
         blueSpinBall(p);
     } else if (name == "ico_hero") {
-        withFigure(p, 0.57, {31, 40}, [&](double line) { brisko(p, line); });
+        withFigure(p, 0.6, {31, 41}, [&](double line) { brisko(p, line); }, 1.5);
     } else if (name == "ico_hero_head") {
         withFigure(p, 0.98, {4.5, -6}, [&](double line) { briskoHead(p, line); });
     } else if (name == "ico_hero_sparkle") {
         goldSparkles(p, {{7, 9}, {41, 40}}, 6.5);
-        withFigure(p, 0.52, {31, 40}, [&](double line) { brisko(p, line); });
+        withFigure(p, 0.54, {31, 41}, [&](double line) { brisko(p, line); }, 1.4);
         goldSparkles(p, {{40, 10}, {8, 38}}, 5);
     } else if (name == "ico_explosion") {
         explosion(p);
     } else if (name == "ico_ball_orange") {
         withFigure(p, 1.1, {0, -0.5}, [&](double line) { pelkoBall(p, line); });
     } else if (name == "ico_friend") {
-        withFigure(p, 0.6, {39, 40}, [&](double line) { pelko(p, line); });
+        withFigure(p, 0.62, {39, 40}, [&](double line) { pelko(p, line); }, 1.5);
     } else if (name == "ico_friend_sparkle") {
         goldSparkles(p, {{7, 9}, {41, 41}}, 6.5);
-        withFigure(p, 0.55, {39, 40}, [&](double line) { pelko(p, line); });
+        withFigure(p, 0.56, {39, 40}, [&](double line) { pelko(p, line); }, 1.4);
         goldSparkles(p, {{8, 38}}, 5);
     } else if (name == "ico_mole_robot") {
         moleRobot(p);

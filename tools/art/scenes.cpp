@@ -34,21 +34,45 @@ void fillSky(QPainter& p, const QRectF& r, double t0, double t1) {
 // A cumulus cloud: a row of puffs on a flat base, white with a blue-grey underside.
 void cloud(QPainter& p, double x, double y, double w, double h, quint32 seed, bool line = true) {
     Rng rng(seed);
-    QPainterPath c;
-    c.addRoundedRect(QRectF(x, y + h * 0.45, w, h * 0.55), h * 0.27, h * 0.27);
+    QPainterPath c = rrect(x, y + h * 0.45, w, h * 0.55, h * 0.27);
     const int puffs = std::max(3, int(w / h * 2.2));
     for (int i = 0; i < puffs; ++i) {
         double f = (i + 0.5) / puffs;
         double r = h * (0.32 + 0.28 * std::sin(f * M_PI)) * rng.range(0.85, 1.15);
-        c.addEllipse(QPointF(x + w * (0.12 + 0.76 * f), y + h * 0.62 - r * 0.6), r, r);
+        c = c.united(ellipse(x + w * (0.12 + 0.76 * f), y + h * 0.62 - r * 0.6, r, r));
     }
-    c = c.simplified();
     p.save();
     p.setPen(Qt::NoPen);
     p.fillPath(c, QColor(0xFFFFFF));
     p.fillPath(c.subtracted(c.translated(0, -h * 0.16)), QColor(0xD6E4F2));
     p.fillPath(c.subtracted(c.translated(-h * 0.06, h * 0.1)), QColor(0xFFFFFF));
     if (line) outline(p, c, QColor(0x8AA6C8), std::max(0.8, h * 0.04));
+    p.restore();
+}
+
+// The final scene's backdrop as the player sees it: 385 x 121 logical pixels. The
+// airship and flight pictures lie over parts of it and repeat exactly those parts, so
+// they sit in the sky without a visible edge.
+constexpr double kSkyW = 385, kSkyH = 121;
+
+void skyBackdrop(QPainter& p) {
+    fillSky(p, QRectF(0, 0, kSkyW, kSkyH), 0, 1);
+    cloud(p, 150, 8, 46, 14, 11);
+    cloud(p, 300, 38, 60, 16, 12);
+    cloud(p, 10, 30, 40, 12, 13);
+    cloud(p, 205, 52, 38, 11, 14);
+    cloud(p, 40, 53, 56, 13, 15);
+    // A bank of clouds along the bottom.
+    for (int i = 0; i < 9; ++i) cloud(p, -20 + i * 46, 88 + (i % 2) * 7, 64, 26, 20 + i);
+}
+
+// Draws the part of the backdrop that a picture of w x h pixels covers when the game
+// shows it at the given place and size.
+void skyBehind(QPainter& p, int w, int h, const QRectF& shownAt) {
+    p.save();
+    p.scale(w / shownAt.width(), h / shownAt.height());
+    p.translate(-shownAt.topLeft());
+    skyBackdrop(p);
     p.restore();
 }
 
@@ -291,31 +315,15 @@ QImage drawCaptive() {
 
 QImage drawSky() {
     // The sky fills a 385 x 121 backdrop: draw in those proportions.
-    const double W = 385, H = 121;
-    Layer l(1024, 1024, W, H);
-    QPainter& p = l.p();
-    fillSky(p, QRectF(0, 0, W, H), 0, 1);
-    // A soft sun glow in the upper right.
-    QRadialGradient sun(QPointF(330, 18), 60);
-    sun.setColorAt(0, QColor(255, 255, 230, 170));
-    sun.setColorAt(1, QColor(255, 255, 230, 0));
-    p.fillRect(QRectF(0, 0, W, H), sun);
-    cloud(p, 150, 8, 46, 14, 11);
-    cloud(p, 300, 38, 60, 16, 12);
-    cloud(p, 10, 30, 40, 12, 13);
-    cloud(p, 205, 52, 38, 11, 14);
-    // A bank of clouds along the bottom.
-    for (int i = 0; i < 9; ++i) cloud(p, -20 + i * 46, 88 + (i % 2) * 7, 64, 26, 20 + i);
+    Layer l(1024, 1024, kSkyW, kSkyH);
+    skyBackdrop(l.p());
     return l.finish();
 }
 
 QImage drawAirship(int stage) {
     Layer l(95, 39);
     QPainter& p = l.p();
-    // The picture sits at about a quarter of the way down the sky: match its colours.
-    fillSky(p, QRectF(0, 0, 95, 39), 0.2, 0.54);
-    cloud(p, -6, 30, 40, 12, 101);
-    cloud(p, 50, 32, 50, 12, 102);
+    skyBehind(p, 95, 39, QRectF(16, 24, 97, 41));
     if (stage == 4) {
         p.save();
         p.translate(47, 19);
@@ -358,14 +366,10 @@ QImage drawAirship(int stage) {
 QImage drawFlight() {
     Layer l(119, 88);
     QPainter& p = l.p();
-    // This picture sits in the lower right of the sky.
-    fillSky(p, QRectF(0, 0, 119, 88), 0.27, 1.0);
-    cloud(p, 58, 6, 40, 12, 201);
+    skyBehind(p, 119, 88, QRectF(264, 32, 121, 89));
     // Speed lines behind the craft.
     p.setPen(QPen(QColor(255, 255, 255, 210), 1.6, Qt::SolidLine, Qt::RoundCap));
     for (int i = 0; i < 4; ++i) p.drawLine(QPointF(2, 42 + i * 6), QPointF(18 - i * 3, 39.5 + i * 6));
-    cloud(p, -8, 66, 60, 22, 202);
-    cloud(p, 50, 70, 76, 20, 203);
     p.save();
     p.translate(60, 50);
     p.rotate(-10);
