@@ -135,3 +135,16 @@ TEST(OpeningScene, EveryTickBlinksGrowsTheVillainAndHoldsTheLandedHero) {
         ASSERT_EQ(s["Image14"].top(), k < 192 ? -720 + 10 * k : 1200) << "tick " << k;
     }
 }
+TEST(OpeningScene, PlaysOnWhileARoundRunsAndTheBoardIsHidden) {
+    Scene s;
+    s.to_tick(10);
+    s.h.click_on("Commandstart");
+    s.h.click_on("Commandinfo");
+    ASSERT_FALSE(s.h.board().visible());
+    s.to_tick(192);
+    EXPECT_EQ(s["Image14"].top(), 1200);
+    EXPECT_FALSE(s["Image14"].enabled());
+    s.to_tick(285);
+    EXPECT_FALSE(s["Timer4"].enabled());
+    EXPECT_TRUE(s["Label11"].visible());
+}

@@ -1,0 +1,152 @@
+// Every element of the information window with its value when the window is
+// created, topmost first. The window is created afresh each time it opens, so
+// this is also what every visit starts from.
+#include "info/information_window.h"
+
+namespace info {
+
+namespace {
+
+constexpr board::Colour kDarkBlue = 0x00C00000;
+constexpr board::Colour kLightBlue = 0x00FF8080;
+constexpr board::Colour kBlack = 0x00000000;
+
+constexpr int kCustom = board::kPointerCustom;
+
+using enum board::Kind;
+
+}  // namespace
+
+board::WindowLayout information_window() {
+    return board::WindowLayout{
+        .name = kInfoWindow,
+        .caption = "Information",
+        .width = 6495,
+        .height = 3480,
+        .back = kDarkBlue,
+        .icon = "ico_mole_robot",
+        .pointer = "ico_arrow_yellow",
+        .rows =
+            {
+                {.name = "Command7",
+                 .kind = Button,
+                 .left = 120,
+                 .top = 2760,
+                 .width = 6255,
+                 .height = 615,
+                 .caption = "Отлично! &Обратно, пожалуйста!",
+                 .pointer = kCustom,
+                 .icon = "ico_hero_glow",
+                 .tab_index = 6},
+                // A blank, greyed button that fills the grid of six.
+                {.name = "Command6",
+                 .kind = Button,
+                 .left = 4680,
+                 .top = 1200,
+                 .width = 1815,
+                 .height = 495,
+                 .enabled = false,
+                 .tab_index = 5},
+                {.name = "Command5",
+                 .kind = Button,
+                 .left = 2880,
+                 .top = 1200,
+                 .width = 1815,
+                 .height = 495,
+                 .caption = "Сс&ылки",
+                 .pointer = kCustom,
+                 .icon = "ico_hero_head",
+                 .tab_index = 4},
+                {.name = "Command4",
+                 .kind = Button,
+                 .left = 4680,
+                 .top = 720,
+                 .width = 1815,
+                 .height = 495,
+                 .caption = "&База",
+                 .pointer = kCustom,
+                 .icon = "ico_ball_blue",
+                 .tab_index = 3},
+                {.name = "Command3",
+                 .kind = Button,
+                 .left = 2880,
+                 .top = 720,
+                 .width = 1815,
+                 .height = 495,
+                 .caption = "&Автор и составитель",
+                 .pointer = kCustom,
+                 .icon = "ico_hero_head",
+                 .tab_index = 2},
+                {.name = "Command2",
+                 .kind = Button,
+                 .left = 4680,
+                 .top = 240,
+                 .width = 1815,
+                 .height = 495,
+                 .caption = "&Цель",
+                 .pointer = kCustom,
+                 .icon = "ico_hero_sparkle",
+                 .tab_index = 1},
+                {.name = "Command1",
+                 .kind = Button,
+                 .left = 2880,
+                 .top = 240,
+                 .width = 1815,
+                 .height = 495,
+                 .caption = "С&южет",
+                 .pointer = kCustom,
+                 .icon = "ico_hero",
+                 .tab_index = 0},
+
+                // The text field, inside its frame.
+                {.name = "Frame1",
+                 .kind = Frame,
+                 .left = 120,
+                 .top = 120,
+                 .width = 2655,
+                 .height = 2535,
+                 .caption = "Инфо",
+                 .back = kDarkBlue,
+                 .fore = kLightBlue},
+                {.name = "Label1",
+                 .kind = Label,
+                 .container = "Frame1",
+                 .left = 120,
+                 .top = 240,
+                 .width = 2415,
+                 .height = 2175,
+                 .caption = "Нажмите любую кнопку, чтобы получить больше информации!",
+                 .back = kLightBlue,
+                 .fore = kBlack,
+                 .pointer = kCustom,
+                 .icon = "ico_info"},
+
+                // Author line and the two logos.
+                {.name = "Label2",
+                 .kind = Label,
+                 .left = 2880,
+                 .top = 2400,
+                 .width = 1815,
+                 .height = 255,
+                 .caption = "    Тровилов К., 2004.",
+                 .back = kLightBlue,
+                 .fore = kBlack},
+                {.name = "Image2",
+                 .kind = Picture,
+                 .left = 2880,
+                 .top = 1800,
+                 .width = 1815,
+                 .height = 615,
+                 .picture = "pic_logo_word"},
+                {.name = "Image1",
+                 .kind = Picture,
+                 .left = 4680,
+                 .top = 1800,
+                 .width = 1695,
+                 .height = 855,
+                 .picture = "pic_logo_studio"},
+            },
+    };
+}
+
+}  // namespace info

@@ -1,0 +1,185 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "board/layout/main_board.h"
+#include "support/harness.h"
+
+using testing_support::Harness;
+
+namespace {
+
+constexpr std::string_view kInfo = "Form2";
+constexpr std::string_view kPrompt = "Нажмите любую кнопку, чтобы получить больше информации!";
+
+struct Visit {
+    Harness h;
+    board::Window* info() const { return h.game.find_form(kInfo); }
+    board::Element& operator[](std::string_view name) const { return (*info())[name]; }
+    std::string field() const { return (*info())["Label1"].caption(); }
+    void open() { h.click_on("Commandinfo"); }
+};
+
+bool only_the_board_is_up(const Visit& v) {
+    return v.h.board().visible() && v.h.game.active_window() == board::layout::kMainBoard &&
+           v.info() == nullptr && !v.h.game.ended();
+}
+
+}  // namespace
+
+TEST(InformationWindow, OpensInPlaceOfTheBoardWithItsPromptAndFocus) {
+    Visit v;
+    v.open();
+    ASSERT_NE(v.info(), nullptr);
+    const board::Window& w = *v.info();
+    EXPECT_TRUE(w.visible());
+    EXPECT_FALSE(v.h.board().visible());
+    EXPECT_EQ(v.h.game.active_window(), kInfo);
+    EXPECT_EQ(w.caption(), "Information");
+    EXPECT_EQ(w.client_width(), 6495);
+    EXPECT_EQ(w.client_height(), 3480);
+    EXPECT_EQ(v.field(), kPrompt);
+
+    std::vector<std::string> order;
+    for (const auto* e : w.focus_order()) order.push_back(e->name());
+    EXPECT_EQ(order, (std::vector<std::string>{"Command1", "Command2", "Command3", "Command4",
+                                               "Command5", "Command6", "Command7"}));
+    ASSERT_NE(w.initial_focus(), nullptr);
+    EXPECT_EQ(w.initial_focus()->name(), "Command1");
+
+    // The text field sits in its frame: at 240, 360 in the window, with its own pointer.
+    EXPECT_EQ(w.element_at(240, 360), &w["Label1"]);
+    EXPECT_EQ(w.element_at(239, 360), &w["Frame1"]);
+    EXPECT_EQ(w.pointer_at(240 + 2414, 360 + 2174).icon->asset(), "ico_info");
+    // Over the bare window, its own yellow arrow.
+    EXPECT_EQ(w.pointer_at(2800, 3430).icon->asset(), "ico_arrow_yellow");
+
+    // The board's timers run on behind it.
+    EXPECT_TRUE(v.h["Timer4"].enabled());
+}
+
+TEST(InformationWindow, TextButtonsWriteTheirTextsExactly) {
+    const std::vector<std::pair<char32_t, std::string_view>> by_key = {
+        {U'ю',
+         "Лучший друг Бриско - лисёнок Пелко - захвачен в плен!!! Бриско прибыл на базу Вирзо и "
+         "собирается разбить армию роботов доктора!"},
+        {U'Ц',
+         "За роботов-ежей Вы получите по 10 очков, за базу - по 20 очков, а если поймаете "
+         "кольцо, станете обладателем 30 очков! Соберите как минимум 2000 очков чтобы пройти "
+         "игру и увидеть финальную заставку! Соберёте 2050 очков - узнаете СЕКРЕТ!!!"},
+        {U'А',
+         "Идея, дизайн, код: Тровилов К., 2004. Персонажи взяты из игр о Бриско и его друзьях "
+         "от Brisko Team."},
+        {U'Б',
+         "Игра создана на специальном движке ''Ворблин'', составленном Тровиловым К. (дизайн, "
+         "идея, код), 2004. Бесплатный продукт."},
+        {U'ы', "Обязательно посетите сайт Brisko the hedjehog Russian fan club!"},
+    };
+    Visit v;
+    v.open();
+    for (const auto& [key, text] : by_key) {
+        EXPECT_TRUE(v.h.alt(key));
+        EXPECT_EQ(v.field(), text);
+        // No typographic dash or quote, and no double quote, has crept in.
+        for (std::string_view odd : {"–", "—", "«", "»", "\"", "’"}) {
+            EXPECT_EQ(v.field().find(odd), std::string::npos) << odd;
+        }
+    }
+    // The other case of each letter works too, as does the mouse, and again.
+    EXPECT_TRUE(v.h.alt(U'Ю'));
+    EXPECT_EQ(v.field(), by_key[0].second);
+    EXPECT_TRUE(v.h.alt(U'ц'));
+    EXPECT_EQ(v.field(), by_key[1].second);
+    const char* buttons[] = {"Command1", "Command2", "Command3", "Command4", "Command5"};
+    for (int i = 4; i >= 0; --i) {
+        v.h.click_on(buttons[i], kInfo);
+        EXPECT_EQ(v.field(), by_key[i].second) << buttons[i];
+    }
+    v.h.click_on("Command1", kInfo);
+    EXPECT_EQ(v.field(), by_key[0].second);
+    EXPECT_TRUE(v.h.alt(U'Ы'));
+    EXPECT_EQ(v.field(), by_key[4].second);
+    EXPECT_TRUE(v.h.game.told().empty());
+}
+
+TEST(InformationWindow, BlankButtonNeverReacts) {
+    Visit v;
+    v.open();
+    board::Element& blank = v["Command6"];
+    EXPECT_EQ(blank.caption(), "");
+    EXPECT_FALSE(blank.enabled());
+    EXPECT_TRUE(blank.visible());
+    const auto revision = v.info()->revision();
+    EXPECT_FALSE(v.h.game.click(kInfo, "Command6"));
+    v.h.click_on("Command6", kInfo);
+    EXPECT_EQ(v.field(), kPrompt);
+    EXPECT_EQ(v.info()->revision(), revision);
+    EXPECT_NE(v.info()->initial_focus(), &blank);
+}
+
+TEST(InformationWindow, ReturningShowsTheBoardAsItStandsAndReopeningStartsAfresh) {
+    Visit v;
+    v.h.wait_ms(5'000);  // the opening scene is over
+    v.h["Textspeed"].set_text("500");
+    v.open();
+    EXPECT_TRUE(v.h.alt(U'ц'));
+    EXPECT_TRUE(v.h.alt(U'о'));
+    EXPECT_TRUE(only_the_board_is_up(v));
+    EXPECT_EQ(v.h["Textspeed"].text(), "500");
+    EXPECT_TRUE(v.h["Label11"].visible());
+
+    // Alt+И, from the board's own access key, and a fresh window again.
+    EXPECT_TRUE(v.h.alt(U'и'));
+    ASSERT_NE(v.info(), nullptr);
+    EXPECT_EQ(v.field(), kPrompt);
+    EXPECT_FALSE(v.h.board().visible());
+    // The board's keys do not reach through the information window.
+    EXPECT_FALSE(v.h.alt(U'н'));
+    EXPECT_FALSE(v.h.alt(U'y'));
+    EXPECT_FALSE(v.h["Text1"].visible());
+
+    v.h.click_on("Command7", kInfo);
+    EXPECT_TRUE(only_the_board_is_up(v));
+}
+
+TEST(InformationWindow, ClosingItByItsFrameGoesBackToTheBoard) {
+    Visit v;
+    v.open();
+    v.h.alt(U'б');
+    v.h.game.request_close(kInfo);
+    EXPECT_TRUE(only_the_board_is_up(v));
+
+    v.h.wait_ms(1'000);
+    v.open();
+    ASSERT_NE(v.info(), nullptr);
+    EXPECT_EQ(v.field(), kPrompt);
+    v.h.game.request_close(kInfo);
+    EXPECT_TRUE(only_the_board_is_up(v));
+}
+
+TEST(InformationWindow, RoundGoesOnWhileItIsOpen) {
+    Visit v;
+    v.h.click_on("Commandstart");
+    v.h.wait_ms(2'000);
+    ASSERT_EQ(v.h["LabelTime"].caption(), "58");
+    v.open();
+    v.h.wait_ms(3'000);
+    EXPECT_EQ(v.h["LabelTime"].caption(), "55");
+    EXPECT_TRUE(v.h["Timer2"].enabled());
+
+    // The round ends on the hidden board, and a win opens the final scene there.
+    v.h["Labelscore"].set_caption("2000");
+    v.h.wait_ms(55'000);
+    EXPECT_EQ(v.h["LabelTime"].caption(), "0");
+    EXPECT_FALSE(v.h["Timer2"].enabled());
+    EXPECT_EQ(v.h["Label5"].caption(), "1");
+    EXPECT_TRUE(v.h["Frame1"].visible());
+    EXPECT_TRUE(v.h["Timer5"].enabled());
+    EXPECT_EQ(v.field(), kPrompt);
+
+    v.h.alt(U'О');
+    EXPECT_TRUE(only_the_board_is_up(v));
+    EXPECT_TRUE(v.h["Frame1"].visible());
+}
