@@ -126,7 +126,7 @@ void infoBubble(QPainter& p) {
 
 HeroLook golden() {
     HeroLook g;
-    g.body = {QColor(0xFFD21F), QColor(0xFFF3A0), QColor(0xE09A00), QColor(0x6A4200)};
+    g.body = {QColor(0xFFC400), QColor(0xFFEE80), QColor(0xD98A00), QColor(0x5A3000)};
     g.skin = {QColor(0xFFF0C8), QColor(0xFFFFFF), QColor(0xF2C79B), QColor(0x6A4200)};
     g.pupil = QColor(0x0E6A6A);
     return g;
@@ -134,8 +134,8 @@ HeroLook golden() {
 
 void heroGlow(QPainter& p) {
     // A ring of rays behind him; partial alpha is not available, so the glow is solid.
-    QPainterPath rays = star({24, 24}, 23.5, 16, 14, -90);
-    part(p, rays, {QColor(0xFFF6B0), QColor(0xFFFFFF), QColor(0xFFE066), QColor(0xC09000)}, 1.6, 2);
+    QPainterPath rays = star({24, 24}, 23.5, 17, 12, -90);
+    part(p, rays, {QColor(0xFFFBE0), QColor(0xFFFFFF), QColor(0xFFEFA0), QColor(0xE0A000)}, 1.4, 1.5);
     withFigure(p, 0.88, {4.5, -6.5}, [&](double line) { briskoHead(p, line, golden()); });
 }
 

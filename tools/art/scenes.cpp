@@ -331,9 +331,10 @@ QImage drawAirship(int stage) {
         p.translate(-47, -17);
         airship(p, true);
         wreckDamage(p);
-        // The stern is ablaze.
-        smokePuff(p, {84, 4}, 5);
-        smokePuff(p, {74, 2}, 4);
+        // The stern is ablaze under a column of smoke.
+        smokePuff(p, {86, 3}, 6);
+        smokePuff(p, {76, 1}, 5);
+        smokePuff(p, {66, 3}, 3.5);
         flameAt(p, {78, 17}, 1.5, 0.5);
         flameAt(p, {86, 20}, 1.3, 1);
         flameAt(p, {71, 11}, 1.1, 0.5);
@@ -383,32 +384,20 @@ QImage drawFlight() {
     p.setPen(Qt::NoPen);
     p.fillPath(ex, QColor(0xFFB000));
     outline(p, ex, QColor(0x8A2400), 0.9);
-    // Pelko's tail streams out behind.
-    QPainterPath tail;
-    tail.moveTo(74, 45);
-    tail.cubicTo(86, 30, 100, 30, 108, 22);
-    tail.cubicTo(106, 36, 95, 46, 80, 50);
-    tail.closeSubpath();
-    part(p, tail, pal::fox, 1.3);
-    p.save();
-    p.setClipPath(tail);
-    p.fillPath(ellipse(106, 24, 7, 6), pal::cream.base);
-    p.restore();
-    outline(p, tail, pal::fox.line, 1.3);
     // The two heroes in their seats.
     p.save();
-    p.translate(44, 38);
-    p.scale(0.72, 0.72);
-    briskoHead(p, 1.4 / 0.72);
+    p.translate(43, 36);
+    p.scale(0.8, 0.8);
+    briskoHead(p, 1.4 / 0.8);
     p.restore();
     p.save();
-    p.translate(75, 36);
-    p.scale(0.68, 0.68);
-    pelkoHead(p, 1.4 / 0.68);
+    p.translate(76, 34);
+    p.scale(0.76, 0.76);
+    pelkoHead(p, 1.4 / 0.76);
     p.restore();
-    // Pelko waves.
-    part(p, limb({83, 50}, {92, 44}, {94, 34}, 4.2), pal::fox, 1.3);
-    part(p, ellipse(94.5, 32.5, 2.8, 2.8), pal::cream, 1.2);
+    // Pelko waves goodbye.
+    part(p, limb({84, 49}, {93, 44}, {95, 33}, 4.4), pal::fox, 1.3);
+    part(p, ellipse(95.5, 31.5, 3.0, 3.0), pal::cream, 1.2);
     // The craft: a rounded blue hull with a wing and a windscreen.
     part(p, poly({{38, 58}, {62, 58}, {52, 74}, {34, 72}}), pal::craft, 1.4);
     QPainterPath hull;
