@@ -123,6 +123,26 @@ TEST(SecretCode, SecondSwitchAndLaterWrongCodesChangeNothing) {
     EXPECT_EQ(h.board()["Labelscore"].back_color(), kLightOrange);
 }
 
+TEST(SecretCode, PointersSetByPressAndReleaseAreThoseOfTheFriend) {
+    Harness h;
+    ASSERT_TRUE(enter(h, "quibbozar"));
+    auto& f = h.board();
+    f["Imagekrot6"].set_visible(true);  // as a board tick would show it
+    h.press_on("Imagekrot6");
+    EXPECT_TRUE(same_picture(f["Imagekrot6"].mouse_icon(), f["LabelSecretIcon"].mouse_icon()));
+    h.release_on("Imagekrot6");
+    EXPECT_TRUE(same_picture(f["Imagekrot6"].mouse_icon(), f["Labelpelkoattackicon"].mouse_icon()));
+
+    f["Imagegas"].set_visible(true);
+    h.press_on("Imagegas");
+    EXPECT_TRUE(same_picture(f["Imagegas"].mouse_icon(), f["LabelPelkotakeringicon"].mouse_icon()));
+    const auto& ring = f["Imagegas"];
+    const auto over_ring = f.pointer_at(ring.left() + ring.width() / 2, ring.top() + 10);
+    EXPECT_TRUE(same_picture(over_ring.icon, f["LabelPelkotakeringicon"].mouse_icon()));
+    h.release_on("Imagegas");
+    EXPECT_TRUE(same_picture(f["Imagegas"].mouse_icon(), f["Imagepelkomode"].mouse_icon()));
+}
+
 TEST(SecretCode, SwitchDuringARoundLeavesTheRoundAlone) {
     Harness h;
     h.click_on("Commandstart");

@@ -173,3 +173,33 @@ TEST(FinalScene, CounterAlreadyAtTwentyWhenALaterWinShowsThePanel) {
         EXPECT_FALSE(s["Frame1"].visible());
     }
 }
+
+TEST(FinalScene, WinningRoundEndStartsItAndTheNextStartClearsItAway) {
+    FinalScene s;
+    s.h.random.fallback = 0.9;  // every draw is 2
+    s.h.click_on("Commandstart");
+    s.h["Labelscore"].set_caption("1990");
+    s.h.wait_ms(59'000);
+    ASSERT_FALSE(s["Frame1"].visible());
+    s["Labelscore"].set_caption("2000");
+    s.h.wait_ms(1'000);
+    EXPECT_TRUE(s["Frame1"].visible());
+    EXPECT_TRUE(s["Timer5"].enabled());
+    EXPECT_TRUE(s.shows("Image17"));  // as the start left it
+    EXPECT_FALSE(s.finished());
+
+    s.ticks(20);
+    EXPECT_TRUE(s.finished());
+    EXPECT_EQ(s["Shape1"].left(), 1920 + 50 * 20);
+
+    s.h.wait_ms(1'000);
+    s.h.click_on("Commandstart");
+    EXPECT_FALSE(s["Frame1"].visible());
+    EXPECT_TRUE(s.shows("Image17"));
+    EXPECT_FALSE(s["Image21"].visible());
+    EXPECT_FALSE(s["Label20"].visible());
+    EXPECT_EQ(s["Labelbazegenerator"].tag(), "0");
+    EXPECT_EQ(s["Shape1"].left(), 1920);
+    EXPECT_EQ(s["Shape1"].top(), 840);
+    EXPECT_FALSE(s["Timer5"].enabled());
+}
