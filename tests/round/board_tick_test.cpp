@@ -110,22 +110,6 @@ TEST(BoardTick, EachColumnShowsOnlyTheTargetOfItsDrawnRow) {
     }
 }
 
-TEST(BoardTick, StruckTargetShowsAgainOnlyWhenItsRowIsDrawnAgain) {
-    Harness h;
-    line_up(h, {.rows = {0, 0, 0, 0}});
-    line_up(h, {.rows = {1, 0, 0, 0}});
-    line_up(h, {.rows = {0, 0, 0, 0}});
-    start_round(h);
-    h.wait_ms(kDefaultTick);
-    h.click_on("Imagekrot1");
-    ASSERT_FALSE(h["Imagekrot1"].visible());
-    h.wait_ms(kDefaultTick);
-    EXPECT_FALSE(h["Imagekrot1"].visible());
-    EXPECT_TRUE(h["Imagekrot5"].visible());
-    h.wait_ms(kDefaultTick);
-    EXPECT_TRUE(h["Imagekrot1"].visible());
-}
-
 TEST(BoardTick, BestScoreCatchesUpWithABetterScoreOnlyWhileTheBoardTicks) {
     Harness h;
     start_round(h);
