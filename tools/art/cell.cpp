@@ -117,13 +117,13 @@ QImage drawRobotKnight() {
         plateShadow(p, {26, 45}, 16, 3.5);
         // Crest of spikes on the helmet.
         for (double a : {-90.0, -55.0, -125.0, -22.0, -158.0}) {
-            QPainterPath sp = spike({21, 12}, {29, 12}, {25, 0.5}, 0.6);
-            double len = (a == -90.0) ? 1.0 : 0.86;
+            QPainterPath sp = spike({20.5, 14}, {29.5, 14}, {25, 2.5}, 0.6);
+            double len = (a == -90.0) ? 1.0 : 0.9;
             QTransform t;
-            t.translate(25, 17);
+            t.translate(25, 19);
             t.rotate(a + 90);
             t.scale(1, len);
-            t.translate(-25, -17);
+            t.translate(-25, -19);
             part(p, t.map(sp), s, L);
         }
         // Legs and feet.
@@ -145,17 +145,17 @@ QImage drawRobotKnight() {
         part(p, ellipse(12.5, 27.5, 6, 4.8), s, L);
         part(p, ellipse(37.5, 27.5, 6, 4.8), s, L);
         // Helmet with a dark visor and two glowing red eyes.
-        part(p, ellipse(25, 17.5, 10.5, 9.5), s, L);
-        part(p, rrect(16, 14.5, 18, 7, 3.5), pal::dark, L * 0.8, 0.8);
+        part(p, ellipse(25, 19, 10.5, 9), s, L);
+        part(p, rrect(16, 16, 18, 7, 3.5), pal::dark, L * 0.8, 0.8);
         for (double x : {21.0, 29.0}) {
             p.setPen(Qt::NoPen);
             p.setBrush(QColor(0xFF, 0x3B, 0x30, 90));
-            p.drawEllipse(QPointF(x, 18), 3.6, 3.0);
+            p.drawEllipse(QPointF(x, 19.5), 3.6, 3.0);
             p.setBrush(pal::redEye.base);
-            p.drawEllipse(QPointF(x, 18), 2.3, 1.9);
-            spec(p, {x - 0.7, 17.3}, 0.7);
+            p.drawEllipse(QPointF(x, 19.5), 2.3, 1.9);
+            glint(p, {x - 0.7, 18.8}, 0.7);
         }
-        spec(p, {19, 11.5}, 1.4);
+        glint(p, {19, 13.3}, 1.4);
     });
 }
 
@@ -190,10 +190,10 @@ QImage drawBaseSaucer() {
         // White glint on the glass.
         p.save();
         p.setPen(QPen(QColor(255, 255, 255, 235), 1.6, Qt::SolidLine, Qt::RoundCap));
-        QPainterPath glint;
-        glint.moveTo(17.5, 20);
-        glint.quadTo(18, 15, 22, 13);
-        p.drawPath(glint);
+        QPainterPath shine;
+        shine.moveTo(17.5, 20);
+        shine.quadTo(18, 15, 22, 13);
+        p.drawPath(shine);
         p.restore();
         // Saucer hull: upper rim, lower belly.
         part(p, ellipse(25, 32, 15, 5.5), pal::dark, L);
@@ -213,7 +213,7 @@ QImage drawBaseSaucer() {
             p.setBrush(lights[i]);
             p.setPen(QPen(pal::dark.line, 0.7));
             p.drawEllipse(QPointF(xs[i], ys[i]), 1.8, 1.6);
-            spec(p, {xs[i] - 0.5, ys[i] - 0.5}, 0.6);
+            glint(p, {xs[i] - 0.5, ys[i] - 0.5}, 0.6);
         }
     });
 }
@@ -245,9 +245,9 @@ QImage drawKrotSimple() {
         p.setBrush(QColor(0xFF, 0x3B, 0x30, 100));
         p.drawEllipse(QPointF(20, 26.5), 4.4, 3.8);
         part(p, ellipse(20, 26.5, 2.9, 2.5), pal::redEye, L * 0.7, 0.6);
-        spec(p, {19.2, 25.6}, 0.8);
+        glint(p, {19.2, 25.6}, 0.8);
         part(p, poly({{14.5, 22.5}, {25, 21}, {24.5, 23.8}, {15.5, 24.6}}), pal::metal, L * 0.8);
-        spec(p, {31, 20.5}, 1.5);
+        glint(p, {31, 20.5}, 1.5);
     });
 }
 
@@ -255,19 +255,25 @@ QImage drawKrotCostume() {
     return onCell(50, 50, [](QPainter& p) {
         const double L = 1.6;
         plateShadow(p, {25, 44.5}, 19, 3.2);
-        // Spiked side wheels.
+        // Spiked side wheels: bright spikes all round a dark tyre.
+        const Tone bright{QColor(0xD6DCE4), QColor(0xFFFFFF), QColor(0x8A95A3), QColor(0x1E232B)};
         for (int side : {-1, 1}) {
-            const double cx = 25 + side * 15.5;
-            for (int i = 0; i < 5; ++i) {
-                double a = (side < 0 ? 180 : 0) + (i - 2) * 34.0;
-                QPainterPath sp = spike({cx - 3, 30 - 8}, {cx + 3, 30 - 8}, {cx, 30 - 17.5}, 0.4);
-                part(p, rotated(sp, {cx, 30}, a + 90), pal::steel, L);
+            const QPointF c(25 + side * 14.5, 30);
+            for (int i = 0; i < 8; ++i) {
+                QTransform t;
+                t.translate(c.x(), c.y());
+                t.scale(0.9, 1.0);
+                t.rotate(i * 45.0 + 22.5);
+                QPainterPath sp = t.map(spike({-5, -8}, {5, -8}, {0, -17}, 0.2));
+                p.fillPath(sp, bright.base);
+                p.fillPath(sp.subtracted(sp.translated(-0.8, -0.8)), bright.shade);
+                outline(p, sp, bright.line, 1.2);
             }
-            part(p, ellipse(cx, 30, 6.5, 11.5), pal::dark, L);
-            part(p, ellipse(cx, 30, 3.2, 5.5), pal::metal, L * 0.8, 0.8);
+            part(p, ellipse(c.x(), c.y(), 5.8, 10.5), pal::dark, L);
+            part(p, ellipse(c.x(), c.y(), 2.8, 5), pal::metal, L * 0.8, 0.8);
         }
         // The pod itself.
-        part(p, ellipse(25, 26.5, 14.5, 15.5), pal::pod, L);
+        part(p, ellipse(25, 26.5, 13.5, 15.5), pal::pod, L);
         part(p, rrect(18.5, 39, 13, 5, 2), pal::dark, L);
         // A ring hatch on top.
         part(p, ellipse(25, 12.2, 4.6, 2.4), pal::metal, L * 0.8, 0.7);
@@ -279,13 +285,13 @@ QImage drawKrotCostume() {
             p.drawEllipse(QPointF(x, 25), 3.8, 3.3);
             p.setBrush(pal::redEye.base);
             p.drawEllipse(QPointF(x, 25), 2.5, 2.1);
-            spec(p, {x - 0.8, 24.2}, 0.8);
+            glint(p, {x - 0.8, 24.2}, 0.8);
         }
         // Rivets round the pod's belly.
         p.setBrush(pal::pod.light);
         for (double x : {17.0, 21.0, 25.0, 29.0, 33.0})
             p.drawEllipse(QPointF(x, 35.3 + (x == 25.0 ? 0.6 : (x == 21.0 || x == 29.0) ? 0.4 : 0)), 0.9, 0.9);
-        spec(p, {17.5, 16}, 1.8);
+        glint(p, {17.5, 16}, 1.8);
     });
 }
 

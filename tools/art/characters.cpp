@@ -76,7 +76,7 @@ void briskoHead(QPainter& p, double line, const HeroLook& look) {
     part(p, muzzle, look.skin, line * 0.8);
     part(p, ellipse(-16.5, 3.2, 2.6, 2.2), {look.pupil, look.pupil.lighter(180), look.pupil, look.pupil},
          line * 0.6);
-    spec(p, {-17.2, 2.5}, 0.8);
+    glint(p, {-17.2, 2.5}, 0.8);
     // Mouth: a confident half smile.
     QPainterPath mouth;
     mouth.moveTo(-12.5, 8.8);
@@ -91,8 +91,8 @@ void briskoHead(QPainter& p, double line, const HeroLook& look) {
     p.setBrush(look.pupil);
     p.drawEllipse(QPointF(-8.7, -2.4), 2.1, 2.9);
     p.drawEllipse(QPointF(-1.2, -2.6), 2.4, 3.2);
-    spec(p, {-9.3, -3.6}, 0.85);
-    spec(p, {-1.9, -3.9}, 0.95);
+    glint(p, {-9.3, -3.6}, 0.85);
+    glint(p, {-1.9, -3.9}, 0.95);
     // Brows, set low: he means business.
     QPainterPath brows;
     brows.moveTo(-11.5, -9.6);
@@ -173,7 +173,7 @@ void briskoBall(QPainter& p, double line) {
     scarf.quadTo(-7, 8.5, -12, 1);
     scarf.closeSubpath();
     part(p, scarf, pal::scarf, line * 0.8);
-    spec(p, {-7.5, -8.5}, 2.2);
+    glint(p, {-7.5, -8.5}, 2.2);
 }
 
 void pelkoHead(QPainter& p, double line) {
@@ -200,7 +200,7 @@ void pelkoHead(QPainter& p, double line) {
     flat(p, face, pal::cream, line * 0.7);
     part(p, ellipse(0, 4.6, 2.5, 1.9), {QColor(0x3A1F0A), QColor(0x8A5A3A), QColor(0x2A1406), QColor(0x2A1406)},
          line * 0.5);
-    spec(p, {-0.7, 4.0}, 0.6);
+    glint(p, {-0.7, 4.0}, 0.6);
     QPainterPath mouth;
     mouth.moveTo(-3.2, 8.2);
     mouth.quadTo(-1.5, 10, 0, 8.2);
@@ -215,8 +215,8 @@ void pelkoHead(QPainter& p, double line) {
     p.setBrush(QColor(0x2A1406));
     p.drawEllipse(QPointF(-5.0, -1.8), 2.0, 2.6);
     p.drawEllipse(QPointF(6.6, -1.8), 2.0, 2.6);
-    spec(p, {-5.6, -2.8}, 0.75);
-    spec(p, {6.0, -2.8}, 0.75);
+    glint(p, {-5.6, -2.8}, 0.75);
+    glint(p, {6.0, -2.8}, 0.75);
     p.save();
     p.setPen(QPen(QColor(255, 255, 255, 230), line * 0.7, Qt::SolidLine, Qt::RoundCap));
     p.drawLine(QPointF(-8.8, -4.0), QPointF(-7.2, -5.6));
@@ -301,7 +301,7 @@ void pelkoBall(QPainter& p, double line) {
     // Ear tips poking out.
     part(p, spike({-12, -8}, {-6, -14}, {-17, -19}, 0.6), f, line);
     part(p, spike({6, -14}, {12, -8}, {17, -19}, -0.6), f, line);
-    spec(p, {-7.5, -9}, 2.2);
+    glint(p, {-7.5, -9}, 2.2);
 }
 
 void virzo(QPainter& p, double line) {
@@ -365,8 +365,8 @@ void virzo(QPainter& p, double line) {
     p.fillPath(rrect(15.5, 8.5, 17, 3.2, 1.2), QColor(0x2A2F36));
     part(p, ellipse(19.5, 10.4, 3.4, 3.4), pal::goggles, line * 0.9, 0.8);
     part(p, ellipse(26.2, 10.4, 3.4, 3.4), pal::goggles, line * 0.9, 0.8);
-    spec(p, {18.5, 9.3}, 0.9);
-    spec(p, {25.2, 9.3}, 0.9);
+    glint(p, {18.5, 9.3}, 0.9);
+    glint(p, {25.2, 9.3}, 0.9);
     QPainterPath grin;
     grin.moveTo(16.5, 18.6);
     grin.quadTo(20.5, 21.5, 24, 18.4);

@@ -77,7 +77,7 @@ void outline(QPainter& p, const QPainterPath& path, const QColor& c, double line
     p.restore();
 }
 
-void spec(QPainter& p, QPointF c, double r, int alpha) {
+void glint(QPainter& p, QPointF c, double r, int alpha) {
     p.save();
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(255, 255, 255, alpha));

@@ -67,8 +67,8 @@ void part(QPainter& p, const QPainterPath& path, const Tone& t, double line, dou
 // Same without the highlight (for parts lying in shadow).
 void flat(QPainter& p, const QPainterPath& path, const Tone& t, double line);
 void outline(QPainter& p, const QPainterPath& path, const QColor& c, double line);
-// A white specular dot.
-void spec(QPainter& p, QPointF c, double r, int alpha = 255);
+// A white glint: the shine on metal, glass and eyes.
+void glint(QPainter& p, QPointF c, double r, int alpha = 255);
 // A four-pointed sparkle.
 QPainterPath sparkle(QPointF c, double r, double waist = 0.22);
 

@@ -74,7 +74,7 @@ void blueSpinBall(QPainter& p) {
     p.drawArc(QRectF(14, 14, 20, 20), 220 * 16, 150 * 16);
     p.restore();
     part(p, ellipse(24, 24, 4.5, 4.5), pal::scarf, 1.6, 1.2);
-    spec(p, {17, 16}, 2.6);
+    glint(p, {17, 16}, 2.6);
     // Speed arcs hugging the ball.
     p.setPen(QPen(pal::hero.line, 2.6, Qt::SolidLine, Qt::RoundCap));
     p.drawArc(QRectF(2.5, 2.5, 43, 43), 100 * 16, 60 * 16);
@@ -101,7 +101,7 @@ void moleRobot(QPainter& p) {
     for (double x : {17.0, 31.0}) {
         part(p, ellipse(x, 18, 6.8, 6.8), pal::metal, kLine * 0.8, 1.5);
         part(p, ellipse(x, 18, 4.6, 4.6), pal::redEye, 1.2, 1.5);
-        spec(p, {x - 1.6, 16.3}, 1.4);
+        glint(p, {x - 1.6, 16.3}, 1.4);
     }
     // Snout with a metal nose and two big front teeth.
     part(p, ellipse(24, 31, 8.5, 6), pal::metal, kLine * 0.9, 2);
@@ -109,7 +109,7 @@ void moleRobot(QPainter& p) {
     p.setPen(QPen(pal::white.line, 1.1));
     p.drawLine(QPointF(24, 35.5), QPointF(24, 40));
     part(p, ellipse(24, 28.5, 3.4, 2.6), pal::redEye, 1.2, 0.8);
-    spec(p, {23, 27.8}, 0.9);
+    glint(p, {23, 27.8}, 0.9);
 }
 
 void infoBubble(QPainter& p) {

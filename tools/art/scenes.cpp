@@ -153,7 +153,7 @@ void airship(QPainter& p, bool wrecked) {
                                    QColor(0x0C3C46)}
                            : pal::glass,
              L, 1.2);
-        spec(p, {x - 3.5, 6.2}, 1.0);
+        glint(p, {x - 3.5, 6.2}, 1.0);
     }
 }
 
@@ -411,7 +411,7 @@ QImage drawFlight() {
     p.fillPath(QPainterPath(rrect(14, 55, 100, 2, 0)).intersected(hull), QColor(0xFFD21F));
     part(p, poly({{22, 49.5}, {27, 40}, {31, 40}, {30, 49}}), pal::glass, 1.2, 1.2);
     part(p, rrect(96, 50, 9, 4, 1.5), pal::redEye, 1.0, 0.8);
-    spec(p, {28, 52}, 1.4);
+    glint(p, {28, 52}, 1.4);
     p.restore();
     return l.finish();
 }
