@@ -172,7 +172,9 @@ void Game::mouse_down(std::string_view window, int x, int y, MouseButton button,
     if (press_->swallowed) return;
 
     const Micros at = clock_.now();
-    const bool is_double = button == MouseButton::Left && last_press_.valid &&
+    // Buttons know no double click: every press and release of one is a click.
+    const bool is_double = button == MouseButton::Left && target->kind() != Kind::Button &&
+                           last_press_.valid &&
                            !last_press_.was_double && last_press_.window == w->name() &&
                            last_press_.element == target->name() &&
                            at - last_press_.at <= double_click_time_ &&

@@ -36,8 +36,8 @@ struct WindowLayout {
     int width = 0;  // client area, twips
     int height = 0;
     Colour back = kButtonFace;
-    std::string_view icon;     // window icon asset
-    std::string_view pointer;  // asset of the custom pointer over the client area
+    std::string_view icon = {};     // window icon asset
+    std::string_view pointer = {};  // asset of the custom pointer over the client area
     std::vector<ElementRow> rows;
 };
 

@@ -1,0 +1,258 @@
+#include "desktop/window_view.h"
+
+#include <QCloseEvent>
+#include <QKeySequence>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPushButton>
+#include <cmath>
+
+#include "desktop/art.h"
+#include "desktop/colours.h"
+#include "desktop/painting.h"
+
+namespace desktop {
+
+namespace {
+
+QRect widget_rect(const board::Element& e) {
+    const auto px = [](int twips) { return static_cast<int>(std::lround(twips / kTwipsPerPixel)); };
+    return {px(e.left()), px(e.top()), px(e.width()), px(e.height())};
+}
+
+board::MouseButton button_of(Qt::MouseButton b) {
+    switch (b) {
+        case Qt::RightButton: return board::MouseButton::Right;
+        case Qt::MiddleButton: return board::MouseButton::Middle;
+        default: return board::MouseButton::Left;
+    }
+}
+
+// A caption too long for its button is set a little smaller rather than cut off.
+void fit_caption(QPushButton& button) {
+    QFont font = game_font();
+    const QString shown = QString(button.text()).remove(QLatin1Char('&'));
+    const int room = button.width() - 6;
+    while (font.pixelSize() > 9 && QFontMetrics(font).horizontalAdvance(shown) > room) {
+        font.setPixelSize(font.pixelSize() - 1);
+    }
+    button.setFont(font);
+}
+
+int twips(qreal pixels) { return static_cast<int>(std::floor(pixels * kTwipsPerPixel)); }
+
+}  // namespace
+
+// --- WindowView ------------------------------------------------------------------
+
+WindowView::WindowView(board::Game& game, board::Window& window)
+    : game_(game), name_(window.name()), serial_(window.serial()), canvas_(new Canvas(*this)) {
+    setAttribute(Qt::WA_DeleteOnClose, false);
+    const QSize client(static_cast<int>(std::lround(window.client_width() / kTwipsPerPixel)),
+                       static_cast<int>(std::lround(window.client_height() / kTwipsPerPixel)));
+    setFixedSize(client);
+    canvas_->setGeometry(QRect(QPoint(0, 0), client));
+    setWindowTitle(QString::fromStdString(window.caption()));
+    if (window.icon()) setWindowIcon(QIcon(icon_pixmap(window.icon()->asset())));
+    setFont(game_font());
+    build_native_widgets();
+    sync();
+}
+
+void WindowView::build_native_widgets() {
+    board::Window& w = model();
+    // Frames first, so that what they hold can be placed inside them.
+    for (const auto& e : w.elements()) {
+        if (e->kind() != board::Kind::Frame) continue;
+        QWidget* parent = e->container() ? natives_.at(e->container()->name()) : this;
+        auto* frame = new FrameView(*this, e->name(), parent);
+        natives_.emplace(e->name(), frame);
+    }
+    for (const auto& e : w.elements()) {
+        QWidget* parent = e->container() ? natives_.at(e->container()->name()) : this;
+        const std::string name = e->name();
+        QWidget* widget = nullptr;
+        if (e->kind() == board::Kind::Button) {
+            auto* button = new QPushButton(parent);
+            connect(button, &QPushButton::clicked, this, [this, name] { game_.click(name_, name); });
+            widget = button;
+        } else if (e->kind() == board::Kind::TextBox) {
+            auto* box = new QLineEdit(parent);
+            connect(box, &QLineEdit::textEdited, this, [this, name](const QString& text) {
+                model()[name].set_text(text.toStdString());
+            });
+            widget = box;
+        }
+        if (widget) {
+            widget->setObjectName(QString::fromStdString(name));
+            natives_.emplace(name, widget);
+        }
+    }
+    // Topmost in the list ends up on top: raise from the bottom of the list up.
+    const auto& elements = w.elements();
+    for (auto it = elements.rbegin(); it != elements.rend(); ++it) {
+        if (QWidget* widget = widget_for((*it)->name())) widget->raise();
+    }
+    // Tab order as the window gives it.
+    QWidget* previous = nullptr;
+    for (const board::Element* e : w.focus_order()) {
+        QWidget* widget = widget_for(e->name());
+        if (previous && widget) setTabOrder(previous, widget);
+        if (widget) previous = widget;
+    }
+}
+
+QWidget* WindowView::widget_for(std::string_view element) const {
+    const auto it = natives_.find(element);
+    return it == natives_.end() ? nullptr : it->second;
+}
+
+std::string WindowView::element_of(const QWidget* widget) const {
+    for (const auto& [name, w] : natives_) {
+        if (w == widget) return name;
+    }
+    return {};
+}
+
+void WindowView::sync() {
+    if (!alive()) return;
+    board::Window& w = model();
+    if (w.revision() == synced_revision_) return;
+    synced_revision_ = w.revision();
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, to_qcolor(w.back_color()));
+    setPalette(palette);
+    for (const auto& [name, widget] : natives_) sync_native(w[name], widget);
+    canvas_->update();
+    canvas_->update_pointer();
+}
+
+void WindowView::sync_native(const board::Element& e, QWidget* widget) {
+    widget->setGeometry(widget_rect(e));
+    widget->setEnabled(e.enabled());
+    if (e.mouse_pointer() == board::kPointerCustom && e.mouse_icon()) {
+        widget->setCursor(pointer_cursor(e.mouse_icon()->asset(), devicePixelRatioF()));
+    } else if (e.mouse_pointer() == board::kPointerText) {
+        widget->setCursor(Qt::IBeamCursor);
+    } else {
+        widget->unsetCursor();
+    }
+    if (auto* button = qobject_cast<QPushButton*>(widget)) {
+        const QString caption = QString::fromStdString(e.caption());
+        if (button->text() != caption) {
+            button->setText(caption);
+            fit_caption(*button);
+            // Access keys are the game's business: keep the underline, drop
+            // the toolkit's own shortcut so that a key never clicks twice.
+            button->setShortcut(QKeySequence());
+        }
+    } else if (auto* box = qobject_cast<QLineEdit*>(widget)) {
+        const QString text = QString::fromStdString(e.text());
+        if (box->text() != text) box->setText(text);
+        QPalette palette = box->palette();
+        palette.setColor(QPalette::Base, to_qcolor(e.back_color()));
+        palette.setColor(QPalette::Text, to_qcolor(e.fore_color()));
+        box->setPalette(palette);
+    } else {
+        widget->update();  // a frame repaints what it holds
+    }
+    widget->setVisible(e.visible());
+}
+
+void WindowView::focus_initial() {
+    if (board::Element* e = model().initial_focus()) {
+        if (QWidget* widget = widget_for(e->name())) widget->setFocus(Qt::ActiveWindowFocusReason);
+    }
+}
+
+void WindowView::closeEvent(QCloseEvent* event) {
+    // The game decides what closing a window means.
+    event->ignore();
+    game_.request_close(name_);
+}
+
+// --- Canvas ----------------------------------------------------------------------
+
+Canvas::Canvas(WindowView& view) : QWidget(&view), view_(view) {
+    setMouseTracking(true);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void Canvas::paintEvent(QPaintEvent*) {
+    if (!view_.alive()) return;
+    QPainter p(this);
+    const board::Window& w = view_.model();
+    p.fillRect(rect(), to_qcolor(w.back_color()));
+    p.setFont(view_.font());
+    paint_contents(p, w, nullptr, devicePixelRatioF());
+}
+
+void Canvas::mousePressEvent(QMouseEvent* event) {
+    last_mouse_ = event->position().toPoint();
+    view_.game().mouse_down(view_.window_name(), twips(event->position().x()),
+                            twips(event->position().y()), button_of(event->button()));
+}
+
+void Canvas::mouseReleaseEvent(QMouseEvent* event) {
+    last_mouse_ = event->position().toPoint();
+    view_.game().mouse_up(view_.window_name(), twips(event->position().x()),
+                          twips(event->position().y()), button_of(event->button()));
+}
+
+void Canvas::mouseDoubleClickEvent(QMouseEvent*) {
+    // The second press has already arrived as a press; the game itself tells a
+    // double click from two single ones.
+}
+
+void Canvas::mouseMoveEvent(QMouseEvent* event) {
+    last_mouse_ = event->position().toPoint();
+    update_pointer();
+}
+
+void Canvas::leaveEvent(QEvent*) { last_mouse_ = QPoint(-1, -1); }
+
+void Canvas::update_pointer() {
+    if (!view_.alive()) return;
+    const QPoint at = last_mouse_.x() >= 0 ? last_mouse_ : mapFromGlobal(QCursor::pos());
+    if (!rect().contains(at)) return;
+    const board::Pointer pointer =
+        view_.model().pointer_at(twips(at.x() + 0.5), twips(at.y() + 0.5));
+    QString key;
+    switch (pointer.shape) {
+        case board::Pointer::Shape::Icon:
+            key = pointer.icon ? QString::fromStdString(pointer.icon->asset()) : QString();
+            break;
+        case board::Pointer::Shape::TextCursor: key = QStringLiteral(":text"); break;
+        case board::Pointer::Shape::Arrow: key = QStringLiteral(":arrow"); break;
+    }
+    if (key == pointer_key_) return;
+    pointer_key_ = key;
+    if (pointer.shape == board::Pointer::Shape::TextCursor) {
+        setCursor(Qt::IBeamCursor);
+    } else if (pointer.shape == board::Pointer::Shape::Icon && pointer.icon) {
+        setCursor(pointer_cursor(pointer.icon->asset(), devicePixelRatioF()));
+    } else {
+        setCursor(Qt::ArrowCursor);
+    }
+}
+
+// --- FrameView -------------------------------------------------------------------
+
+FrameView::FrameView(WindowView& view, std::string element, QWidget* parent)
+    : QWidget(parent), view_(view), element_(std::move(element)) {
+    // The canvas beneath takes the mouse for everything the frame holds.
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+void FrameView::paintEvent(QPaintEvent*) {
+    if (!view_.alive()) return;
+    QPainter p(this);
+    p.setFont(view_.font());
+    const board::Window& w = view_.model();
+    const board::Element& frame = w[element_];
+    paint_frame(p, frame);
+    paint_contents(p, w, &frame, devicePixelRatioF());
+}
+
+}  // namespace desktop

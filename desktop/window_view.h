@@ -1,0 +1,90 @@
+// One game window on the desktop: a canvas that paints the labels, pictures and
+// shapes and takes the mouse, with native buttons, text boxes and frames above it.
+#pragma once
+
+#include <QWidget>
+#include <map>
+#include <string>
+
+#include "board/game.h"
+
+namespace desktop {
+
+class Canvas;
+
+class WindowView : public QWidget {
+    Q_OBJECT
+public:
+    WindowView(board::Game& game, board::Window& window);
+
+    const std::string& window_name() const { return name_; }
+    std::uint64_t serial() const { return serial_; }
+    board::Window& model() const { return game_.form(name_); }
+    // False once the game has unloaded the window this view shows.
+    bool alive() const {
+        const board::Window* w = game_.find_form(name_);
+        return w && w->serial() == serial_;
+    }
+    board::Game& game() const { return game_; }
+
+    // Brings the widgets up to date with the window's elements.
+    void sync();
+    // The widget that stands for an element (buttons, text boxes, frames), if any.
+    QWidget* widget_for(std::string_view element) const;
+    // The element name a widget stands for ("" for none).
+    std::string element_of(const QWidget* widget) const;
+    void focus_initial();
+    Canvas* canvas() const { return canvas_; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void build_native_widgets();
+    void sync_native(const board::Element& e, QWidget* w);
+
+    board::Game& game_;
+    std::string name_;
+    std::uint64_t serial_;
+    std::uint64_t synced_revision_ = 0;
+    Canvas* canvas_;
+    std::map<std::string, QWidget*, std::less<>> natives_;
+};
+
+// Paints the window's own elements and routes the mouse to the game.
+class Canvas : public QWidget {
+    Q_OBJECT
+public:
+    explicit Canvas(WindowView& view);
+    // Shows the pointer image of whatever now lies under the mouse.
+    void update_pointer();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+
+private:
+    WindowView& view_;
+    QPoint last_mouse_{-1, -1};
+    QString pointer_key_;
+};
+
+// A frame: its border and caption, and the labels and pictures that it holds.
+class FrameView : public QWidget {
+    Q_OBJECT
+public:
+    FrameView(WindowView& view, std::string element, QWidget* parent);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    WindowView& view_;
+    std::string element_;
+};
+
+}  // namespace desktop

@@ -1,0 +1,270 @@
+// The element model on a small window of its own: pictures, mouse routing,
+// access keys, timers and window lifetimes.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "board/failure.h"
+#include "board/game.h"
+#include "support/scripted_random.h"
+
+using namespace board;
+
+namespace {
+
+WindowLayout test_window() {
+    using enum Kind;
+    return WindowLayout{
+        .name = "Test",
+        .caption = "Test",
+        .width = 3000,
+        .height = 3000,
+        .rows = {
+            {.name = "Panel", .kind = Frame, .left = 2000, .top = 2000, .width = 900, .height = 900},
+            {.name = "Inside", .kind = Picture, .container = "Panel", .left = 100, .top = 100,
+             .width = 300, .height = 300, .picture = "pic_ring"},
+            {.name = "Go", .kind = Button, .left = 0, .top = 0, .width = 600, .height = 300,
+             .caption = "&Начать", .tab_index = 1},
+            {.name = "Off", .kind = Button, .left = 0, .top = 400, .width = 600, .height = 300,
+             .enabled = false, .caption = "&Off", .tab_index = 0},
+            {.name = "Away", .kind = Button, .left = 5000, .top = 0, .width = 300, .height = 300,
+             .caption = "&Y", .tab_index = 2},
+            {.name = "Box", .kind = TextBox, .left = 0, .top = 800, .width = 600, .height = 300,
+             .text = "x", .tab_index = 3},
+            {.name = "Top", .kind = Picture, .left = 1000, .top = 1000, .width = 500, .height = 500,
+             .visible = false, .picture = "pic_ring"},
+            {.name = "Middle", .kind = Picture, .left = 1000, .top = 1000, .width = 500, .height = 500,
+             .picture = "pic_ring"},
+            {.name = "Bottom", .kind = Picture, .left = 1000, .top = 1000, .width = 500, .height = 500,
+             .picture = "pic_ring"},
+            // A label listed above the button it overlaps still lies beneath it.
+            {.name = "Cover", .kind = Label, .left = 0, .top = 0, .width = 600, .height = 300},
+            {.name = "Tick", .kind = Timer, .enabled = false, .interval = 100},
+            {.name = "Fast", .kind = Timer, .enabled = false, .interval = 1},
+        },
+    };
+}
+
+struct ModelTest : ::testing::Test {
+    ManualClock clock;
+    testing_support::ScriptedRandom random;
+    Game game{clock, random};
+    std::vector<std::string> log;
+
+    ModelTest() {
+        game.define(test_window());
+        for (const char* element : {"Top", "Middle", "Bottom", "Inside", "Go", "Away", "Off", "Cover"}) {
+            for (auto [event, name] : {std::pair{Event::MouseDown, "down"}, {Event::MouseUp, "up"},
+                                       {Event::Click, "click"}, {Event::DblClick, "dbl"}}) {
+                game.on("Test", element, event, [this, element, name](Game&) {
+                    log.push_back(std::string(element) + " " + name);
+                });
+            }
+        }
+        game.on("Test", "Tick", Event::Timer, [this](Game& g) {
+            log.push_back("tick@" + std::to_string(g.now() / 1000));
+        });
+        game.show("Test");
+    }
+    Window& w() { return game.form("Test"); }
+    void click_at(int x, int y) {
+        game.mouse_down("Test", x, y);
+        game.mouse_up("Test", x, y);
+    }
+    void wait_ms(std::int64_t ms) { advance(game, clock, milliseconds(ms)); }
+};
+
+}  // namespace
+
+TEST_F(ModelTest, PicturesAreSharedObjectsComparedByIdentity) {
+    // Loaded from the layout, the same art still gives different pictures.
+    EXPECT_FALSE(same_picture(w()["Middle"].picture(), w()["Bottom"].picture()));
+    EXPECT_NE(handle_of(w()["Middle"].picture()), 0u);
+    EXPECT_EQ(handle_of(nullptr), 0u);
+    w()["Middle"].set_picture(w()["Bottom"].picture());
+    EXPECT_TRUE(same_picture(w()["Middle"].picture(), w()["Bottom"].picture()));
+    // The shared object outlives the element that first held it.
+    const auto handle = handle_of(w()["Middle"].picture());
+    w()["Bottom"].set_picture(nullptr);
+    EXPECT_EQ(handle_of(w()["Middle"].picture()), handle);
+}
+
+TEST_F(ModelTest, APressReachesTheTopmostShownElement) {
+    click_at(1200, 1200);  // "Top" is hidden: the press goes to the one below
+    EXPECT_EQ(log, (std::vector<std::string>{"Middle down", "Middle up", "Middle click"}));
+    log.clear();
+    w()["Middle"].set_enabled(false);
+    click_at(1200, 1200);  // disabled: nothing at all, not even the one beneath
+    EXPECT_TRUE(log.empty());
+    w()["Middle"].set_visible(false);
+    click_at(1200, 1200);
+    EXPECT_EQ(log, (std::vector<std::string>{"Bottom down", "Bottom up", "Bottom click"}));
+}
+
+TEST_F(ModelTest, ButtonsLieAboveLabelsWhateverTheirPlaceInTheList) {
+    click_at(100, 100);
+    EXPECT_EQ(log, (std::vector<std::string>{"Go down", "Go up", "Go click"}));
+}
+
+TEST_F(ModelTest, ElementsOfAFrameAreHitInsideItAndHiddenWithIt) {
+    click_at(2200, 2200);  // frame at 2000 + picture at 100
+    EXPECT_EQ(log, (std::vector<std::string>{"Inside down", "Inside up", "Inside click"}));
+    log.clear();
+    w()["Panel"].set_visible(false);
+    EXPECT_FALSE(w()["Inside"].shown());
+    click_at(2200, 2200);
+    EXPECT_TRUE(log.empty());
+}
+
+TEST_F(ModelTest, TheReleaseGoesToThePressedElementAndClicksOnlyOverIt) {
+    game.mouse_down("Test", 1200, 1200);
+    game.mouse_up("Test", 100, 2900);  // released elsewhere
+    EXPECT_EQ(log, (std::vector<std::string>{"Middle down", "Middle up"}));
+    log.clear();
+    game.mouse_down("Test", 1200, 1200, MouseButton::Right);
+    game.mouse_up("Test", 1200, 1200, MouseButton::Right);
+    EXPECT_EQ(log, (std::vector<std::string>{"Middle down", "Middle up"}));  // no click
+}
+
+TEST_F(ModelTest, ASecondQuickPressIsADoubleClick) {
+    click_at(1200, 1200);
+    clock.set(clock.now() + milliseconds(200));
+    click_at(1210, 1190);
+    EXPECT_EQ(log, (std::vector<std::string>{"Middle down", "Middle up", "Middle click", "Middle dbl",
+                                             "Middle up"}));
+    // A third press starts afresh.
+    log.clear();
+    click_at(1200, 1200);
+    EXPECT_EQ(log.front(), "Middle down");
+}
+
+TEST_F(ModelTest, SlowFarOrElsewhereSecondPressesAreSinglePresses) {
+    click_at(1200, 1200);
+    clock.set(clock.now() + milliseconds(600));
+    click_at(1200, 1200);  // too late
+    clock.set(clock.now() + milliseconds(100));
+    click_at(1400, 1400);  // too far
+    EXPECT_EQ(std::count(log.begin(), log.end(), "Middle click"), 3);
+    EXPECT_EQ(std::count(log.begin(), log.end(), "Middle dbl"), 0);
+    log.clear();
+    // The first click hides its element; the second press lands on another one.
+    game.on("Test", "Middle", Event::Click, [](Game& g) { g.form("Test")["Middle"].set_visible(false); });
+    clock.set(clock.now() + seconds(2));
+    click_at(1200, 1200);
+    click_at(1200, 1200);
+    EXPECT_EQ(log, (std::vector<std::string>{"Middle down", "Middle up", "Bottom down", "Bottom up",
+                                             "Bottom click"}));
+}
+
+TEST_F(ModelTest, AccessKeysClickEnabledShownButtonsCaseBlind) {
+    EXPECT_TRUE(game.access_key("Test", U'н'));  // Cyrillic, lower case
+    EXPECT_TRUE(game.access_key("Test", U'Н'));
+    EXPECT_EQ(std::count(log.begin(), log.end(), "Go click"), 2);
+    EXPECT_FALSE(game.access_key("Test", U'o'));  // disabled button
+    EXPECT_TRUE(game.access_key("Test", U'y'));   // placed beyond the client area
+    EXPECT_EQ(log.back(), "Away click");
+    w()["Away"].set_visible(false);
+    EXPECT_FALSE(game.access_key("Test", U'Y'));
+    EXPECT_FALSE(game.access_key("Test", U'q'));
+    EXPECT_FALSE(game.click("Test", "Off"));
+}
+
+TEST_F(ModelTest, FocusGoesToTheFirstEnabledShownControlInTabOrder) {
+    EXPECT_EQ(w().initial_focus()->name(), "Go");  // "Off" comes first but is disabled
+    std::vector<std::string> order;
+    for (const Element* e : w().focus_order()) order.push_back(e->name());
+    EXPECT_EQ(order, (std::vector<std::string>{"Off", "Go", "Away", "Box"}));
+}
+
+TEST_F(ModelTest, TimersTickOnTheirOwnBeatWithoutDrift) {
+    w()["Tick"].set_enabled(true);
+    wait_ms(350);
+    EXPECT_EQ(log, (std::vector<std::string>{"tick@100", "tick@200", "tick@300"}));
+    log.clear();
+    // A busy program: ticks missed meanwhile are dropped, at most one waits, and
+    // the beat stays where it was.
+    clock.set(clock.now() + milliseconds(480));  // now 830
+    game.run_due_timers();
+    wait_ms(100);
+    EXPECT_EQ(log, (std::vector<std::string>{"tick@830", "tick@900"}));
+}
+
+TEST_F(ModelTest, TimerIntervalsAndSwitching) {
+    Element& tick = w()["Tick"];
+    tick.set_interval(0);
+    tick.set_enabled(true);
+    wait_ms(5000);
+    EXPECT_TRUE(log.empty());  // interval 0 never ticks
+    tick.set_interval(65535);
+    EXPECT_EQ(tick.due(), clock.now() + milliseconds(65535));
+    try {
+        tick.set_interval(65536);
+        FAIL() << "65536 accepted";
+    } catch (const Failure& f) {
+        EXPECT_EQ(f.code(), FailureCode::InvalidPropertyValue);
+    }
+    EXPECT_THROW(tick.set_interval(-1), Failure);
+    EXPECT_EQ(tick.interval(), 65535);
+    // Switching off and on starts the count afresh.
+    tick.set_interval(100);
+    wait_ms(50);
+    tick.set_enabled(false);
+    tick.set_enabled(true);
+    wait_ms(60);
+    EXPECT_TRUE(log.empty());
+    wait_ms(40);
+    EXPECT_EQ(log.size(), 1u);
+}
+
+TEST_F(ModelTest, ShortIntervalsTickAtThePlatformPace) {
+    int ticks = 0;
+    game.on("Test", "Fast", Event::Timer, [&](Game&) { ++ticks; });
+    w()["Fast"].set_enabled(true);
+    wait_ms(1000);
+    EXPECT_EQ(ticks, 64);
+}
+
+TEST_F(ModelTest, AHiddenWindowKeepsTicksAndUnloadForgetsEverything) {
+    w()["Tick"].set_enabled(true);
+    w()["Go"].set_caption("changed");
+    game.hide("Test");
+    wait_ms(250);
+    EXPECT_EQ(log.size(), 2u);
+    EXPECT_EQ(w()["Go"].caption(), "changed");
+    game.show("Test");
+    EXPECT_EQ(w()["Go"].caption(), "changed");
+    game.unload("Test");
+    EXPECT_EQ(game.find_form("Test"), nullptr);
+    EXPECT_FALSE(game.next_due().has_value());
+    game.show("Test");
+    EXPECT_EQ(w()["Go"].caption(), "&Начать");
+    EXPECT_FALSE(w()["Tick"].enabled());
+}
+
+TEST_F(ModelTest, ChangesRaiseTheWindowRevisionOnlyWhenSomethingChanges) {
+    const auto before = w().revision();
+    w()["Go"].set_caption("&Начать");
+    w()["Middle"].set_visible(true);
+    EXPECT_EQ(w().revision(), before);
+    w()["Middle"].set_left(10);
+    EXPECT_GT(w().revision(), before);
+}
+
+TEST_F(ModelTest, PointersFollowTheElementUnderThePoint) {
+    Window& win = w();
+    win["Middle"].set_mouse_pointer(kPointerCustom);
+    win["Middle"].set_mouse_icon(win["Bottom"].picture());
+    EXPECT_TRUE(same_picture(win.pointer_at(1200, 1200).icon, win["Bottom"].picture()));
+    EXPECT_EQ(win.pointer_at(100, 900).shape, Pointer::Shape::TextCursor);  // text box
+    EXPECT_EQ(win.pointer_at(100, 100).shape, Pointer::Shape::Arrow);       // button
+    EXPECT_EQ(win.pointer_at(2900, 100).icon, win.pointer_icon());          // background
+}
+
+TEST_F(ModelTest, ButtonsClickOnEveryPressEvenInQuickSuccession) {
+    click_at(100, 100);
+    click_at(100, 100);
+    EXPECT_EQ(std::count(log.begin(), log.end(), "Go click"), 2);
+    EXPECT_EQ(std::count(log.begin(), log.end(), "Go dbl"), 0);
+}
