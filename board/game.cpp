@@ -238,6 +238,7 @@ void Game::dispatch(Window& window, const std::string& element, Event event,
     const std::string window_name = window.name();
     const std::string element_name = element;
     if (const Handler* h = handler(window_name, element_name, event)) (*h)(*this, args);
+    if (observer_) observer_(window_name, element_name, event);
     refresh();
 }
 

@@ -59,6 +59,9 @@ public:
     void on(std::string_view window, std::string_view element, Event event,
             std::function<void(Game&)> handler);
     void set_view(View* view) { view_ = view; }
+    // Told of every event after its handler has run; for tracing and measuring.
+    using Observer = std::function<void(const std::string& window, const std::string& element, Event)>;
+    void observe(Observer observer) { observer_ = std::move(observer); }
     void set_double_click(Micros time, int distance_twips);
 
     // --- windows ---
@@ -129,6 +132,7 @@ private:
     Clock& clock_;
     RandomSource& random_;
     View* view_ = nullptr;
+    Observer observer_;
     std::map<std::string, WindowLayout, std::less<>> layouts_;
     std::vector<std::unique_ptr<Window>> windows_;
     std::map<std::tuple<std::string, std::string, Event>, Handler> handlers_;

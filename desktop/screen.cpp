@@ -59,7 +59,7 @@ void Screen::reconcile_windows() {
         }
         if (w->visible() && !view->isVisible()) {
             view->show();
-            view->raise();
+            if (QGuiApplication::platformName() != QLatin1String("offscreen")) view->raise();
             view->activateWindow();
             if (fresh) view->focus_initial();
         } else if (!w->visible() && view->isVisible()) {

@@ -1,0 +1,100 @@
+// What one click through the game costs, and one full repaint of the main board.
+// Run: QT_QPA_PLATFORM=offscreen build/bench/drovanta_bench
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QImage>
+#include <QPainter>
+
+#include "app/game.h"
+#include "board/clock.h"
+#include "board/layout/main_board.h"
+#include "board/random.h"
+#include "desktop/desktop.h"
+#include "desktop/screen.h"
+
+namespace {
+
+struct Headless {
+    board::ManualClock clock;
+    board::UniformRandom random;
+    board::Game game{clock, random};
+    Headless() {
+        app::assemble(game);
+        app::start(game);
+    }
+};
+
+// The reset button: a press, a release and a click routed by position.
+void BM_ButtonClickThroughTheModel(benchmark::State& state) {
+    Headless h;
+    const board::Element& button = h.game.form(board::layout::kMainBoard)["Command1"];
+    const int x = button.left() + 100, y = button.top() + 100;
+    for (auto _ : state) {
+        h.game.mouse_down(board::layout::kMainBoard, x, y);
+        h.game.mouse_up(board::layout::kMainBoard, x, y);
+        h.clock.set(h.clock.now() + board::seconds(1));
+    }
+}
+BENCHMARK(BM_ButtonClickThroughTheModel);
+
+// A strike on a shown target, scored and hidden.
+void BM_TargetStrikeThroughTheModel(benchmark::State& state) {
+    Headless h;
+    board::Window& w = h.game.form(board::layout::kMainBoard);
+    h.game.click(board::layout::kMainBoard, "Commandstart");
+    board::Element& target = w["Imagekrot6"];
+    for (auto _ : state) {
+        target.set_visible(true);
+        h.game.mouse_down(board::layout::kMainBoard, 1500, 3800);
+        h.game.mouse_up(board::layout::kMainBoard, 1500, 3800);
+        h.clock.set(h.clock.now() + board::seconds(1));
+    }
+}
+BENCHMARK(BM_TargetStrikeThroughTheModel);
+
+// A whole board tick of a running round: eight draws and the re-deal.
+void BM_BoardTick(benchmark::State& state) {
+    Headless h;
+    h.game.click(board::layout::kMainBoard, "Commandstart");
+    board::Window& w = h.game.form(board::layout::kMainBoard);
+    w["Timer2"].set_enabled(false);
+    for (auto _ : state) {
+        h.clock.set(w["Timer1"].due());
+        h.game.run_due_timers();
+    }
+}
+BENCHMARK(BM_BoardTick);
+
+// Everything on the board painted once into an offscreen image.
+void BM_RepaintMainBoard(benchmark::State& state) {
+    const qreal dpr = static_cast<qreal>(state.range(0));
+    Headless h;
+    desktop::Screen screen(h.game);
+    screen.refresh();
+    h.game.click(board::layout::kMainBoard, "Commandstart");
+    board::advance(h.game, h.clock, board::milliseconds(800));  // targets on view
+    desktop::WindowView* view = screen.view_of(board::layout::kMainBoard);
+    QImage image(view->size() * dpr, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(dpr);
+    view->render(&image);  // fill the caches of scaled pictures first
+    for (auto _ : state) {
+        QPainter painter(&image);
+        view->render(&painter);
+        benchmark::DoNotOptimize(image.constBits());
+    }
+    state.SetLabel("device pixel ratio " + std::to_string(static_cast<int>(dpr)));
+}
+BENCHMARK(BM_RepaintMainBoard)->Arg(1)->Arg(2)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    desktop::prepare_application(app);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
