@@ -18,6 +18,8 @@ void assemble(board::Game& game) {
     info::attach(game);
 }
 
-void start(board::Game& game) { game.show(board::layout::kMainBoard); }
+void start(board::Game& game) {
+    game.show(board::layout::kMainBoard);
+}
 
 }  // namespace app

@@ -68,15 +68,17 @@ int main(int argc, char** argv) {
     }
     if (!deviations.empty()) mean /= static_cast<double>(deviations.size());
     const double first_tick =
-        board_ticks.empty() ? 0
-                            : std::chrono::duration<double, std::milli>(board_ticks[0] - started).count();
+        board_ticks.empty()
+            ? 0
+            : std::chrono::duration<double, std::milli>(board_ticks[0] - started).count();
 
     std::printf("round length:            %.3f ms (60000 ms wanted, off by %+.3f ms)\n", round_ms,
                 round_ms - 60000.0);
     std::printf("clock ticks:             %d\n", clock_ticks);
-    std::printf("board ticks:             %zu (first %.3f ms after the start)\n", board_ticks.size(),
-                first_tick);
-    std::printf("board tick period:       mean deviation %+.3f ms, worst %.3f ms (interval %.0f ms)\n",
-                mean, worst, interval);
+    std::printf("board ticks:             %zu (first %.3f ms after the start)\n",
+                board_ticks.size(), first_tick);
+    std::printf(
+        "board tick period:       mean deviation %+.3f ms, worst %.3f ms (interval %.0f ms)\n",
+        mean, worst, interval);
     return 0;
 }

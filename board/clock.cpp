@@ -13,7 +13,9 @@ Micros steady_micros() {
 
 SteadyClock::SteadyClock() : origin_(steady_micros()) {}
 
-Micros SteadyClock::now() const { return steady_micros() - origin_; }
+Micros SteadyClock::now() const {
+    return steady_micros() - origin_;
+}
 
 std::uint64_t SteadyClock::entropy() const {
     using namespace std::chrono;

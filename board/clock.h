@@ -12,7 +12,7 @@ namespace board {
 constexpr Micros kTimerGranularity = 15'625;
 
 class Clock {
-public:
+  public:
     virtual ~Clock() = default;
     virtual Micros now() const = 0;
     // Something that differs from run to run, to seed the random source with.
@@ -20,28 +20,33 @@ public:
 };
 
 class SteadyClock final : public Clock {
-public:
+  public:
     SteadyClock();
     Micros now() const override;
     std::uint64_t entropy() const override;
 
-private:
+  private:
     Micros origin_;
 };
 
 class ManualClock final : public Clock {
-public:
-    explicit ManualClock(Micros start = 0, std::uint64_t entropy = 1) : now_(start), entropy_(entropy) {}
+  public:
+    explicit ManualClock(Micros start = 0, std::uint64_t entropy = 1)
+        : now_(start), entropy_(entropy) {}
     Micros now() const override { return now_; }
     std::uint64_t entropy() const override { return entropy_; }
     void set(Micros t) { now_ = t; }
 
-private:
+  private:
     Micros now_;
     std::uint64_t entropy_;
 };
 
-constexpr Micros milliseconds(std::int64_t ms) { return ms * 1000; }
-constexpr Micros seconds(std::int64_t s) { return s * 1'000'000; }
+constexpr Micros milliseconds(std::int64_t ms) {
+    return ms * 1000;
+}
+constexpr Micros seconds(std::int64_t s) {
+    return s * 1'000'000;
+}
 
 }  // namespace board

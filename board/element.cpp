@@ -19,18 +19,42 @@ void Element::assign(T& field, T value) {
     window_->touch();
 }
 
-void Element::set_left(int v) { assign(left_, v); }
-void Element::set_top(int v) { assign(top_, v); }
-void Element::set_width(int v) { assign(width_, v); }
-void Element::set_height(int v) { assign(height_, v); }
-void Element::set_visible(bool v) { assign(visible_, v); }
-void Element::set_tag(std::string v) { assign(tag_, std::move(v)); }
-void Element::set_caption(std::string v) { assign(caption_, std::move(v)); }
-void Element::set_text(std::string v) { assign(text_, std::move(v)); }
-void Element::set_back_color(Colour v) { assign(back_color_, v); }
-void Element::set_fore_color(Colour v) { assign(fore_color_, v); }
-void Element::set_alignment(Alignment v) { assign(alignment_, v); }
-void Element::set_mouse_pointer(int v) { assign(mouse_pointer_, v); }
+void Element::set_left(int v) {
+    assign(left_, v);
+}
+void Element::set_top(int v) {
+    assign(top_, v);
+}
+void Element::set_width(int v) {
+    assign(width_, v);
+}
+void Element::set_height(int v) {
+    assign(height_, v);
+}
+void Element::set_visible(bool v) {
+    assign(visible_, v);
+}
+void Element::set_tag(std::string v) {
+    assign(tag_, std::move(v));
+}
+void Element::set_caption(std::string v) {
+    assign(caption_, std::move(v));
+}
+void Element::set_text(std::string v) {
+    assign(text_, std::move(v));
+}
+void Element::set_back_color(Colour v) {
+    assign(back_color_, v);
+}
+void Element::set_fore_color(Colour v) {
+    assign(fore_color_, v);
+}
+void Element::set_alignment(Alignment v) {
+    assign(alignment_, v);
+}
+void Element::set_mouse_pointer(int v) {
+    assign(mouse_pointer_, v);
+}
 
 void Element::set_picture(PictureRef v) {
     if (same_picture(picture_, v)) return;
@@ -87,8 +111,12 @@ bool Element::shown() const {
     return true;
 }
 
-int Element::window_left() const { return left_ + (container_ ? container_->window_left() : 0); }
-int Element::window_top() const { return top_ + (container_ ? container_->window_top() : 0); }
+int Element::window_left() const {
+    return left_ + (container_ ? container_->window_left() : 0);
+}
+int Element::window_top() const {
+    return top_ + (container_ ? container_->window_top() : 0);
+}
 
 bool Element::contains(int x, int y) const {
     const int l = window_left();

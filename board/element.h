@@ -23,7 +23,7 @@ constexpr int kPointerCustom = 99;
 using Micros = std::int64_t;  // a moment or a span of time in microseconds
 
 class Element {
-public:
+  public:
     Element(Window& window, std::string name, Kind kind);
     Element(const Element&) = delete;
     Element& operator=(const Element&) = delete;
@@ -93,7 +93,7 @@ public:
     int window_top() const;
     bool contains(int x, int y) const;
 
-private:
+  private:
     template <typename T>
     void assign(T& field, T value);
     void restart_timer();

@@ -8,17 +8,17 @@
 namespace board {
 
 enum class FailureCode : int {
-    Overflow = 6,               // rounding left the signed 32-bit range
-    TypeMismatch = 13,          // strict reading met a text that is not a number
-    InvalidPropertyValue = 380, // a timer interval outside 0 to 65535
+    Overflow = 6,                // rounding left the signed 32-bit range
+    TypeMismatch = 13,           // strict reading met a text that is not a number
+    InvalidPropertyValue = 380,  // a timer interval outside 0 to 65535
 };
 
 class Failure : public std::runtime_error {
-public:
+  public:
     Failure(FailureCode code, const std::string& what) : std::runtime_error(what), code_(code) {}
     FailureCode code() const { return code_; }
 
-private:
+  private:
     FailureCode code_;
 };
 

@@ -20,7 +20,8 @@ void Game::on(std::string_view window, std::string_view element, Event event, Ha
 
 void Game::on(std::string_view window, std::string_view element, Event event,
               std::function<void(Game&)> handler) {
-    on(window, element, event, Handler([h = std::move(handler)](Game& g, const EventArgs&) { h(g); }));
+    on(window, element, event,
+       Handler([h = std::move(handler)](Game& g, const EventArgs&) { h(g); }));
 }
 
 void Game::set_double_click(Micros time, int distance_twips) {
@@ -43,7 +44,9 @@ Window& Game::form(std::string_view name) const {
     return *w;
 }
 
-bool Game::loaded(const std::string& name) const { return find_form(name) != nullptr; }
+bool Game::loaded(const std::string& name) const {
+    return find_form(name) != nullptr;
+}
 
 std::vector<Window*> Game::windows() const {
     std::vector<Window*> out;
@@ -108,7 +111,9 @@ void Game::request_close(std::string_view name) {
 
 // --- time and chance -----------------------------------------------------------
 
-void Game::randomize() { random_.seed(clock_.entropy()); }
+void Game::randomize() {
+    random_.seed(clock_.entropy());
+}
 
 std::optional<Micros> Game::next_due() const {
     std::optional<Micros> earliest;
@@ -138,7 +143,8 @@ void Game::run_due_timers() {
             }
         }
     }
-    std::stable_sort(due.begin(), due.end(), [](const Due& a, const Due& b) { return a.at < b.at; });
+    std::stable_sort(due.begin(), due.end(),
+                     [](const Due& a, const Due& b) { return a.at < b.at; });
     for (const Due& d : due) {
         Window* w = find_form(d.window);
         if (!w || w->serial() != d.window_serial) continue;
@@ -173,13 +179,12 @@ void Game::mouse_down(std::string_view window, int x, int y, MouseButton button,
 
     const Micros at = clock_.now();
     // Buttons know no double click: every press and release of one is a click.
-    const bool is_double = button == MouseButton::Left && target->kind() != Kind::Button &&
-                           last_press_.valid &&
-                           !last_press_.was_double && last_press_.window == w->name() &&
-                           last_press_.element == target->name() &&
-                           at - last_press_.at <= double_click_time_ &&
-                           std::abs(x - last_press_.x) <= double_click_distance_ &&
-                           std::abs(y - last_press_.y) <= double_click_distance_;
+    const bool is_double =
+        button == MouseButton::Left && target->kind() != Kind::Button && last_press_.valid &&
+        !last_press_.was_double && last_press_.window == w->name() &&
+        last_press_.element == target->name() && at - last_press_.at <= double_click_time_ &&
+        std::abs(x - last_press_.x) <= double_click_distance_ &&
+        std::abs(y - last_press_.y) <= double_click_distance_;
     if (button == MouseButton::Left) {
         last_press_ = {w->name(), target->name(), at, x, y, is_double, true};
     }

@@ -35,7 +35,7 @@ using Handler = std::function<void(class Game&, const EventArgs&)>;
 
 // What the game needs from whoever shows it.
 class View {
-public:
+  public:
     virtual ~View() = default;
     // An event has been handled: show the windows as they now stand.
     virtual void refresh() = 0;
@@ -46,7 +46,7 @@ public:
 };
 
 class Game {
-public:
+  public:
     Game(Clock& clock, RandomSource& random);
     ~Game();
     Game(const Game&) = delete;
@@ -60,7 +60,8 @@ public:
             std::function<void(Game&)> handler);
     void set_view(View* view) { view_ = view; }
     // Told of every event after its handler has run; for tracing and measuring.
-    using Observer = std::function<void(const std::string& window, const std::string& element, Event)>;
+    using Observer =
+        std::function<void(const std::string& window, const std::string& element, Event)>;
     void observe(Observer observer) { observer_ = std::move(observer); }
     void set_double_click(Micros time, int distance_twips);
 
@@ -106,7 +107,7 @@ public:
     // What the player has been told, for headless runs.
     const std::vector<std::string>& told() const { return told_; }
 
-private:
+  private:
     struct PressState {
         std::string window;
         std::string element;

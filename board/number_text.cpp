@@ -9,7 +9,9 @@
 
 namespace board {
 
-std::string number_text(std::int64_t value) { return std::to_string(value); }
+std::string number_text(std::int64_t value) {
+    return std::to_string(value);
+}
 
 std::string number_text(double value) {
     if (std::isfinite(value) && value == std::floor(value) && std::fabs(value) < 9.0e18) {
@@ -22,20 +24,27 @@ std::string number_text(double value) {
 
 namespace {
 
-bool is_blank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
-bool is_digit(char c) { return c >= '0' && c <= '9'; }
+bool is_blank(char c) {
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n';
+}
+bool is_digit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 int digit_value(char c, int base) {
     int v = -1;
-    if (c >= '0' && c <= '9') v = c - '0';
-    else if (c >= 'a' && c <= 'f') v = c - 'a' + 10;
-    else if (c >= 'A' && c <= 'F') v = c - 'A' + 10;
+    if (c >= '0' && c <= '9')
+        v = c - '0';
+    else if (c >= 'a' && c <= 'f')
+        v = c - 'a' + 10;
+    else if (c >= 'A' && c <= 'F')
+        v = c - 'A' + 10;
     return v >= 0 && v < base ? v : -1;
 }
 
 // Walks a text and hands out its characters with blanks left out.
 class BlankSkipper {
-public:
+  public:
     explicit BlankSkipper(std::string_view text) : text_(text) { skip(); }
     bool done() const { return pos_ >= text_.size(); }
     char peek() const { return done() ? '\0' : text_[pos_]; }
@@ -44,7 +53,7 @@ public:
         skip();
     }
 
-private:
+  private:
     void skip() {
         while (pos_ < text_.size() && is_blank(text_[pos_])) ++pos_;
     }
@@ -160,6 +169,8 @@ std::int32_t round_half_even(double value) {
     return static_cast<std::int32_t>(rounded);
 }
 
-std::int64_t whole_part(double value) { return static_cast<std::int64_t>(std::floor(value)); }
+std::int64_t whole_part(double value) {
+    return static_cast<std::int64_t>(std::floor(value));
+}
 
 }  // namespace board

@@ -10,7 +10,7 @@
 namespace board {
 
 class Picture {
-public:
+  public:
     // A new object of the named art asset, with a handle no other picture has.
     static std::shared_ptr<const Picture> load(std::string asset);
 
@@ -19,7 +19,7 @@ public:
 
     Picture(std::uint64_t handle, std::string asset) : handle_(handle), asset_(std::move(asset)) {}
 
-private:
+  private:
     std::uint64_t handle_;
     std::string asset_;
 };
@@ -27,7 +27,9 @@ private:
 using PictureRef = std::shared_ptr<const Picture>;
 
 // 0 for no picture.
-inline std::uint64_t handle_of(const PictureRef& p) { return p ? p->handle() : 0; }
+inline std::uint64_t handle_of(const PictureRef& p) {
+    return p ? p->handle() : 0;
+}
 inline bool same_picture(const PictureRef& a, const PictureRef& b) {
     return handle_of(a) == handle_of(b);
 }

@@ -7,7 +7,7 @@
 namespace board {
 
 class RandomSource {
-public:
+  public:
     virtual ~RandomSource() = default;
     virtual void seed(std::uint64_t seed) = 0;
     // A fraction in [0, 1), never 1.
@@ -15,14 +15,14 @@ public:
 };
 
 class UniformRandom final : public RandomSource {
-public:
+  public:
     void seed(std::uint64_t seed) override { engine_.seed(seed); }
     double next() override {
         // 53 random bits make every double of the form k / 2^53, all below 1.
         return static_cast<double>(engine_() >> 11) * 0x1.0p-53;
     }
 
-private:
+  private:
     std::mt19937_64 engine_{5489u};
 };
 

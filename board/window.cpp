@@ -143,8 +143,9 @@ std::vector<Element*> Window::focus_order() const {
         const bool focusable = e->kind() == Kind::Button || e->kind() == Kind::TextBox;
         if (focusable && e->tab_index() >= 0) order.push_back(e.get());
     }
-    std::stable_sort(order.begin(), order.end(),
-                     [](const Element* a, const Element* b) { return a->tab_index() < b->tab_index(); });
+    std::stable_sort(order.begin(), order.end(), [](const Element* a, const Element* b) {
+        return a->tab_index() < b->tab_index();
+    });
     return order;
 }
 
@@ -165,6 +166,8 @@ Element* Window::access_key_target(char32_t key) const {
     return nullptr;
 }
 
-Micros Window::now() const { return game_->now(); }
+Micros Window::now() const {
+    return game_->now();
+}
 
 }  // namespace board

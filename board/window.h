@@ -24,7 +24,7 @@ struct Pointer {
 };
 
 class Window {
-public:
+  public:
     Window(Game& game, const WindowLayout& layout);
     Window(const Window&) = delete;
     Window& operator=(const Window&) = delete;
@@ -68,7 +68,7 @@ public:
     void touch() { ++revision_; }
     Micros now() const;
 
-private:
+  private:
     Element* hit_among(const Element* container, int x, int y) const;
 
     Game* game_;

@@ -125,6 +125,8 @@ QCursor pointer_cursor(std::string_view name, qreal device_pixel_ratio) {
     return cursor;
 }
 
-QPixmap icon_pixmap(std::string_view name) { return QPixmap::fromImage(asset_image(name)); }
+QPixmap icon_pixmap(std::string_view name) {
+    return QPixmap::fromImage(asset_image(name));
+}
 
 }  // namespace desktop

@@ -27,7 +27,9 @@ QFont game_font() {
 
 namespace {
 
-QString qstring(const std::string& s) { return QString::fromStdString(s); }
+QString qstring(const std::string& s) {
+    return QString::fromStdString(s);
+}
 
 void paint_label(QPainter& p, const board::Element& e) {
     const QRectF r = pixel_rect(e);
@@ -79,10 +81,17 @@ void paint_contents(QPainter& painter, const board::Window& window, const board:
         const board::Element& e = **it;
         if (!e.visible()) continue;
         switch (e.kind()) {
-            case board::Kind::Label: paint_label(painter, e); break;
-            case board::Kind::Picture: paint_picture(painter, e, device_pixel_ratio); break;
-            case board::Kind::Shape: paint_shape(painter, e); break;
-            default: break;  // buttons, text boxes and frames are widgets of their own
+            case board::Kind::Label:
+                paint_label(painter, e);
+                break;
+            case board::Kind::Picture:
+                paint_picture(painter, e, device_pixel_ratio);
+                break;
+            case board::Kind::Shape:
+                paint_shape(painter, e);
+                break;
+            default:
+                break;  // buttons, text boxes and frames are widgets of their own
         }
     }
 }

@@ -1,7 +1,7 @@
 #include <QApplication>
 #include <QLibraryInfo>
-#include <QStyleHints>
 #include <QLocale>
+#include <QStyleHints>
 #include <QTranslator>
 
 #include "app/game.h"
@@ -37,8 +37,10 @@ int run_game(int argc, char** argv) {
     board::UniformRandom random;
     board::Game game(clock, random);
     app::assemble(game);
-    game.set_double_click(board::milliseconds(QApplication::doubleClickInterval()),
-                          static_cast<int>(QGuiApplication::styleHints()->mouseDoubleClickDistance() * kTwipsPerPixel));
+    game.set_double_click(
+        board::milliseconds(QApplication::doubleClickInterval()),
+        static_cast<int>(QGuiApplication::styleHints()->mouseDoubleClickDistance() *
+                         kTwipsPerPixel));
     Screen screen(game);
     app::start(game);
     screen.refresh();

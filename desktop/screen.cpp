@@ -95,7 +95,9 @@ void Screen::tell_player(const std::string& message) {
     box->open();
 }
 
-void Screen::quit() { QCoreApplication::quit(); }
+void Screen::quit() {
+    QCoreApplication::quit();
+}
 
 bool Screen::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::ShortcutOverride) {
@@ -104,7 +106,8 @@ bool Screen::eventFilter(QObject* watched, QEvent* event) {
         if (key->modifiers() & Qt::AltModifier) event->accept();
         return false;
     }
-    if (event->type() == QEvent::KeyPress) return handle_key(watched, static_cast<QKeyEvent*>(event));
+    if (event->type() == QEvent::KeyPress)
+        return handle_key(watched, static_cast<QKeyEvent*>(event));
     return false;
 }
 

@@ -15,7 +15,7 @@ namespace desktop {
 
 class Screen final : public QObject, public board::View {
     Q_OBJECT
-public:
+  public:
     explicit Screen(board::Game& game);
     ~Screen() override;
 
@@ -25,10 +25,10 @@ public:
 
     WindowView* view_of(std::string_view window) const;
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     void reconcile_windows();
     void schedule_timers();
     void run_timers();

@@ -7,11 +7,12 @@
 namespace desktop {
 
 class GameStyle final : public QProxyStyle {
-public:
+  public:
     GameStyle();
     int pixelMetric(PixelMetric metric, const QStyleOption* option = nullptr,
                     const QWidget* widget = nullptr) const override;
-    int styleHint(StyleHint hint, const QStyleOption* option = nullptr, const QWidget* widget = nullptr,
+    int styleHint(StyleHint hint, const QStyleOption* option = nullptr,
+                  const QWidget* widget = nullptr,
                   QStyleHintReturn* returned = nullptr) const override;
 };
 

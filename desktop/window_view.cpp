@@ -23,9 +23,12 @@ QRect widget_rect(const board::Element& e) {
 
 board::MouseButton button_of(Qt::MouseButton b) {
     switch (b) {
-        case Qt::RightButton: return board::MouseButton::Right;
-        case Qt::MiddleButton: return board::MouseButton::Middle;
-        default: return board::MouseButton::Left;
+        case Qt::RightButton:
+            return board::MouseButton::Right;
+        case Qt::MiddleButton:
+            return board::MouseButton::Middle;
+        default:
+            return board::MouseButton::Left;
     }
 }
 
@@ -40,7 +43,9 @@ void fit_caption(QPushButton& button) {
     button.setFont(font);
 }
 
-int twips(qreal pixels) { return static_cast<int>(std::floor(pixels * kTwipsPerPixel)); }
+int twips(qreal pixels) {
+    return static_cast<int>(std::floor(pixels * kTwipsPerPixel));
+}
 
 }  // namespace
 
@@ -75,7 +80,8 @@ void WindowView::build_native_widgets() {
         QWidget* widget = nullptr;
         if (e->kind() == board::Kind::Button) {
             auto* button = new QPushButton(parent);
-            connect(button, &QPushButton::clicked, this, [this, name] { game_.click(name_, name); });
+            connect(button, &QPushButton::clicked, this,
+                    [this, name] { game_.click(name_, name); });
             widget = button;
         } else if (e->kind() == board::Kind::TextBox) {
             auto* box = new QLineEdit(parent);
@@ -210,7 +216,9 @@ void Canvas::mouseMoveEvent(QMouseEvent* event) {
     update_pointer();
 }
 
-void Canvas::leaveEvent(QEvent*) { last_mouse_ = QPoint(-1, -1); }
+void Canvas::leaveEvent(QEvent*) {
+    last_mouse_ = QPoint(-1, -1);
+}
 
 void Canvas::update_pointer() {
     if (!view_.alive()) return;
@@ -223,8 +231,12 @@ void Canvas::update_pointer() {
         case board::Pointer::Shape::Icon:
             key = pointer.icon ? QString::fromStdString(pointer.icon->asset()) : QString();
             break;
-        case board::Pointer::Shape::TextCursor: key = QStringLiteral(":text"); break;
-        case board::Pointer::Shape::Arrow: key = QStringLiteral(":arrow"); break;
+        case board::Pointer::Shape::TextCursor:
+            key = QStringLiteral(":text");
+            break;
+        case board::Pointer::Shape::Arrow:
+            key = QStringLiteral(":arrow");
+            break;
     }
     if (key == pointer_key_) return;
     pointer_key_ = key;

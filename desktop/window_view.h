@@ -14,7 +14,7 @@ class Canvas;
 
 class WindowView : public QWidget {
     Q_OBJECT
-public:
+  public:
     WindowView(board::Game& game, board::Window& window);
 
     const std::string& window_name() const { return name_; }
@@ -36,10 +36,10 @@ public:
     void focus_initial();
     Canvas* canvas() const { return canvas_; }
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* event) override;
 
-private:
+  private:
     void build_native_widgets();
     void sync_native(const board::Element& e, QWidget* w);
 
@@ -54,12 +54,12 @@ private:
 // Paints the window's own elements and routes the mouse to the game.
 class Canvas : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit Canvas(WindowView& view);
     // Shows the pointer image of whatever now lies under the mouse.
     void update_pointer();
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
@@ -67,7 +67,7 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void leaveEvent(QEvent* event) override;
 
-private:
+  private:
     WindowView& view_;
     QPoint last_mouse_{-1, -1};
     QString pointer_key_;
@@ -76,13 +76,13 @@ private:
 // A frame: its border and caption, and the labels and pictures that it holds.
 class FrameView : public QWidget {
     Q_OBJECT
-public:
+  public:
     FrameView(WindowView& view, std::string element, QWidget* parent);
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
 
-private:
+  private:
     WindowView& view_;
     std::string element_;
 };

@@ -12,7 +12,9 @@ using board::layout::kTargets;
 
 namespace {
 
-board::Window& main_board(Game& game) { return game.form(kMainBoard); }
+board::Window& main_board(Game& game) {
+    return game.form(kMainBoard);
+}
 
 void switch_round_timers(board::Window& f, bool on) {
     f["Timer1"].set_enabled(on);
@@ -32,7 +34,9 @@ std::int64_t interval_from(const board::Element& box) {
 
 }  // namespace
 
-void start_up(Game& game) { game.randomize(); }
+void start_up(Game& game) {
+    game.randomize();
+}
 
 void start_round(Game& game) {
     board::Window& f = main_board(game);

@@ -26,6 +26,8 @@ using enum Kind;
 
 }  // namespace
 
+// The rows are kept one element to a line or two, like the table they come from.
+// clang-format off
 WindowLayout main_board() {
     return WindowLayout{
         .name = kMainBoard,
@@ -252,5 +254,6 @@ WindowLayout main_board() {
         },
     };
 }
+// clang-format on
 
 }  // namespace board::layout

@@ -14,8 +14,8 @@ WindowLayout main_board();
 
 // The twelve targets of the grid, row by row (the tenth is spelled with a capital K).
 inline constexpr std::array<std::string_view, 12> kTargets = {
-    "Imagekrot1", "Imagekrot2", "Imagekrot3",  "Imagekrot4",  "Imagekrot5",  "Imagekrot6",
-    "Imagekrot7", "Imagekrot8", "Imagekrot9",  "ImageKrot10", "Imagekrot11", "Imagekrot12"};
+    "Imagekrot1", "Imagekrot2", "Imagekrot3", "Imagekrot4",  "Imagekrot5",  "Imagekrot6",
+    "Imagekrot7", "Imagekrot8", "Imagekrot9", "ImageKrot10", "Imagekrot11", "Imagekrot12"};
 
 // The empty-cell pictures beneath them, in the same order.
 inline constexpr std::array<std::string_view, 12> kCells = {

@@ -25,29 +25,49 @@ struct Expected {
 
 const std::vector<Expected>& expectedAssets() {
     static const std::vector<Expected> list{
-        {"pic_cell_empty.bmp", Kind::Bmp, 50, 50},    {"pic_robot_knight.bmp", Kind::Bmp, 49, 50},
-        {"pic_base_saucer.bmp", Kind::Bmp, 49, 50},   {"pic_krot_simple.bmp", Kind::Bmp, 50, 50},
-        {"pic_krot_costume.bmp", Kind::Bmp, 50, 50},  {"pic_ring.bmp", Kind::Bmp, 49, 50},
-        {"pic_hero.bmp", Kind::Bmp, 58, 77},          {"pic_friend.bmp", Kind::Bmp, 69, 75},
-        {"pic_villain.bmp", Kind::Bmp, 68, 67},       {"pic_captive.bmp", Kind::Bmp, 127, 86},
-        {"pic_wall.bmp", Kind::Bmp, 127, 86},         {"pic_title.bmp", Kind::Bmp, 551, 133},
-        {"pic_airship.bmp", Kind::Bmp, 95, 39},       {"pic_airship_burn1.bmp", Kind::Bmp, 95, 39},
-        {"pic_airship_burn2.bmp", Kind::Bmp, 95, 39}, {"pic_airship_burn3.bmp", Kind::Bmp, 95, 39},
-        {"pic_airship_burn4.bmp", Kind::Bmp, 95, 39}, {"pic_flight.bmp", Kind::Bmp, 119, 88},
-        {"pic_logo_word.bmp", Kind::Bmp, 126, 55},    {"pic_sky.jpg", Kind::Jpeg, 1024, 1024},
-        {"pic_logo_studio.jpg", Kind::Jpeg, 270, 161}, {"ico_arrow_blue.ico", Kind::Ico, 48, 48},
-        {"ico_arrow_lightblue.ico", Kind::Ico, 48, 48}, {"ico_arrow_yellow.ico", Kind::Ico, 48, 48},
-        {"ico_ball_blue.ico", Kind::Ico, 48, 48},     {"ico_ball_blue_a.ico", Kind::Ico, 48, 48},
-        {"ico_hero.ico", Kind::Ico, 48, 48},          {"ico_hero_head.ico", Kind::Ico, 48, 48},
-        {"ico_hero_sparkle.ico", Kind::Ico, 48, 48},  {"ico_hero_glow.ico", Kind::Ico, 48, 48},
-        {"ico_explosion.ico", Kind::Ico, 48, 48},     {"ico_ball_orange.ico", Kind::Ico, 48, 48},
-        {"ico_friend.ico", Kind::Ico, 48, 48},        {"ico_friend_sparkle.ico", Kind::Ico, 48, 48},
-        {"ico_mole_robot.ico", Kind::Ico, 48, 48},    {"ico_info.ico", Kind::Ico, 48, 48},
+        {"pic_cell_empty.bmp", Kind::Bmp, 50, 50},
+        {"pic_robot_knight.bmp", Kind::Bmp, 49, 50},
+        {"pic_base_saucer.bmp", Kind::Bmp, 49, 50},
+        {"pic_krot_simple.bmp", Kind::Bmp, 50, 50},
+        {"pic_krot_costume.bmp", Kind::Bmp, 50, 50},
+        {"pic_ring.bmp", Kind::Bmp, 49, 50},
+        {"pic_hero.bmp", Kind::Bmp, 58, 77},
+        {"pic_friend.bmp", Kind::Bmp, 69, 75},
+        {"pic_villain.bmp", Kind::Bmp, 68, 67},
+        {"pic_captive.bmp", Kind::Bmp, 127, 86},
+        {"pic_wall.bmp", Kind::Bmp, 127, 86},
+        {"pic_title.bmp", Kind::Bmp, 551, 133},
+        {"pic_airship.bmp", Kind::Bmp, 95, 39},
+        {"pic_airship_burn1.bmp", Kind::Bmp, 95, 39},
+        {"pic_airship_burn2.bmp", Kind::Bmp, 95, 39},
+        {"pic_airship_burn3.bmp", Kind::Bmp, 95, 39},
+        {"pic_airship_burn4.bmp", Kind::Bmp, 95, 39},
+        {"pic_flight.bmp", Kind::Bmp, 119, 88},
+        {"pic_logo_word.bmp", Kind::Bmp, 126, 55},
+        {"pic_sky.jpg", Kind::Jpeg, 1024, 1024},
+        {"pic_logo_studio.jpg", Kind::Jpeg, 270, 161},
+        {"ico_arrow_blue.ico", Kind::Ico, 48, 48},
+        {"ico_arrow_lightblue.ico", Kind::Ico, 48, 48},
+        {"ico_arrow_yellow.ico", Kind::Ico, 48, 48},
+        {"ico_ball_blue.ico", Kind::Ico, 48, 48},
+        {"ico_ball_blue_a.ico", Kind::Ico, 48, 48},
+        {"ico_hero.ico", Kind::Ico, 48, 48},
+        {"ico_hero_head.ico", Kind::Ico, 48, 48},
+        {"ico_hero_sparkle.ico", Kind::Ico, 48, 48},
+        {"ico_hero_glow.ico", Kind::Ico, 48, 48},
+        {"ico_explosion.ico", Kind::Ico, 48, 48},
+        {"ico_ball_orange.ico", Kind::Ico, 48, 48},
+        {"ico_friend.ico", Kind::Ico, 48, 48},
+        {"ico_friend_sparkle.ico", Kind::Ico, 48, 48},
+        {"ico_mole_robot.ico", Kind::Ico, 48, 48},
+        {"ico_info.ico", Kind::Ico, 48, 48},
     };
     return list;
 }
 
-QString resourcePath(const char* file) { return QStringLiteral(":/assets/") + QLatin1String(file); }
+QString resourcePath(const char* file) {
+    return QStringLiteral(":/assets/") + QLatin1String(file);
+}
 
 QByteArray bytesOf(const char* file) {
     QFile f(resourcePath(file));
@@ -62,7 +82,9 @@ uint32_t le16(const QByteArray& b, int at) {
     return uint32_t(uint8_t(b[at])) | uint32_t(uint8_t(b[at + 1])) << 8;
 }
 
-uint32_t le32(const QByteArray& b, int at) { return le16(b, at) | le16(b, at + 2) << 16; }
+uint32_t le32(const QByteArray& b, int at) {
+    return le16(b, at) | le16(b, at + 2) << 16;
+}
 
 std::vector<const Expected*> ofKind(Kind k) {
     std::vector<const Expected*> out;
@@ -71,7 +93,9 @@ std::vector<const Expected*> ofKind(Kind k) {
     return out;
 }
 
-bool isArrow(const char* file) { return QLatin1String(file).startsWith(QLatin1String("ico_arrow_")); }
+bool isArrow(const char* file) {
+    return QLatin1String(file).startsWith(QLatin1String("ico_arrow_"));
+}
 
 // Offset of a pixel of the AND mask of a classic one-image icon; bit set = transparent.
 bool maskBit(const QByteArray& ico, int x, int y) {
@@ -90,7 +114,7 @@ TEST(ArtAssets, EveryAssetIsBuiltInAndDecodesAtItsExactSize) {
         ASSERT_TRUE(QFile::exists(resourcePath(e.file)));
         QImageReader reader(resourcePath(e.file));
         const QByteArray format = reader.format();
-        EXPECT_EQ(format, e.kind == Kind::Bmp ? QByteArray("bmp")
+        EXPECT_EQ(format, e.kind == Kind::Bmp    ? QByteArray("bmp")
                           : e.kind == Kind::Jpeg ? QByteArray("jpeg")
                                                  : QByteArray("ico"));
         const QImage img = reader.read();
@@ -106,13 +130,13 @@ TEST(ArtAssets, BitmapsAreUncompressed24BitWithConsistentHeaders) {
         const QByteArray b = bytesOf(e->file);
         ASSERT_GE(b.size(), 54);
         EXPECT_EQ(b.left(2), QByteArray("BM"));
-        EXPECT_EQ(le32(b, 2), uint32_t(b.size()));    // file size
-        EXPECT_EQ(le32(b, 14), 40u);                  // BITMAPINFOHEADER
+        EXPECT_EQ(le32(b, 2), uint32_t(b.size()));  // file size
+        EXPECT_EQ(le32(b, 14), 40u);                // BITMAPINFOHEADER
         EXPECT_EQ(int32_t(le32(b, 18)), e->width);
         EXPECT_EQ(int32_t(le32(b, 22)), e->height);  // positive: bottom-up
-        EXPECT_EQ(le16(b, 26), 1u);                   // planes
-        EXPECT_EQ(le16(b, 28), 24u);                  // bits per pixel
-        EXPECT_EQ(le32(b, 30), 0u);                   // BI_RGB
+        EXPECT_EQ(le16(b, 26), 1u);                  // planes
+        EXPECT_EQ(le16(b, 28), 24u);                 // bits per pixel
+        EXPECT_EQ(le32(b, 30), 0u);                  // BI_RGB
         const uint32_t stride = (uint32_t(e->width) * 3 + 3) & ~3u;
         EXPECT_EQ(le32(b, 10) + stride * uint32_t(e->height), uint32_t(b.size()));
     }
@@ -186,7 +210,8 @@ TEST(ArtAssets, ArrowsPointWithTheirTipAtTheActivePoint) {
             for (int x = 0; x < 48; ++x) {
                 if (qAlpha(img.pixel(x, y)) == 0) continue;
                 ++opaque;
-                EXPECT_TRUE(x >= 24 && y >= 24) << "pixel above or left of the tip: " << x << "," << y;
+                EXPECT_TRUE(x >= 24 && y >= 24)
+                    << "pixel above or left of the tip: " << x << "," << y;
             }
         EXPECT_GT(opaque, 120);  // big enough to read at two thirds of its size
     }

@@ -21,29 +21,82 @@ WindowLayout test_window() {
         .caption = "Test",
         .width = 3000,
         .height = 3000,
-        .rows = {
-            {.name = "Panel", .kind = Frame, .left = 2000, .top = 2000, .width = 900, .height = 900},
-            {.name = "Inside", .kind = Picture, .container = "Panel", .left = 100, .top = 100,
-             .width = 300, .height = 300, .picture = "pic_ring"},
-            {.name = "Go", .kind = Button, .left = 0, .top = 0, .width = 600, .height = 300,
-             .caption = "&Начать", .tab_index = 1},
-            {.name = "Off", .kind = Button, .left = 0, .top = 400, .width = 600, .height = 300,
-             .enabled = false, .caption = "&Off", .tab_index = 0},
-            {.name = "Away", .kind = Button, .left = 5000, .top = 0, .width = 300, .height = 300,
-             .caption = "&Y", .tab_index = 2},
-            {.name = "Box", .kind = TextBox, .left = 0, .top = 800, .width = 600, .height = 300,
-             .text = "x", .tab_index = 3},
-            {.name = "Top", .kind = Picture, .left = 1000, .top = 1000, .width = 500, .height = 500,
-             .visible = false, .picture = "pic_ring"},
-            {.name = "Middle", .kind = Picture, .left = 1000, .top = 1000, .width = 500, .height = 500,
-             .picture = "pic_ring"},
-            {.name = "Bottom", .kind = Picture, .left = 1000, .top = 1000, .width = 500, .height = 500,
-             .picture = "pic_ring"},
-            // A label listed above the button it overlaps still lies beneath it.
-            {.name = "Cover", .kind = Label, .left = 0, .top = 0, .width = 600, .height = 300},
-            {.name = "Tick", .kind = Timer, .enabled = false, .interval = 100},
-            {.name = "Fast", .kind = Timer, .enabled = false, .interval = 1},
-        },
+        .rows =
+            {
+                {.name = "Panel",
+                 .kind = Frame,
+                 .left = 2000,
+                 .top = 2000,
+                 .width = 900,
+                 .height = 900},
+                {.name = "Inside",
+                 .kind = Picture,
+                 .container = "Panel",
+                 .left = 100,
+                 .top = 100,
+                 .width = 300,
+                 .height = 300,
+                 .picture = "pic_ring"},
+                {.name = "Go",
+                 .kind = Button,
+                 .left = 0,
+                 .top = 0,
+                 .width = 600,
+                 .height = 300,
+                 .caption = "&Начать",
+                 .tab_index = 1},
+                {.name = "Off",
+                 .kind = Button,
+                 .left = 0,
+                 .top = 400,
+                 .width = 600,
+                 .height = 300,
+                 .enabled = false,
+                 .caption = "&Off",
+                 .tab_index = 0},
+                {.name = "Away",
+                 .kind = Button,
+                 .left = 5000,
+                 .top = 0,
+                 .width = 300,
+                 .height = 300,
+                 .caption = "&Y",
+                 .tab_index = 2},
+                {.name = "Box",
+                 .kind = TextBox,
+                 .left = 0,
+                 .top = 800,
+                 .width = 600,
+                 .height = 300,
+                 .text = "x",
+                 .tab_index = 3},
+                {.name = "Top",
+                 .kind = Picture,
+                 .left = 1000,
+                 .top = 1000,
+                 .width = 500,
+                 .height = 500,
+                 .visible = false,
+                 .picture = "pic_ring"},
+                {.name = "Middle",
+                 .kind = Picture,
+                 .left = 1000,
+                 .top = 1000,
+                 .width = 500,
+                 .height = 500,
+                 .picture = "pic_ring"},
+                {.name = "Bottom",
+                 .kind = Picture,
+                 .left = 1000,
+                 .top = 1000,
+                 .width = 500,
+                 .height = 500,
+                 .picture = "pic_ring"},
+                // A label listed above the button it overlaps still lies beneath it.
+                {.name = "Cover", .kind = Label, .left = 0, .top = 0, .width = 600, .height = 300},
+                {.name = "Tick", .kind = Timer, .enabled = false, .interval = 100},
+                {.name = "Fast", .kind = Timer, .enabled = false, .interval = 1},
+            },
     };
 }
 
@@ -55,17 +108,19 @@ struct ModelTest : ::testing::Test {
 
     ModelTest() {
         game.define(test_window());
-        for (const char* element : {"Top", "Middle", "Bottom", "Inside", "Go", "Away", "Off", "Cover"}) {
-            for (auto [event, name] : {std::pair{Event::MouseDown, "down"}, {Event::MouseUp, "up"},
-                                       {Event::Click, "click"}, {Event::DblClick, "dbl"}}) {
+        for (const char* element :
+             {"Top", "Middle", "Bottom", "Inside", "Go", "Away", "Off", "Cover"}) {
+            for (auto [event, name] : {std::pair{Event::MouseDown, "down"},
+                                       {Event::MouseUp, "up"},
+                                       {Event::Click, "click"},
+                                       {Event::DblClick, "dbl"}}) {
                 game.on("Test", element, event, [this, element, name](Game&) {
                     log.push_back(std::string(element) + " " + name);
                 });
             }
         }
-        game.on("Test", "Tick", Event::Timer, [this](Game& g) {
-            log.push_back("tick@" + std::to_string(g.now() / 1000));
-        });
+        game.on("Test", "Tick", Event::Timer,
+                [this](Game& g) { log.push_back("tick@" + std::to_string(g.now() / 1000)); });
         game.show("Test");
     }
     Window& w() { return game.form("Test"); }
@@ -132,8 +187,8 @@ TEST_F(ModelTest, ASecondQuickPressIsADoubleClick) {
     click_at(1200, 1200);
     clock.set(clock.now() + milliseconds(200));
     click_at(1210, 1190);
-    EXPECT_EQ(log, (std::vector<std::string>{"Middle down", "Middle up", "Middle click", "Middle dbl",
-                                             "Middle up"}));
+    EXPECT_EQ(log, (std::vector<std::string>{"Middle down", "Middle up", "Middle click",
+                                             "Middle dbl", "Middle up"}));
     // A third press starts afresh.
     log.clear();
     click_at(1200, 1200);
@@ -150,7 +205,8 @@ TEST_F(ModelTest, SlowFarOrElsewhereSecondPressesAreSinglePresses) {
     EXPECT_EQ(std::count(log.begin(), log.end(), "Middle dbl"), 0);
     log.clear();
     // The first click hides its element; the second press lands on another one.
-    game.on("Test", "Middle", Event::Click, [](Game& g) { g.form("Test")["Middle"].set_visible(false); });
+    game.on("Test", "Middle", Event::Click,
+            [](Game& g) { g.form("Test")["Middle"].set_visible(false); });
     clock.set(clock.now() + seconds(2));
     click_at(1200, 1200);
     click_at(1200, 1200);

@@ -15,14 +15,18 @@ using testing_support::Harness;
 
 namespace {
 
-std::string spaces(int n) { return std::string(static_cast<std::size_t>(n), ' '); }
+std::string spaces(int n) {
+    return std::string(static_cast<std::size_t>(n), ' ');
+}
 
 struct Placed {
     const char* name;
     int left, top, width, height;
 };
 
-std::string asset_of(const PictureRef& p) { return p ? p->asset() : std::string(); }
+std::string asset_of(const PictureRef& p) {
+    return p ? p->asset() : std::string();
+}
 
 }  // namespace
 
@@ -36,21 +40,95 @@ TEST(MainBoardLayout, WindowAndStackingOrder) {
     EXPECT_EQ(asset_of(w.icon()), "ico_ball_blue_a");
     EXPECT_EQ(asset_of(w.pointer_icon()), "ico_arrow_blue");
 
-    const std::vector<std::string> order = {
-        "Text1", "Commandcode", "Frame1", "Label20", "Image21", "Shape1", "Labelbazegenerator",
-        "Image20", "Image19", "Image18", "Image17", "Imagebaze", "Image16", "Command1", "Textspeed",
-        "Commandedit", "Commandinfo", "Commandcontinue", "Commandstop", "Commandstart", "Label12",
-        "Label21", "LabelPelkotakeringicon", "Labelpelkoattackicon", "Imagepelkomode", "Label10",
-        "Label9", "Label11", "Image15", "Label19", "Label18", "Label17", "Label16", "Label15",
-        "Label14", "Image14", "Image13", "Labelsecreticonexplode", "Labelgastype",
-        "Labelgeneratortop", "Labelgeneratorleft", "Labelgeneratorcostume", "Imagenucleargas",
-        "Imageantikrot", "Imagegas", "Imagekrotsimple", "Imagekrotincostume", "LabelGenerator4",
-        "Imagekrot12", "Imagekrot11", "ImageKrot10", "Image12", "Image11", "Image10",
-        "LabelSecretIcon2", "LabelSecretIcon", "Label7", "Label6", "Label5", "Label4",
-        "LabelGenerator3", "LabelGenerator2", "LabelGenerator", "Label3", "Image27", "Imagekrot3",
-        "Image3", "Imagekrot9", "Imagekrot8", "Imagekrot7", "Imagekrot6", "Imagekrot5", "Imagekrot4",
-        "Imagekrot2", "Imagekrot1", "Labelscore", "Label2", "Label1", "LabelTime", "Image0",
-        "Imagefon", "Image9", "Image8", "Image7", "Image6", "Image5", "Image4", "Image2", "Image1"};
+    const std::vector<std::string> order = {"Text1",
+                                            "Commandcode",
+                                            "Frame1",
+                                            "Label20",
+                                            "Image21",
+                                            "Shape1",
+                                            "Labelbazegenerator",
+                                            "Image20",
+                                            "Image19",
+                                            "Image18",
+                                            "Image17",
+                                            "Imagebaze",
+                                            "Image16",
+                                            "Command1",
+                                            "Textspeed",
+                                            "Commandedit",
+                                            "Commandinfo",
+                                            "Commandcontinue",
+                                            "Commandstop",
+                                            "Commandstart",
+                                            "Label12",
+                                            "Label21",
+                                            "LabelPelkotakeringicon",
+                                            "Labelpelkoattackicon",
+                                            "Imagepelkomode",
+                                            "Label10",
+                                            "Label9",
+                                            "Label11",
+                                            "Image15",
+                                            "Label19",
+                                            "Label18",
+                                            "Label17",
+                                            "Label16",
+                                            "Label15",
+                                            "Label14",
+                                            "Image14",
+                                            "Image13",
+                                            "Labelsecreticonexplode",
+                                            "Labelgastype",
+                                            "Labelgeneratortop",
+                                            "Labelgeneratorleft",
+                                            "Labelgeneratorcostume",
+                                            "Imagenucleargas",
+                                            "Imageantikrot",
+                                            "Imagegas",
+                                            "Imagekrotsimple",
+                                            "Imagekrotincostume",
+                                            "LabelGenerator4",
+                                            "Imagekrot12",
+                                            "Imagekrot11",
+                                            "ImageKrot10",
+                                            "Image12",
+                                            "Image11",
+                                            "Image10",
+                                            "LabelSecretIcon2",
+                                            "LabelSecretIcon",
+                                            "Label7",
+                                            "Label6",
+                                            "Label5",
+                                            "Label4",
+                                            "LabelGenerator3",
+                                            "LabelGenerator2",
+                                            "LabelGenerator",
+                                            "Label3",
+                                            "Image27",
+                                            "Imagekrot3",
+                                            "Image3",
+                                            "Imagekrot9",
+                                            "Imagekrot8",
+                                            "Imagekrot7",
+                                            "Imagekrot6",
+                                            "Imagekrot5",
+                                            "Imagekrot4",
+                                            "Imagekrot2",
+                                            "Imagekrot1",
+                                            "Labelscore",
+                                            "Label2",
+                                            "Label1",
+                                            "LabelTime",
+                                            "Image0",
+                                            "Imagefon",
+                                            "Image9",
+                                            "Image8",
+                                            "Image7",
+                                            "Image6",
+                                            "Image5",
+                                            "Image4",
+                                            "Image2",
+                                            "Image1"};
     std::vector<std::string> drawn;
     for (const auto& e : w.elements()) {
         if (e->kind() != Kind::Timer) drawn.push_back(e->name());
@@ -66,26 +144,46 @@ TEST(MainBoardLayout, WindowAndStackingOrder) {
 TEST(MainBoardLayout, PlacesOfTheShownElements) {
     Harness h;
     const std::vector<Placed> places = {
-        {"Imagefon", 0, 0, 6015, 2175},        {"Image13", 3240, 960, 2055, 1215},
-        {"Image15", 2040, 600, 135, 135},      {"Label9", 3240, 1080, 255, 975},
-        {"Label10", 5040, 1080, 255, 975},     {"Label14", 1440, 240, 615, 135},
-        {"Label15", 5040, 120, 855, 135},      {"Label16", 5400, 1440, 615, 135},
-        {"Label17", 5640, 0, 375, 375},        {"Label18", 5760, 1320, 255, 375},
-        {"Label19", 0, 2160, 6015, 135},       {"Label11", 1680, 240, 2655, 255},
-        {"Imagegas", 2640, 1680, 855, 855},    {"Frame1", 0, 0, 6015, 2175},
-        {"Image16", 120, 240, 5775, 1815},     {"Imagebaze", 360, 600, 1455, 615},
-        {"Image21", 4080, 720, 1815, 1335},    {"Label20", 2280, 1080, 1575, 255},
-        {"Shape1", 1920, 840, 45, 45},         {"Label12", 3720, 2400, 2055, 255},
-        {"Image1", 3720, 2640, 2055, 2415},    {"Image27", 120, 5160, 5655, 975},
-        {"Commandstart", 120, 6240, 1575, 495}, {"Commandstop", 1800, 6240, 1455, 495},
-        {"Commandcontinue", 120, 6840, 1575, 495}, {"Commandinfo", 1800, 6840, 1455, 495},
-        {"Commandedit", 120, 7440, 1575, 495}, {"Textspeed", 1800, 7440, 3495, 435},
-        {"Label1", 3360, 6240, 1935, 255},     {"LabelTime", 3360, 6480, 1935, 255},
-        {"Label2", 3360, 6840, 1935, 255},     {"Labelscore", 3360, 7080, 1935, 255},
-        {"Label3", 5400, 6240, 375, 1695},     {"Command1", 5280, 7920, 615, 615},
-        {"Label4", 120, 8040, 1695, 255},      {"Label5", 1800, 8040, 735, 255},
-        {"Label6", 2640, 8040, 1695, 255},     {"Label7", 4320, 8040, 1095, 255},
-        {"Label21", 120, 8280, 5175, 255},     {"Commandcode", 6000, 5040, 255, 375},
+        {"Imagefon", 0, 0, 6015, 2175},
+        {"Image13", 3240, 960, 2055, 1215},
+        {"Image15", 2040, 600, 135, 135},
+        {"Label9", 3240, 1080, 255, 975},
+        {"Label10", 5040, 1080, 255, 975},
+        {"Label14", 1440, 240, 615, 135},
+        {"Label15", 5040, 120, 855, 135},
+        {"Label16", 5400, 1440, 615, 135},
+        {"Label17", 5640, 0, 375, 375},
+        {"Label18", 5760, 1320, 255, 375},
+        {"Label19", 0, 2160, 6015, 135},
+        {"Label11", 1680, 240, 2655, 255},
+        {"Imagegas", 2640, 1680, 855, 855},
+        {"Frame1", 0, 0, 6015, 2175},
+        {"Image16", 120, 240, 5775, 1815},
+        {"Imagebaze", 360, 600, 1455, 615},
+        {"Image21", 4080, 720, 1815, 1335},
+        {"Label20", 2280, 1080, 1575, 255},
+        {"Shape1", 1920, 840, 45, 45},
+        {"Label12", 3720, 2400, 2055, 255},
+        {"Image1", 3720, 2640, 2055, 2415},
+        {"Image27", 120, 5160, 5655, 975},
+        {"Commandstart", 120, 6240, 1575, 495},
+        {"Commandstop", 1800, 6240, 1455, 495},
+        {"Commandcontinue", 120, 6840, 1575, 495},
+        {"Commandinfo", 1800, 6840, 1455, 495},
+        {"Commandedit", 120, 7440, 1575, 495},
+        {"Textspeed", 1800, 7440, 3495, 435},
+        {"Label1", 3360, 6240, 1935, 255},
+        {"LabelTime", 3360, 6480, 1935, 255},
+        {"Label2", 3360, 6840, 1935, 255},
+        {"Labelscore", 3360, 7080, 1935, 255},
+        {"Label3", 5400, 6240, 375, 1695},
+        {"Command1", 5280, 7920, 615, 615},
+        {"Label4", 120, 8040, 1695, 255},
+        {"Label5", 1800, 8040, 735, 255},
+        {"Label6", 2640, 8040, 1695, 255},
+        {"Label7", 4320, 8040, 1095, 255},
+        {"Label21", 120, 8280, 5175, 255},
+        {"Commandcode", 6000, 5040, 255, 375},
         {"Text1", 120, 5880, 1215, 285},
     };
     for (const Placed& p : places) {
@@ -112,8 +210,9 @@ TEST(MainBoardLayout, CaptionsAndTextsWithTheirSpaces) {
     EXPECT_EQ(h["LabelTime"].caption(), spaces(20) + "0");
     EXPECT_EQ(h["Label2"].caption(), spaces(14) + "Ваш счёт ");
     EXPECT_EQ(h["Labelscore"].caption(), spaces(20) + "0" + spaces(2));
-    EXPECT_EQ(h["Label3"].caption(), spaces(12) + "В" + spaces(7) + "E" + spaces(7) + "Р" + spaces(7) +
-                                         "С" + spaces(7) + "И" + spaces(6) + "Я" + spaces(4) + "1.3");
+    EXPECT_EQ(h["Label3"].caption(), spaces(12) + "В" + spaces(7) + "E" + spaces(7) + "Р" +
+                                         spaces(7) + "С" + spaces(7) + "И" + spaces(6) + "Я" +
+                                         spaces(4) + "1.3");
     EXPECT_EQ(h["Label3"].caption().find("E"), 21u);  // the Latin capital, one byte
     EXPECT_EQ(h["Label4"].caption(), spaces(4) + "Сыграно раундов");
     EXPECT_EQ(h["Label6"].caption(), spaces(8) + "Лучший счёт");
@@ -167,9 +266,9 @@ TEST(MainBoardLayout, ColoursAsLoaded) {
 
 TEST(MainBoardLayout, WhatIsShownAndWhatTakesClicksAtStartUp) {
     Harness h;
-    const std::set<std::string> hidden_shown_things = {"Label9", "Label10", "Label11", "Imagegas",
-                                                       "Frame1", "Image21", "Label20", "Label21",
-                                                       "Text1"};
+    const std::set<std::string> hidden_shown_things = {"Label9",   "Label10", "Label11",
+                                                       "Imagegas", "Frame1",  "Image21",
+                                                       "Label20",  "Label21", "Text1"};
     for (const auto& name : hidden_shown_things) EXPECT_FALSE(h[name].visible()) << name;
     for (const auto target : layout::kTargets) {
         EXPECT_FALSE(h[target].visible()) << target;
@@ -178,17 +277,33 @@ TEST(MainBoardLayout, WhatIsShownAndWhatTakesClicksAtStartUp) {
     for (const auto cell : layout::kCells) EXPECT_TRUE(h[cell].shown()) << cell;
     EXPECT_FALSE(h["Commandstop"].enabled());
     EXPECT_FALSE(h["Commandcontinue"].enabled());
-    for (const char* on : {"Commandstart", "Commandinfo", "Commandedit", "Command1", "Commandcode"}) {
+    for (const char* on :
+         {"Commandstart", "Commandinfo", "Commandedit", "Command1", "Commandcode"}) {
         EXPECT_TRUE(h[on].enabled() && h[on].visible()) << on;
     }
     // Registers and holders are never on view.
-    for (const char* name : {"Labelgeneratorcostume", "LabelGenerator", "LabelGenerator2",
-                             "LabelGenerator3", "LabelGenerator4", "Labelgeneratorleft",
-                             "Labelgeneratortop", "Labelgastype", "Labelbazegenerator",
-                             "Imagekrotsimple", "Imagekrotincostume", "Imageantikrot",
-                             "Imagenucleargas", "Image17", "Image18", "Image19", "Image20",
-                             "Imagepelkomode", "LabelSecretIcon", "LabelSecretIcon2",
-                             "Labelsecreticonexplode", "Labelpelkoattackicon",
+    for (const char* name : {"Labelgeneratorcostume",
+                             "LabelGenerator",
+                             "LabelGenerator2",
+                             "LabelGenerator3",
+                             "LabelGenerator4",
+                             "Labelgeneratorleft",
+                             "Labelgeneratortop",
+                             "Labelgastype",
+                             "Labelbazegenerator",
+                             "Imagekrotsimple",
+                             "Imagekrotincostume",
+                             "Imageantikrot",
+                             "Imagenucleargas",
+                             "Image17",
+                             "Image18",
+                             "Image19",
+                             "Image20",
+                             "Imagepelkomode",
+                             "LabelSecretIcon",
+                             "LabelSecretIcon2",
+                             "Labelsecreticonexplode",
+                             "Labelpelkoattackicon",
                              "LabelPelkotakeringicon"}) {
         EXPECT_FALSE(h[name].visible()) << name;
     }
@@ -213,9 +328,11 @@ TEST(MainBoardLayout, RegistersTimersAndKeysAtStartUp) {
     EXPECT_EQ(h["Labelpelkoattackicon"].caption(), "pelkoattack");
     EXPECT_EQ(h["LabelPelkotakeringicon"].caption(), "Pelko take ring");
 
-    const std::vector<std::tuple<const char*, bool, int>> timers = {
-        {"Timer1", false, 750}, {"Timer2", false, 1000}, {"Timer3", false, 750},
-        {"Timer4", true, 1},    {"Timer5", false, 100}};
+    const std::vector<std::tuple<const char*, bool, int>> timers = {{"Timer1", false, 750},
+                                                                    {"Timer2", false, 1000},
+                                                                    {"Timer3", false, 750},
+                                                                    {"Timer4", true, 1},
+                                                                    {"Timer5", false, 100}};
     for (const auto& [name, on, interval] : timers) {
         EXPECT_EQ(h[name].enabled(), on) << name;
         EXPECT_EQ(h[name].interval(), interval) << name;
@@ -239,26 +356,44 @@ TEST(MainBoardLayout, RegistersTimersAndKeysAtStartUp) {
 TEST(MainBoardLayout, ArtIsLoadedAsAnObjectPerElement) {
     Harness h;
     const std::vector<std::pair<const char*, const char*>> pictures = {
-        {"Image0", "pic_cell_empty"},      {"Imagekrot1", "pic_robot_knight"},
-        {"Imagekrot2", "pic_base_saucer"}, {"ImageKrot10", "pic_base_saucer"},
-        {"Imagekrot11", "pic_robot_knight"}, {"Imagekrotsimple", "pic_krot_simple"},
-        {"Imagekrotincostume", "pic_krot_costume"}, {"Imagegas", "pic_ring"},
-        {"Imageantikrot", "pic_ring"},     {"Imagenucleargas", "pic_ring"},
-        {"Image1", "pic_hero"},            {"Image14", "pic_hero"},
-        {"Imagepelkomode", "pic_friend"},  {"Image15", "pic_villain"},
-        {"Image13", "pic_captive"},        {"Imagefon", "pic_wall"},
-        {"Image27", "pic_title"},          {"Image16", "pic_sky"},
-        {"Imagebaze", "pic_airship"},      {"Image17", "pic_airship_burn1"},
-        {"Image20", "pic_airship_burn4"},  {"Image21", "pic_flight"}};
-    for (const auto& [name, asset] : pictures) EXPECT_EQ(asset_of(h[name].picture()), asset) << name;
+        {"Image0", "pic_cell_empty"},
+        {"Imagekrot1", "pic_robot_knight"},
+        {"Imagekrot2", "pic_base_saucer"},
+        {"ImageKrot10", "pic_base_saucer"},
+        {"Imagekrot11", "pic_robot_knight"},
+        {"Imagekrotsimple", "pic_krot_simple"},
+        {"Imagekrotincostume", "pic_krot_costume"},
+        {"Imagegas", "pic_ring"},
+        {"Imageantikrot", "pic_ring"},
+        {"Imagenucleargas", "pic_ring"},
+        {"Image1", "pic_hero"},
+        {"Image14", "pic_hero"},
+        {"Imagepelkomode", "pic_friend"},
+        {"Image15", "pic_villain"},
+        {"Image13", "pic_captive"},
+        {"Imagefon", "pic_wall"},
+        {"Image27", "pic_title"},
+        {"Image16", "pic_sky"},
+        {"Imagebaze", "pic_airship"},
+        {"Image17", "pic_airship_burn1"},
+        {"Image20", "pic_airship_burn4"},
+        {"Image21", "pic_flight"}};
+    for (const auto& [name, asset] : pictures)
+        EXPECT_EQ(asset_of(h[name].picture()), asset) << name;
 
     const std::vector<std::pair<const char*, const char*>> pointers = {
-        {"Commandstart", "ico_arrow_lightblue"}, {"Command1", "ico_arrow_lightblue"},
-        {"Imagekrot7", "ico_ball_blue"},         {"LabelSecretIcon2", "ico_ball_blue"},
-        {"Image12", "ico_hero"},                 {"Imagegas", "ico_hero"},
-        {"Labelgastype", "ico_hero"},            {"Image1", "ico_hero_head"},
-        {"Labelsecreticonexplode", "ico_hero_sparkle"}, {"LabelSecretIcon", "ico_explosion"},
-        {"Labelpelkoattackicon", "ico_ball_orange"}, {"LabelPelkotakeringicon", "ico_friend_sparkle"},
+        {"Commandstart", "ico_arrow_lightblue"},
+        {"Command1", "ico_arrow_lightblue"},
+        {"Imagekrot7", "ico_ball_blue"},
+        {"LabelSecretIcon2", "ico_ball_blue"},
+        {"Image12", "ico_hero"},
+        {"Imagegas", "ico_hero"},
+        {"Labelgastype", "ico_hero"},
+        {"Image1", "ico_hero_head"},
+        {"Labelsecreticonexplode", "ico_hero_sparkle"},
+        {"LabelSecretIcon", "ico_explosion"},
+        {"Labelpelkoattackicon", "ico_ball_orange"},
+        {"LabelPelkotakeringicon", "ico_friend_sparkle"},
         {"Imagepelkomode", "ico_friend"}};
     for (const auto& [name, asset] : pointers) {
         EXPECT_EQ(asset_of(h[name].mouse_icon()), asset) << name;
@@ -287,7 +422,7 @@ TEST(MainBoardLayout, PointersOverTheBoard) {
         const Pointer p = w.pointer_at(x, y);
         return p.shape == Pointer::Shape::Icon ? asset_of(p.icon) : std::string("system");
     };
-    EXPECT_EQ(icon_at(240 + 400, 2520 + 400), "ico_hero");        // an empty cell
+    EXPECT_EQ(icon_at(240 + 400, 2520 + 400), "ico_hero");          // an empty cell
     EXPECT_EQ(icon_at(3720 + 1000, 2640 + 1000), "ico_hero_head");  // the character frame
     EXPECT_EQ(icon_at(120 + 100, 6240 + 100), "ico_arrow_lightblue");
     EXPECT_EQ(w.pointer_at(1800 + 100, 7440 + 100).shape, Pointer::Shape::TextCursor);

@@ -75,7 +75,8 @@ TEST(NumberText, RoundingGoesToTheEvenNeighbourAtHalves) {
     EXPECT_EQ(round_half_even(-2147483648.0), -2147483647 - 1);
     EXPECT_EQ(failure_of([] { round_half_even(2147483648.0); }), FailureCode::Overflow);
     EXPECT_EQ(failure_of([] { round_half_even(-1e20); }), FailureCode::Overflow);
-    EXPECT_EQ(failure_of([] { round_half_even(std::numeric_limits<double>::infinity()); }), FailureCode::Overflow);
+    EXPECT_EQ(failure_of([] { round_half_even(std::numeric_limits<double>::infinity()); }),
+              FailureCode::Overflow);
 }
 
 TEST(NumberText, WholePartIsTheFloor) {

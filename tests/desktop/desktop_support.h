@@ -17,7 +17,7 @@
 namespace testing_support {
 
 class DesktopGame {
-public:
+  public:
     DesktopGame() {
         app::assemble(game);
         screen = std::make_unique<desktop::Screen>(game);
@@ -48,8 +48,9 @@ public:
     // The middle of an element, in the canvas's pixels.
     QPoint middle_of(std::string_view element) const {
         const board::Element& e = (*this)[element];
-        return QPoint(static_cast<int>((e.window_left() + e.width() / 2) / desktop::kTwipsPerPixel),
-                      static_cast<int>((e.window_top() + e.height() / 2) / desktop::kTwipsPerPixel));
+        return QPoint(
+            static_cast<int>((e.window_left() + e.width() / 2) / desktop::kTwipsPerPixel),
+            static_cast<int>((e.window_top() + e.height() / 2) / desktop::kTwipsPerPixel));
     }
     void wait_ms(std::int64_t ms) {
         board::advance(game, clock, board::milliseconds(ms));

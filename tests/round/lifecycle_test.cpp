@@ -92,7 +92,7 @@ TEST(RoundLifecycle, StopContinueAndStartTransitions) {
     const std::string time = h["LabelTime"].caption();
     h.wait_ms(5000);
     EXPECT_EQ(h["LabelTime"].caption(), time);  // frozen
-    h.click_on("Commandstop");                   // stop again: no change
+    h.click_on("Commandstop");                  // stop again: no change
     EXPECT_EQ(state_of(h), State::Paused);
     h.click_on("Commandcontinue");
     EXPECT_EQ(state_of(h), State::Running);
@@ -140,8 +140,8 @@ TEST(RoundLifecycle, StopAndContinueAreDeafWhileGreyed) {
 TEST(RoundLifecycle, SetIntervalReadsTheLeadingNumberAndRoundsHalvesToEven) {
     Harness h;
     const std::vector<std::pair<std::string, int>> cases = {
-        {"250abc", 250}, {"500.5", 500}, {"501.5", 502}, {" 1 2 0 ", 120}, {"0", 0}, {"65535", 65535},
-        {"1", 1},        {"abc", 0},     {"", 0}};
+        {"250abc", 250},  {"500.5", 500}, {"501.5", 502}, {" 1 2 0 ", 120}, {"0", 0},
+        {"65535", 65535}, {"1", 1},       {"abc", 0},     {"", 0}};
     for (const auto& [text, interval] : cases) {
         h["Textspeed"].set_text(text);
         h.click_on("Commandedit");

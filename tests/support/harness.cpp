@@ -35,7 +35,9 @@ void Harness::click_on(std::string_view element, std::string_view window) {
     release_on(element, board::MouseButton::Left, window);
 }
 
-bool Harness::alt(char32_t key) { return game.access_key(game.active_window(), key); }
+bool Harness::alt(char32_t key) {
+    return game.access_key(game.active_window(), key);
+}
 
 int Harness::score() const {
     return static_cast<int>(board::read_lenient(board()["Labelscore"].caption()));

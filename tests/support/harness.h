@@ -13,7 +13,7 @@
 namespace testing_support {
 
 class Harness {
-public:
+  public:
     // Assembles the game and shows the main board at time 0.
     Harness();
 

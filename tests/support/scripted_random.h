@@ -10,7 +10,7 @@
 namespace testing_support {
 
 class ScriptedRandom final : public board::RandomSource {
-public:
+  public:
     void seed(std::uint64_t seed) override { last_seed = seed, ++seeded; }
     double next() override {
         ++drawn;

@@ -108,7 +108,9 @@ QImage cellBackground(int w, int h) {
     return img;
 }
 
-QImage drawCellEmpty() { return cellBackground(50, 50); }
+QImage drawCellEmpty() {
+    return cellBackground(50, 50);
+}
 
 QImage drawRobotKnight() {
     return onCell(49, 50, [](QPainter& p) {
@@ -198,7 +200,8 @@ QImage drawBaseSaucer() {
         // Saucer hull: upper rim, lower belly.
         part(p, ellipse(25, 32, 15, 5.5), pal::dark, L);
         part(p, ellipse(25, 27.5, 22.5, 7), pal::steel, L);
-        p.fillPath(ellipse(25, 27.5, 22.5, 7).intersected(rrect(0, 28.6, 50, 1.2, 0)), pal::steel.shade);
+        p.fillPath(ellipse(25, 27.5, 22.5, 7).intersected(rrect(0, 28.6, 50, 1.2, 0)),
+                   pal::steel.shade);
         // Running lights along the rim.
         const QColor lights[] = {QColor(0xFF3B30), QColor(0xFFD21F), QColor(0x3BE06A),
                                  QColor(0x3B9BFF), QColor(0xFF5AD2)};
@@ -290,7 +293,10 @@ QImage drawKrotCostume() {
         // Rivets round the pod's belly.
         p.setBrush(pal::pod.light);
         for (double x : {17.0, 21.0, 25.0, 29.0, 33.0})
-            p.drawEllipse(QPointF(x, 35.3 + (x == 25.0 ? 0.6 : (x == 21.0 || x == 29.0) ? 0.4 : 0)), 0.9, 0.9);
+            p.drawEllipse(QPointF(x, 35.3 + (x == 25.0                  ? 0.6
+                                             : (x == 21.0 || x == 29.0) ? 0.4
+                                                                        : 0)),
+                          0.9, 0.9);
         glint(p, {17.5, 16}, 1.8);
     });
 }

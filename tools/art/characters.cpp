@@ -74,8 +74,8 @@ void briskoHead(QPainter& p, double line, const HeroLook& look) {
     snout.closeSubpath();
     QPainterPath muzzle = ellipse(-4.5, 6.8, 9.2, 6.2).united(snout);
     part(p, muzzle, look.skin, line * 0.8);
-    part(p, ellipse(-16.5, 3.2, 2.6, 2.2), {look.pupil, look.pupil.lighter(180), look.pupil, look.pupil},
-         line * 0.6);
+    part(p, ellipse(-16.5, 3.2, 2.6, 2.2),
+         {look.pupil, look.pupil.lighter(180), look.pupil, look.pupil}, line * 0.6);
     glint(p, {-17.2, 2.5}, 0.8);
     // Mouth: a confident half smile.
     QPainterPath mouth;
@@ -198,8 +198,8 @@ void pelkoHead(QPainter& p, double line) {
     face.quadTo(-8, 13.5, -15, 7.5);
     face.closeSubpath();
     flat(p, face, pal::cream, line * 0.7);
-    part(p, ellipse(0, 4.6, 2.5, 1.9), {QColor(0x3A1F0A), QColor(0x8A5A3A), QColor(0x2A1406), QColor(0x2A1406)},
-         line * 0.5);
+    part(p, ellipse(0, 4.6, 2.5, 1.9),
+         {QColor(0x3A1F0A), QColor(0x8A5A3A), QColor(0x2A1406), QColor(0x2A1406)}, line * 0.5);
     glint(p, {-0.7, 4.0}, 0.6);
     QPainterPath mouth;
     mouth.moveTo(-3.2, 8.2);
@@ -334,15 +334,17 @@ void virzo(QPainter& p, double line) {
     // Jet pack on his back.
     QPainterPath pack = rotated(rrect(40, 18, 11, 24, 4), {45.5, 30}, 28);
     part(p, pack, pal::metal, line);
-    part(p, rotated(poly({{43, 40}, {50, 40}, {52, 45}, {41, 45}}), {45.5, 30}, 28), pal::dark, line);
+    part(p, rotated(poly({{43, 40}, {50, 40}, {52, 45}, {41, 45}}), {45.5, 30}, 28), pal::dark,
+         line);
     p.fillPath(rotated(rrect(43, 22, 5, 3, 1), {45.5, 30}, 28), QColor(0xFF3B30));
     // The coat, leaning into the flight, with its tails flapping back.
     part(p, spike({33, 40}, {40, 36}, {55, 47}, 1.5), pal::coat, line);
     QPainterPath body = rotated(rrect(24, 19, 17, 27, 8), {32.5, 32.5}, -32);
     part(p, body, pal::coat, line);
-    p.fillPath(rotated(QPainterPath(rrect(24, 35, 17, 3.2, 0)).intersected(rrect(24, 19, 17, 27, 8)),
-                       {32.5, 32.5}, -32),
-               QColor(0x2A1A12));
+    p.fillPath(
+        rotated(QPainterPath(rrect(24, 35, 17, 3.2, 0)).intersected(rrect(24, 19, 17, 27, 8)),
+                {32.5, 32.5}, -32),
+        QColor(0x2A1A12));
     for (double y : {24.0, 29.0})
         part(p, rotated(ellipse(27.5, y, 1.3, 1.3), {32.5, 32.5}, -32), pal::gold, line * 0.5);
     // The arm cannon pointing forward.
@@ -358,7 +360,8 @@ void virzo(QPainter& p, double line) {
     // Head: a bald dome, a white crest of hair at the back, a long nose and a goatee.
     part(p, spike({27, 8}, {30, 16}, {36, 8}, 0.8), hair, line);
     part(p, spike({28, 4}, {30, 10}, {35, 2}, 0.8), hair, line);
-    QPainterPath head = ellipse(24, 13, 8.5, 9.5).united(spike({17, 12}, {18, 18}, {12.5, 17}, 0.5));
+    QPainterPath head =
+        ellipse(24, 13, 8.5, 9.5).united(spike({17, 12}, {18, 18}, {12.5, 17}, 0.5));
     part(p, head, pal::skin, line);
     part(p, spike({19, 20}, {25, 21.5}, {20, 28}, 0.6), hair, line * 0.9);
     // Goggles on a strap.

@@ -47,14 +47,14 @@ inline const QColor cellLine(0x6F7177);
 // picture that the game stretches to another aspect can be drawn in the proportions
 // the player will see.
 class Layer {
-public:
+  public:
     Layer(int w, int h, double dw = 0, double dh = 0);
     QPainter& p() { return painter_; }
     // Ends drawing and returns the layer reduced to w x h, premultiplied ARGB.
     QImage finish();
     static constexpr int kSuper = 4;
 
-private:
+  private:
     int w_, h_;
     QImage hi_;
     QPainter painter_;
@@ -86,12 +86,12 @@ QImage over(QImage bg, const QImage& fg);
 
 // A small deterministic noise source (no global state).
 class Rng {
-public:
+  public:
     explicit Rng(quint32 seed) : s_(seed ? seed : 1) {}
     double next();  // in [0, 1)
     double range(double a, double b) { return a + (b - a) * next(); }
 
-private:
+  private:
     quint32 s_;
 };
 

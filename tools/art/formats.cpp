@@ -98,7 +98,8 @@ QVector<QRgb> medianCut(const QImage& image, int maxColours) {
         int n;
     };
     std::vector<Entry> all;
-    for (auto it = counts.cbegin(); it != counts.cend(); ++it) all.push_back({it.key(), it.value()});
+    for (auto it = counts.cbegin(); it != counts.cend(); ++it)
+        all.push_back({it.key(), it.value()});
     // Hash order is not stable between runs; sort so the palette is deterministic.
     std::sort(all.begin(), all.end(), [](const Entry& a, const Entry& b) { return a.c < b.c; });
     QVector<QRgb> palette;
@@ -108,7 +109,9 @@ QVector<QRgb> medianCut(const QImage& image, int maxColours) {
     }
     using Box = std::vector<Entry>;
     std::vector<Box> boxes{all};
-    auto channel = [](QRgb c, int ch) { return ch == 0 ? qRed(c) : ch == 1 ? qGreen(c) : qBlue(c); };
+    auto channel = [](QRgb c, int ch) {
+        return ch == 0 ? qRed(c) : ch == 1 ? qGreen(c) : qBlue(c);
+    };
     while (int(boxes.size()) < maxColours) {
         // Split the box with the widest channel range (weighted by population).
         int best = -1;

@@ -77,8 +77,10 @@ QImage drawTitle() {
             const bool o = (r + c) % 2 == 0;
             QRectF cell(c * sq, r * sq, sq, sq);
             p.fillRect(cell, o ? orange : brown);
-            p.fillRect(QRectF(cell.x(), cell.y(), sq, 2), o ? orange.lighter(118) : brown.lighter(125));
-            p.fillRect(QRectF(cell.x(), cell.bottom() - 2, sq, 2), o ? orange.darker(115) : brown.darker(125));
+            p.fillRect(QRectF(cell.x(), cell.y(), sq, 2),
+                       o ? orange.lighter(118) : brown.lighter(125));
+            p.fillRect(QRectF(cell.x(), cell.bottom() - 2, sq, 2),
+                       o ? orange.darker(115) : brown.darker(125));
         }
     }
     // Dark frame.
@@ -142,11 +144,14 @@ QImage drawLogoWord() {
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(255, 220, 120, 110));
     for (int i = 0; i < 12; ++i) {
-        QPainterPath ray = poly({{63, 21}, {63 + 120 * std::cos(i * 0.5236), 21 + 120 * std::sin(i * 0.5236)},
-                                 {63 + 120 * std::cos(i * 0.5236 + 0.2), 21 + 120 * std::sin(i * 0.5236 + 0.2)}});
+        QPainterPath ray =
+            poly({{63, 21},
+                  {63 + 120 * std::cos(i * 0.5236), 21 + 120 * std::sin(i * 0.5236)},
+                  {63 + 120 * std::cos(i * 0.5236 + 0.2), 21 + 120 * std::sin(i * 0.5236 + 0.2)}});
         p.drawPath(ray);
     }
-    const QPainterPath word = textIn(QStringLiteral("ВОРБЛИН"), letteringFont(true), QRectF(7, 7, 112, 23));
+    const QPainterPath word =
+        textIn(QStringLiteral("ВОРБЛИН"), letteringFont(true), QRectF(7, 7, 112, 23));
     p.setPen(QPen(QColor(0xFFE14A), 4.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     p.setBrush(QColor(0xFFE14A));
     p.drawPath(word);

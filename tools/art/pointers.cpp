@@ -3,8 +3,8 @@
 #include <QHash>
 
 #include "assets.h"
-#include "formats.h"
 #include "figures.h"
+#include "formats.h"
 
 #include <cmath>
 
@@ -36,8 +36,8 @@ void goldSparkles(QPainter& p, std::initializer_list<QPointF> at, double r) {
     }
 }
 
-void withFigure(QPainter& p, double scale, QPointF localCentre, const std::function<void(double)>& f,
-                double line = kLine) {
+void withFigure(QPainter& p, double scale, QPointF localCentre,
+                const std::function<void(double)>& f, double line = kLine) {
     p.save();
     p.translate(24, 24);
     p.scale(scale, scale);
@@ -56,10 +56,10 @@ void explosion(QPainter& p) {
     puffs.addEllipse(QPointF(24, 24), 15, 15);
     part(p, puffs.simplified(), smoke, kLine, 3);
     QPainterPath burst = star({24, 24}, 19, 9, 9, -80);
-    part(p, burst, {QColor(0xFF8A00), QColor(0xFFC24A), QColor(0xE04A00), QColor(0x6A1800)}, kLine, 2.5);
-    part(p, star({24, 24}, 10.5, 5.5, 9, -60), {QColor(0xFFE14A), QColor(0xFFFBD0), QColor(0xFFB000),
-                                                  QColor(0xC06000)},
-         1.2, 1.2);
+    part(p, burst, {QColor(0xFF8A00), QColor(0xFFC24A), QColor(0xE04A00), QColor(0x6A1800)}, kLine,
+         2.5);
+    part(p, star({24, 24}, 10.5, 5.5, 9, -60),
+         {QColor(0xFFE14A), QColor(0xFFFBD0), QColor(0xFFB000), QColor(0xC06000)}, 1.2, 1.2);
 }
 
 void blueSpinBall(QPainter& p) {
@@ -87,7 +87,9 @@ void moleRobot(QPainter& p) {
     for (int side : {-1, 1}) {
         for (int k = 0; k < 3; ++k) {
             QPointF base(24 + side * (12 + k * 3.2), 40);
-            part(p, spike(base + QPointF(-2, 0), base + QPointF(2, 0), base + QPointF(side * 2.5, 7), 0.3),
+            part(p,
+                 spike(base + QPointF(-2, 0), base + QPointF(2, 0), base + QPointF(side * 2.5, 7),
+                       0.3),
                  pal::steel, 1.6, 0.8);
         }
         part(p, ellipse(24 + side * 15, 38.5, 7, 5), d, kLine);
@@ -135,7 +137,8 @@ HeroLook golden() {
 void heroGlow(QPainter& p) {
     // A ring of rays behind him; partial alpha is not available, so the glow is solid.
     QPainterPath rays = star({24, 24}, 23.5, 17, 12, -90);
-    part(p, rays, {QColor(0xFFFBE0), QColor(0xFFFFFF), QColor(0xFFEFA0), QColor(0xE0A000)}, 1.4, 1.5);
+    part(p, rays, {QColor(0xFFFBE0), QColor(0xFFFFFF), QColor(0xFFEFA0), QColor(0xE0A000)}, 1.4,
+         1.5);
     withFigure(p, 0.88, {4.5, -6.5}, [&](double line) { briskoHead(p, line, golden()); });
 }
 
@@ -155,22 +158,26 @@ QImage drawPointer(const QString& name) {
     } else if (name == "ico_ball_blue_a") {
         blueSpinBall(p);
     } else if (name == "ico_hero") {
-        withFigure(p, 0.6, {31, 41}, [&](double line) { brisko(p, line); }, 1.5);
+        withFigure(
+            p, 0.6, {31, 41}, [&](double line) { brisko(p, line); }, 1.5);
     } else if (name == "ico_hero_head") {
         withFigure(p, 0.98, {4.5, -6}, [&](double line) { briskoHead(p, line); });
     } else if (name == "ico_hero_sparkle") {
         goldSparkles(p, {{7, 9}, {41, 40}}, 6.5);
-        withFigure(p, 0.54, {31, 41}, [&](double line) { brisko(p, line); }, 1.4);
+        withFigure(
+            p, 0.54, {31, 41}, [&](double line) { brisko(p, line); }, 1.4);
         goldSparkles(p, {{40, 10}, {8, 38}}, 5);
     } else if (name == "ico_explosion") {
         explosion(p);
     } else if (name == "ico_ball_orange") {
         withFigure(p, 1.1, {0, -0.5}, [&](double line) { pelkoBall(p, line); });
     } else if (name == "ico_friend") {
-        withFigure(p, 0.62, {39, 40}, [&](double line) { pelko(p, line); }, 1.5);
+        withFigure(
+            p, 0.62, {39, 40}, [&](double line) { pelko(p, line); }, 1.5);
     } else if (name == "ico_friend_sparkle") {
         goldSparkles(p, {{7, 9}, {41, 41}}, 6.5);
-        withFigure(p, 0.56, {39, 40}, [&](double line) { pelko(p, line); }, 1.4);
+        withFigure(
+            p, 0.56, {39, 40}, [&](double line) { pelko(p, line); }, 1.4);
         goldSparkles(p, {{8, 38}}, 5);
     } else if (name == "ico_mole_robot") {
         moleRobot(p);

@@ -149,9 +149,9 @@ void airship(QPainter& p, bool wrecked) {
     // Two glass canopies on top.
     for (double x : {27.0, 50.0}) {
         QPainterPath c = ellipse(x, 9, 7.5, 6).intersected(rrect(0, 0, 95, 9.5, 0));
-        part(p, c, wrecked ? Tone{QColor(0x3A7D88), QColor(0x6FB8C0), QColor(0x23525A),
-                                   QColor(0x0C3C46)}
-                           : pal::glass,
+        part(p, c,
+             wrecked ? Tone{QColor(0x3A7D88), QColor(0x6FB8C0), QColor(0x23525A), QColor(0x0C3C46)}
+                     : pal::glass,
              L, 1.2);
         glint(p, {x - 3.5, 6.2}, 1.0);
     }
@@ -228,7 +228,9 @@ QImage drawWall() {
         double y = rng.range(12, 130);
         double dx = rng.range(30, 70) * (rng.next() < 0.5 ? -1 : 1);
         double dy = rng.range(10, 22) * (y > 70 ? -1 : 1);
-        QPolygonF pts{{x, y}, {x + dx * 0.4, y}, {x + dx * 0.4 + std::abs(dy), y + dy},
+        QPolygonF pts{{x, y},
+                      {x + dx * 0.4, y},
+                      {x + dx * 0.4 + std::abs(dy), y + dy},
                       {x + dx + std::abs(dy), y + dy}};
         trace(pts, i % 3 == 0);
     }
@@ -257,8 +259,8 @@ QImage drawCaptive() {
         p.setPen(Qt::NoPen);
         p.setBrush(QColor(0x80, 0xFF, 0xFF, 70));
         p.drawRoundedRect(QRectF(x0 - 1, 8, 19, 71), 6, 6);
-        part(p, rrect(x0 + 2, 10, 13, 67, 4), {kGlow, QColor(0xF0FFFF), QColor(0x3FC8D8), QColor(0x0E4A56)},
-             1.5, 2.5);
+        part(p, rrect(x0 + 2, 10, 13, 67, 4),
+             {kGlow, QColor(0xF0FFFF), QColor(0x3FC8D8), QColor(0x0E4A56)}, 1.5, 2.5);
         p.setPen(QPen(QColor(255, 255, 255, 220), 1.6, Qt::SolidLine, Qt::RoundCap));
         p.drawLine(QPointF(x0 + 5.5, 14), QPointF(x0 + 5.5, 72));
         part(p, rrect(x0, 5, 17, 6.5, 2), pal::steel, 1.3, 1.2);
@@ -370,7 +372,8 @@ QImage drawFlight() {
     skyBehind(p, 119, 88, QRectF(264, 32, 121, 89));
     // Speed lines behind the craft.
     p.setPen(QPen(QColor(255, 255, 255, 210), 1.6, Qt::SolidLine, Qt::RoundCap));
-    for (int i = 0; i < 4; ++i) p.drawLine(QPointF(2, 42 + i * 6), QPointF(18 - i * 3, 39.5 + i * 6));
+    for (int i = 0; i < 4; ++i)
+        p.drawLine(QPointF(2, 42 + i * 6), QPointF(18 - i * 3, 39.5 + i * 6));
     p.save();
     p.translate(60, 50);
     p.rotate(-10);

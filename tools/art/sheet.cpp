@@ -79,9 +79,10 @@ int writeContactSheet(const QString& assetDir, const QString& outPng) {
     board.fill(QColor(0x0000C0));
     {
         QPainter s(&board);
-        const char* cells[3][4] = {{"pic_robot_knight", "pic_cell_empty", "pic_krot_costume", "pic_base_saucer"},
-                                   {"pic_krot_simple", "pic_ring", "pic_cell_empty", "pic_krot_simple"},
-                                   {"pic_cell_empty", "pic_base_saucer", "pic_krot_costume", "pic_robot_knight"}};
+        const char* cells[3][4] = {
+            {"pic_robot_knight", "pic_cell_empty", "pic_krot_costume", "pic_base_saucer"},
+            {"pic_krot_simple", "pic_ring", "pic_cell_empty", "pic_krot_simple"},
+            {"pic_cell_empty", "pic_base_saucer", "pic_krot_costume", "pic_robot_knight"}};
         for (int r = 0; r < 3; ++r)
             for (int c = 0; c < 4; ++c) {
                 s.drawImage(16 + 56 * c, 8 + 56 * r, stretched(img["pic_cell_empty"], 57, 57));
@@ -119,7 +120,8 @@ int writeContactSheet(const QString& assetDir, const QString& outPng) {
         if (s == 0) {
             big = stretched(img[a.name], 385, 121);
         } else {
-            big = img[a.name].scaled(a.width * s, a.height * s, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+            big = img[a.name].scaled(a.width * s, a.height * s, Qt::IgnoreAspectRatio,
+                                     Qt::FastTransformation);
         }
         if (a.format == Format::Ico8) {
             QImage bg = checker(big.width(), big.height(), 12);
