@@ -135,13 +135,19 @@ void WindowView::sync() {
 }
 
 void WindowView::sync_native(const board::Element& e, QWidget* widget) {
-    widget->setGeometry(widget_rect(e));
+    const QRect rect = widget_rect(e);
+    if (widget->geometry() != rect) widget->setGeometry(rect);
     widget->setEnabled(e.enabled());
+    // Only a changed pointer is handed on: the window system need not hear of
+    // it on every tick of a scene.
     if (e.mouse_pointer() == board::kPointerCustom && e.mouse_icon()) {
-        widget->setCursor(pointer_cursor(e.mouse_icon()->asset(), devicePixelRatioF()));
+        const QCursor cursor = pointer_cursor(e.mouse_icon()->asset(), devicePixelRatioF());
+        if (!widget->testAttribute(Qt::WA_SetCursor) || widget->cursor() != cursor) {
+            widget->setCursor(cursor);
+        }
     } else if (e.mouse_pointer() == board::kPointerText) {
-        widget->setCursor(Qt::IBeamCursor);
-    } else {
+        if (widget->cursor().shape() != Qt::IBeamCursor) widget->setCursor(Qt::IBeamCursor);
+    } else if (widget->testAttribute(Qt::WA_SetCursor)) {
         widget->unsetCursor();
     }
     if (auto* button = qobject_cast<QPushButton*>(widget)) {
@@ -159,7 +165,7 @@ void WindowView::sync_native(const board::Element& e, QWidget* widget) {
         QPalette palette = box->palette();
         palette.setColor(QPalette::Base, to_qcolor(e.back_color()));
         palette.setColor(QPalette::Text, to_qcolor(e.fore_color()));
-        box->setPalette(palette);
+        if (palette != box->palette()) box->setPalette(palette);
     } else {
         widget->update();  // a frame repaints what it holds
     }

@@ -99,7 +99,7 @@ void reset_statistics(Game& game) {
 std::string interval_refused_message(const std::string& typed) {
     return "Интервал «" + typed +
            "» не подходит: введите целое число миллисекунд от 0 до 65535. "
-           "Прежний интервал остаётся в силе, раунд продолжается.";
+           "Прежний интервал остаётся в силе.";
 }
 
 }  // namespace round_control
