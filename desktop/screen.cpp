@@ -4,6 +4,7 @@
 #include <QKeyEvent>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 #include <cmath>
 
 namespace desktop {
@@ -55,6 +56,7 @@ void Screen::reconcile_windows() {
         const bool fresh = view == nullptr;
         if (fresh) {
             view = new WindowView(game_, *w);
+            place(*view);
             views_.emplace_back(view);
         }
         if (w->visible() && !view->isVisible()) {
@@ -66,6 +68,23 @@ void Screen::reconcile_windows() {
             view->hide();
         }
     }
+}
+
+void Screen::place(WindowView& view) const {
+    // The first window opens in the middle of the screen, later ones over the
+    // middle of the window that is on view, where the player is looking.
+    QRect around;
+    for (const auto& v : views_) {
+        if (v && v->isVisible()) around = v->frameGeometry();
+    }
+    if (around.isNull()) {
+        const QScreen* screen = QGuiApplication::primaryScreen();
+        if (!screen) return;
+        around = screen->availableGeometry();
+    }
+    QRect frame = view.frameGeometry();
+    frame.moveCenter(around.center());
+    view.move(frame.topLeft());
 }
 
 void Screen::schedule_timers() {

@@ -30,6 +30,7 @@ class Screen final : public QObject, public board::View {
 
   private:
     void reconcile_windows();
+    void place(WindowView& view) const;
     void schedule_timers();
     void run_timers();
     bool handle_key(QObject* watched, class QKeyEvent* key);
