@@ -30,12 +30,6 @@ void freeze_board_tick(Harness& h) {
     ASSERT_TRUE(h.alt(U'у'));
 }
 
-int shown_targets(const Harness& h) {
-    int shown = 0;
-    for (const auto target : kTargets) shown += h[target].visible();
-    return shown;
-}
-
 }  // namespace
 
 TEST(RoundClock, CountsDownOnceASecondAndEndsTheRoundExactlyOnceAtZero) {
@@ -64,11 +58,11 @@ TEST(RoundClock, CountsDownOnceASecondAndEndsTheRoundExactlyOnceAtZero) {
     EXPECT_FALSE(h["Label21"].visible());
 
     // The board stays as the last tick dealt it, frozen: clicks do nothing.
-    ASSERT_EQ(shown_targets(h), 4);
+    ASSERT_EQ(h.shown_targets(), 4);
     for (const auto target : kTargets) {
         if (h[target].visible()) h.click_on(target);
     }
-    EXPECT_EQ(shown_targets(h), 4);
+    EXPECT_EQ(h.shown_targets(), 4);
     EXPECT_EQ(h.score(), 0);
     EXPECT_FALSE(h.alt(U'с'));
     EXPECT_FALSE(h.alt(U'п'));

@@ -76,11 +76,9 @@ TEST(RoundLifecycle, FirstBoardTickComesOneIntervalAfterTheStart) {
     Harness h;
     h.click_on("Commandstart");
     h.wait_ms(749);
-    for (const auto target : board::layout::kTargets) EXPECT_FALSE(h[target].visible());
+    EXPECT_EQ(h.shown_targets(), 0);
     h.wait_ms(1);
-    int shown = 0;
-    for (const auto target : board::layout::kTargets) shown += h[target].visible();
-    EXPECT_EQ(shown, 4);
+    EXPECT_EQ(h.shown_targets(), 4);
 }
 
 TEST(RoundLifecycle, StopContinueAndStartTransitions) {
@@ -158,14 +156,12 @@ TEST(RoundLifecycle, AZeroIntervalFreezesTheBoardButNotTheClock) {
     h.alt(U'У');
     h.alt(U'Н');
     h.wait_ms(10'000);
-    for (const auto target : board::layout::kTargets) EXPECT_FALSE(h[target].visible());
+    EXPECT_EQ(h.shown_targets(), 0);
     EXPECT_EQ(h["LabelTime"].caption(), "50");
     h["Textspeed"].set_text("750");
     h.alt(U'у');
     h.wait_ms(750);
-    int shown = 0;
-    for (const auto target : board::layout::kTargets) shown += h[target].visible();
-    EXPECT_EQ(shown, 4);
+    EXPECT_EQ(h.shown_targets(), 4);
 }
 
 TEST(RoundLifecycle, ANumberATimerCannotTakeIsRefusedAndTheRoundGoesOn) {

@@ -39,6 +39,12 @@ bool Harness::alt(char32_t key) {
     return game.access_key(game.active_window(), key);
 }
 
+int Harness::shown_targets() const {
+    int shown = 0;
+    for (const auto target : board::layout::kTargets) shown += board()[target].visible();
+    return shown;
+}
+
 int Harness::score() const {
     return static_cast<int>(board::read_lenient(board()["Labelscore"].caption()));
 }

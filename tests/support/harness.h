@@ -38,6 +38,8 @@ class Harness {
     bool alt(char32_t key);
 
     int score() const;
+    // How many of the twelve targets are on view.
+    int shown_targets() const;
 };
 
 }  // namespace testing_support
