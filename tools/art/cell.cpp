@@ -6,6 +6,16 @@ namespace art {
 
 namespace {
 
+// A robot's glowing red eye: a soft red glow, the eye, and its glint.
+void red_eye(QPainter& p, QPointF c, QSizeF eye, QSizeF glow, int glow_alpha, double glint_r) {
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(0xFF, 0x3B, 0x30, glow_alpha));
+    p.drawEllipse(c, glow.width(), glow.height());
+    p.setBrush(pal::redEye.base);
+    p.drawEllipse(c, eye.width(), eye.height());
+    glint(p, {c.x() - glint_r, c.y() - glint_r}, glint_r);
+}
+
 // Width of the plate's rim, which figures never cover.
 constexpr int kRim = 2;
 const QColor kPlateLight(0xA9ABB1);
@@ -149,14 +159,7 @@ QImage drawRobotKnight() {
         // Helmet with a dark visor and two glowing red eyes.
         part(p, ellipse(25, 19, 10.5, 9), s, L);
         part(p, rrect(16, 16, 18, 7, 3.5), pal::dark, L * 0.8, 0.8);
-        for (double x : {21.0, 29.0}) {
-            p.setPen(Qt::NoPen);
-            p.setBrush(QColor(0xFF, 0x3B, 0x30, 90));
-            p.drawEllipse(QPointF(x, 19.5), 3.6, 3.0);
-            p.setBrush(pal::redEye.base);
-            p.drawEllipse(QPointF(x, 19.5), 2.3, 1.9);
-            glint(p, {x - 0.7, 18.8}, 0.7);
-        }
+        for (double x : {21.0, 29.0}) red_eye(p, {x, 19.5}, {2.3, 1.9}, {3.6, 3.0}, 90, 0.7);
         glint(p, {19, 13.3}, 1.4);
     });
 }
@@ -282,14 +285,7 @@ QImage drawKrotCostume() {
         part(p, ellipse(25, 12.2, 4.6, 2.4), pal::metal, L * 0.8, 0.7);
         // Visor band with two red eyes.
         part(p, rrect(14, 20.5, 22, 9, 4.5), pal::dark, L * 0.9, 0.8);
-        for (double x : {20.5, 29.5}) {
-            p.setPen(Qt::NoPen);
-            p.setBrush(QColor(0xFF, 0x3B, 0x30, 110));
-            p.drawEllipse(QPointF(x, 25), 3.8, 3.3);
-            p.setBrush(pal::redEye.base);
-            p.drawEllipse(QPointF(x, 25), 2.5, 2.1);
-            glint(p, {x - 0.8, 24.2}, 0.8);
-        }
+        for (double x : {20.5, 29.5}) red_eye(p, {x, 25}, {2.5, 2.1}, {3.8, 3.3}, 110, 0.8);
         // Rivets round the pod's belly.
         p.setBrush(pal::pod.light);
         for (double x : {17.0, 21.0, 25.0, 29.0, 33.0})

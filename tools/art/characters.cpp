@@ -43,14 +43,6 @@ QPainterPath quill(double a0, double a1, double tipA, double len, double bend, d
     return path;
 }
 
-void stroke(QPainter& p, const QPainterPath& path, const QColor& c, double w) {
-    p.save();
-    p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(c, w, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    p.drawPath(path);
-    p.restore();
-}
-
 }  // namespace
 
 void briskoHead(QPainter& p, double line, const HeroLook& look) {
@@ -81,7 +73,7 @@ void briskoHead(QPainter& p, double line, const HeroLook& look) {
     QPainterPath mouth;
     mouth.moveTo(-12.5, 8.8);
     mouth.quadTo(-8, 12.6, -2.5, 9.2);
-    stroke(p, mouth, look.body.line, line * 0.75);
+    outline(p, mouth, look.body.line, line * 0.75);
     // Eyes: white ovals with pupils looking ahead and to the left.
     QPainterPath eyes = ellipse(-7.6, -3.2, 3.7, 5.2).united(ellipse(0.6, -3.6, 4.4, 5.7));
     p.setPen(Qt::NoPen);
@@ -99,7 +91,7 @@ void briskoHead(QPainter& p, double line, const HeroLook& look) {
     brows.lineTo(-6.5, -8.4);
     brows.moveTo(-2.5, -9.8);
     brows.lineTo(4.5, -10.9);
-    stroke(p, brows, look.body.line, line * 1.1);
+    outline(p, brows, look.body.line, line * 1.1);
 }
 
 void brisko(QPainter& p, double line, const HeroLook& look) {
@@ -205,7 +197,7 @@ void pelkoHead(QPainter& p, double line) {
     mouth.moveTo(-3.2, 8.2);
     mouth.quadTo(-1.5, 10, 0, 8.2);
     mouth.quadTo(1.5, 10, 3.2, 8.2);
-    stroke(p, mouth, f.line, line * 0.65);
+    outline(p, mouth, f.line, line * 0.65);
     // Round glasses: his own mark.
     const QColor rim(0x2E1A0A);
     p.setPen(Qt::NoPen);
@@ -226,7 +218,7 @@ void pelkoHead(QPainter& p, double line) {
     rims.addEllipse(QPointF(5.8, -2.5), 5.0, 5.0);
     rims.moveTo(-0.8, -3.2);
     rims.quadTo(0, -4.2, 0.8, -3.2);
-    stroke(p, rims, rim, line * 1.05);
+    outline(p, rims, rim, line * 1.05);
 }
 
 void pelko(QPainter& p, double line, bool tied) {
@@ -373,7 +365,7 @@ void virzo(QPainter& p, double line) {
     QPainterPath grin;
     grin.moveTo(16.5, 18.6);
     grin.quadTo(20.5, 21.5, 24, 18.4);
-    stroke(p, grin, pal::skin.line, line * 0.8);
+    outline(p, grin, pal::skin.line, line * 0.8);
 }
 
 // --- the pictures ---------------------------------------------------------------------
