@@ -22,4 +22,8 @@ class Failure : public std::runtime_error {
     FailureCode code_;
 };
 
+// What the player is told when a failure ends a handler early: in Russian, with
+// the failure's code.
+std::string failure_message(const Failure& failure);
+
 }  // namespace board

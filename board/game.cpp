@@ -4,6 +4,8 @@
 #include <cstdlib>
 #include <stdexcept>
 
+#include "board/failure.h"
+
 namespace board {
 
 Game::Game(Clock& clock, RandomSource& random) : clock_(clock), random_(random) {}
@@ -61,7 +63,11 @@ void Game::show(std::string_view name) {
         if (layout == layouts_.end()) throw std::logic_error("no layout for " + std::string(name));
         windows_.push_back(std::make_unique<Window>(*this, layout->second));
         w = windows_.back().get();
-        if (const Handler* h = handler(w->name(), "", Event::Load)) (*h)(*this, {});
+        const std::uint64_t serial = w->serial();
+        run_handler(w->name(), "", Event::Load, {});
+        // The Load handler may have unloaded the window it was loading.
+        w = same_window(name, serial);
+        if (!w) return;
     }
     w->set_visible(true);
     active_ = w->name();
@@ -82,7 +88,7 @@ void Game::unload(std::string_view name) {
     const auto it = std::find_if(windows_.begin(), windows_.end(),
                                  [&](const auto& w) { return w->name() == name; });
     if (it == windows_.end()) return;
-    if (press_ && press_->window == name) press_.reset();
+    std::erase_if(presses_, [&](const PressState& p) { return p.window == name; });
     if (last_press_.window == name) last_press_.valid = false;
     windows_.erase(it);
     if (active_ == name) {
@@ -96,8 +102,8 @@ void Game::unload(std::string_view name) {
 void Game::request_close(std::string_view name) {
     Window* w = find_form(name);
     if (!w) return;
-    if (const Handler* h = handler(w->name(), "", Event::Close)) {
-        (*h)(*this, {});
+    if (handler(w->name(), "", Event::Close)) {
+        run_handler(w->name(), "", Event::Close, {});
     } else if (w == windows_.front().get()) {
         // The first window is the main one: closing it ends the program.
         ended_ = true;
@@ -169,44 +175,59 @@ void advance(Game& game, ManualClock& clock, Micros span) {
 void Game::mouse_down(std::string_view window, int x, int y, MouseButton button, int shift) {
     Window* w = find_form(window);
     if (!w || !w->visible()) return;
+    // A button that is already down has lost its release somewhere: forget it.
+    std::erase_if(presses_, [&](const PressState& p) { return p.button == button; });
     Element* target = w->element_at(x, y);
-    if (!target) {
-        press_.reset();
-        return;
-    }
-    press_ = PressState{w->name(), target->name(), button, !target->enabled()};
-    if (press_->swallowed) return;
+    const bool takes_it = target && target->enabled();
 
+    // Only a left press on the very element of the last one, soon and near, makes
+    // a double click; any other press in between breaks the pair, one on the bare
+    // background or on a disabled element included. Buttons know no double click.
     const Micros at = clock_.now();
-    // Buttons know no double click: every press and release of one is a click.
-    const bool is_double =
-        button == MouseButton::Left && target->kind() != Kind::Button && last_press_.valid &&
-        !last_press_.was_double && last_press_.window == w->name() &&
-        last_press_.element == target->name() && at - last_press_.at <= double_click_time_ &&
-        std::abs(x - last_press_.x) <= double_click_distance_ &&
-        std::abs(y - last_press_.y) <= double_click_distance_;
-    if (button == MouseButton::Left) {
+    bool is_double = false;
+    if (button == MouseButton::Left && takes_it) {
+        is_double = target->kind() != Kind::Button && last_press_.valid &&
+                    !last_press_.was_double && last_press_.window == w->name() &&
+                    last_press_.element == target->name() &&
+                    at - last_press_.at <= double_click_time_ &&
+                    std::abs(x - last_press_.x) <= double_click_distance_ &&
+                    std::abs(y - last_press_.y) <= double_click_distance_;
         last_press_ = {w->name(), target->name(), at, x, y, is_double, true};
+    } else {
+        last_press_.valid = false;
     }
+    if (!target) return;
+
+    presses_.push_back({w->name(), w->serial(), target->name(), button, !takes_it});
+    if (!takes_it) return;
     const EventArgs args{button, shift, x - target->window_left(), y - target->window_top()};
     dispatch(*w, target->name(), is_double ? Event::DblClick : Event::MouseDown, args);
 }
 
 void Game::mouse_up(std::string_view window, int x, int y, MouseButton button, int shift) {
-    if (!press_ || press_->window != window || press_->button != button) return;
-    const PressState press = *press_;
-    press_.reset();
-    Window* w = find_form(window);
-    if (!w || press.swallowed) return;
-    Element* target = w->find(press.element);
+    const auto held = std::find_if(presses_.begin(), presses_.end(), [&](const PressState& p) {
+        return p.button == button && p.window == window;
+    });
+    if (held == presses_.end()) return;
+    const PressState press = *held;
+    presses_.erase(held);
+    if (press.swallowed) return;
+    Window* w = same_window(press.window, press.window_serial);
+    Element* target = w ? w->find(press.element) : nullptr;
     if (!target) return;
     const bool was_double = last_press_.valid && last_press_.was_double &&
                             last_press_.element == press.element && last_press_.window == w->name();
+    // The release goes to the pressed element even if it has been hidden or
+    // disabled since, so that it can put back what its press changed (a pointer).
     const EventArgs args{button, shift, x - target->window_left(), y - target->window_top()};
     dispatch(*w, press.element, Event::MouseUp, args);
-    // The click needs the release over the same element, which is still there to take it.
     if (button != MouseButton::Left || was_double) return;
-    if (!target->shown() || !target->enabled()) return;
+    // The click needs the release over the same element, which must still be
+    // there to take it: the MouseUp handler may have hidden it or unloaded its
+    // very window.
+    w = same_window(press.window, press.window_serial);
+    target = w ? w->find(press.element) : nullptr;
+    if (!target || !target->shown() || !target->enabled()) return;
     if (w->element_at(x, y) != target) return;
     dispatch(*w, press.element, Event::Click);
 }
@@ -242,9 +263,25 @@ void Game::dispatch(Window& window, const std::string& element, Event event,
     // Copy the names: the handler may unload the very window they belong to.
     const std::string window_name = window.name();
     const std::string element_name = element;
-    if (const Handler* h = handler(window_name, element_name, event)) (*h)(*this, args);
+    run_handler(window_name, element_name, event, args);
     if (observer_) observer_(window_name, element_name, event);
     refresh();
+}
+
+void Game::run_handler(const std::string& window, const std::string& element, Event event,
+                       const EventArgs& args) {
+    const Handler* h = handler(window, element, event);
+    if (!h) return;
+    try {
+        (*h)(*this, args);
+    } catch (const Failure& failure) {
+        tell_player(failure_message(failure));
+    }
+}
+
+Window* Game::same_window(std::string_view name, std::uint64_t serial) const {
+    Window* w = find_form(name);
+    return w && w->serial() == serial ? w : nullptr;
 }
 
 void Game::refresh() {

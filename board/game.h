@@ -21,7 +21,9 @@
 namespace board {
 
 enum class Event { Load, Close, Click, DblClick, MouseDown, MouseUp, Timer };
-enum class MouseButton { Left = 1, Right = 2, Middle = 4 };
+// Back and Forward are a mouse's side buttons: they press and release like the
+// others, but only the left button clicks.
+enum class MouseButton { Left = 1, Right = 2, Middle = 4, Back = 8, Forward = 16 };
 
 // What a mouse event carries; the game's handlers may ignore it.
 struct EventArgs {
@@ -59,6 +61,7 @@ class Game {
     void on(std::string_view window, std::string_view element, Event event,
             std::function<void(Game&)> handler);
     void set_view(View* view) { view_ = view; }
+    View* view() const { return view_; }
     // Told of every event after its handler has run; for tracing and measuring.
     using Observer =
         std::function<void(const std::string& window, const std::string& element, Event)>;
@@ -103,13 +106,16 @@ class Game {
     bool access_key(std::string_view window, char32_t key);
 
     // --- output ---
+    // Shown in a message box of its own; the game goes on meanwhile.
     void tell_player(const std::string& message);
     // What the player has been told, for headless runs.
     const std::vector<std::string>& told() const { return told_; }
 
   private:
+    // A button held down: where it went down, to send its release there.
     struct PressState {
         std::string window;
+        std::uint64_t window_serial = 0;
         std::string element;
         MouseButton button = MouseButton::Left;
         bool swallowed = false;
@@ -127,6 +133,12 @@ class Game {
                            Event event) const;
     void dispatch(Window& window, const std::string& element, Event event,
                   const EventArgs& args = {});
+    // Runs the handler, if any. A failure of the model that escapes it ends
+    // that handler only: the player is told, and the game goes on.
+    void run_handler(const std::string& window, const std::string& element, Event event,
+                     const EventArgs& args);
+    // The window of that name if it is still the very creation given by serial.
+    Window* same_window(std::string_view name, std::uint64_t serial) const;
     void refresh();
     bool loaded(const std::string& name) const;
 
@@ -140,7 +152,7 @@ class Game {
     std::string active_;
     bool ended_ = false;
     std::vector<std::string> told_;
-    std::optional<PressState> press_;
+    std::vector<PressState> presses_;  // at most one per button
     LastPress last_press_;
     Micros double_click_time_ = 500'000;
     int double_click_distance_ = 60;

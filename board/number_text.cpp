@@ -4,21 +4,32 @@
 #include <charconv>
 #include <cmath>
 #include <limits>
+#include <string_view>
+#include <system_error>
 
 #include "board/failure.h"
 
 namespace board {
 
 std::string number_text(std::int64_t value) {
-    return std::to_string(value);
+    std::array<char, 24> buffer{};
+    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
+    return std::string(buffer.data(), result.ptr);
 }
 
 std::string number_text(double value) {
-    if (std::isfinite(value) && value == std::floor(value) && std::fabs(value) < 9.0e18) {
+    if (!std::isfinite(value)) {
+        // No digits can stand for it: the value has left every range a number text holds.
+        throw Failure(FailureCode::Overflow, "overflow");
+    }
+    if (value == std::floor(value) && std::fabs(value) < 9.0e18) {
         return number_text(static_cast<std::int64_t>(value));
     }
-    std::array<char, 64> buffer{};
-    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
+    // Plain positional digits, never an exponent: the shortest that reads back
+    // as the same value.
+    std::array<char, 400> buffer{};
+    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
+                                      std::chars_format::fixed);
     return std::string(buffer.data(), result.ptr);
 }
 
@@ -60,6 +71,61 @@ class BlankSkipper {
     std::string_view text_;
     std::size_t pos_ = 0;
 };
+
+// The power of ten of a decimal number's leading significant digit (a rough
+// one: enough to tell a number too large for a double from one too small).
+long long decimal_magnitude(std::string_view number) {
+    long long leading = 0;  // digits before the point, leading zeros aside
+    long long zeros = 0;    // zeros after the point before the first other digit
+    bool seen_point = false, significant = false;
+    std::size_t i = 0;
+    for (; i < number.size() && number[i] != 'e' && number[i] != 'E'; ++i) {
+        const char c = number[i];
+        if (c == '.') {
+            seen_point = true;
+        } else if (c != '0' || significant) {
+            significant = true;
+            if (!seen_point) ++leading;
+            if (seen_point) break;
+        } else if (seen_point) {
+            ++zeros;
+        }
+    }
+    if (!significant) return std::numeric_limits<long long>::min();
+    while (i < number.size() && number[i] != 'e' && number[i] != 'E') ++i;
+    long long exponent = 0;
+    if (i < number.size()) {
+        ++i;
+        bool minus = false;
+        if (i < number.size() && (number[i] == '+' || number[i] == '-')) minus = number[i++] == '-';
+        for (; i < number.size() && exponent < 1'000'000'000; ++i) {
+            exponent = exponent * 10 + (number[i] - '0');
+        }
+        if (minus) exponent = -exponent;
+    }
+    return (leading > 0 ? leading - 1 : -(zeros + 1)) + exponent;
+}
+
+// Converts a decimal number already checked to be of the form
+// [sign] digits [. digits] [e [sign] digits] without ever consulting the
+// locale, which on many desktops would want a decimal comma. Beyond the range
+// of a double the value goes to infinity, below it to zero, as the digits say.
+double decimal_value(std::string_view number) {
+    bool negative = false;
+    if (!number.empty() && (number.front() == '+' || number.front() == '-')) {
+        negative = number.front() == '-';
+        number.remove_prefix(1);
+    }
+    double value = 0;
+    const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), value,
+                                              std::chars_format::general);
+    if (error == std::errc::result_out_of_range) {
+        value = decimal_magnitude(number) > 0 ? std::numeric_limits<double>::infinity() : 0.0;
+    } else if (error != std::errc() || end != number.data() + number.size()) {
+        value = 0;  // cannot happen for a checked number; keep the reading total
+    }
+    return negative ? -value : value;
+}
 
 double read_based(BlankSkipper& in, int base) {
     double value = 0;
@@ -120,7 +186,7 @@ double read_lenient(std::string_view text) {
         }
         if (exponent_digits) number += exponent;
     }
-    return std::strtod(number.c_str(), nullptr);
+    return decimal_value(number);
 }
 
 double read_strict(std::string_view text) {
@@ -156,7 +222,7 @@ double read_strict(std::string_view text) {
     for (char& c : number) {
         if (c == 'D' || c == 'd') c = 'e';
     }
-    return std::strtod(number.c_str(), nullptr);
+    return decimal_value(number);
 }
 
 std::int32_t round_half_even(double value) {
@@ -170,7 +236,13 @@ std::int32_t round_half_even(double value) {
 }
 
 std::int64_t whole_part(double value) {
-    return static_cast<std::int64_t>(std::floor(value));
+    // Defined for every value: beyond the 64-bit range it stops at the nearest
+    // end, and what is not a number has no part at all.
+    if (std::isnan(value)) return 0;
+    const double floor = std::floor(value);
+    if (floor >= 9223372036854775808.0) return std::numeric_limits<std::int64_t>::max();
+    if (floor < -9223372036854775808.0) return std::numeric_limits<std::int64_t>::min();
+    return static_cast<std::int64_t>(floor);
 }
 
 }  // namespace board

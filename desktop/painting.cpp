@@ -1,5 +1,6 @@
 #include "desktop/painting.h"
 
+#include <QFontDatabase>
 #include <QFontMetricsF>
 #include <cmath>
 
@@ -14,12 +15,26 @@ QRectF pixel_rect(const board::Element& e) {
             e.height() / kTwipsPerPixel};
 }
 
+namespace {
+
+// Registers the built-in face once and tells its family name.
+QString built_in_family() {
+    static const QString family = [] {
+        const int id = QFontDatabase::addApplicationFont(
+            QStringLiteral(":/assets/fonts/LiberationSans-Regular.ttf"));
+        const QStringList families = QFontDatabase::applicationFontFamilies(id);
+        return families.isEmpty() ? QStringLiteral("Liberation Sans") : families.first();
+    }();
+    return family;
+}
+
+}  // namespace
+
 QFont game_font() {
     // A sans-serif face of about 8 points, whose spaces are about 3 pixels wide,
-    // for which the captions centred by leading spaces come out centred.
-    QFont font(QStringLiteral("Liberation Sans"));
-    font.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"),
-                      QStringLiteral("DejaVu Sans")});
+    // for which the captions centred by leading spaces come out centred. It is
+    // built in, so no machine draws the board in another face.
+    QFont font(built_in_family());
     font.setPixelSize(11);
     font.setStyleHint(QFont::SansSerif);
     return font;

@@ -7,6 +7,8 @@
 #include <QScreen>
 #include <cmath>
 
+#include "desktop/guard.h"
+
 namespace desktop {
 
 Screen::Screen(board::Game& game) : game_(game) {
@@ -41,20 +43,11 @@ void Screen::refresh() {
 }
 
 void Screen::reconcile_windows() {
-    // Views of windows the game has unloaded go away.
-    for (auto& v : views_) {
-        if (v && !v->alive()) {
-            v->hide();
-            v->deleteLater();
-            v = nullptr;
-        }
-    }
-    std::erase_if(views_, [](const QPointer<WindowView>& v) { return v.isNull(); });
-    // New windows get a view; shown windows are shown, hidden ones hidden.
+    // Windows that are to be seen come up first, and only then do the others go:
+    // a switch from one window to another never leaves an empty desktop between.
     for (board::Window* w : game_.windows()) {
         WindowView* view = view_of(w->name());
-        const bool fresh = view == nullptr;
-        if (fresh) {
+        if (!view) {
             view = new WindowView(game_, *w);
             place(*view);
             views_.emplace_back(view);
@@ -63,11 +56,22 @@ void Screen::reconcile_windows() {
             view->show();
             if (QGuiApplication::platformName() != QLatin1String("offscreen")) view->raise();
             view->activateWindow();
-            if (fresh) view->focus_initial();
-        } else if (!w->visible() && view->isVisible()) {
-            view->hide();
+            // Shown afresh or shown again, the window starts at its first control.
+            view->focus_initial();
         }
     }
+    for (auto& v : views_) {
+        if (!v) continue;
+        if (!v->alive()) {
+            // The game has unloaded this window.
+            v->hide();
+            v->deleteLater();
+            v = nullptr;
+        } else if (!v->model().visible() && v->isVisible()) {
+            v->hide();
+        }
+    }
+    std::erase_if(views_, [](const QPointer<WindowView>& v) { return v.isNull(); });
 }
 
 void Screen::place(WindowView& view) const {
@@ -77,14 +81,24 @@ void Screen::place(WindowView& view) const {
     for (const auto& v : views_) {
         if (v && v->isVisible()) around = v->frameGeometry();
     }
-    if (around.isNull()) {
-        const QScreen* screen = QGuiApplication::primaryScreen();
-        if (!screen) return;
-        around = screen->availableGeometry();
-    }
-    QRect frame = view.frameGeometry();
-    frame.moveCenter(around.center());
-    view.move(frame.topLeft());
+    const QScreen* screen = around.isNull() ? QGuiApplication::primaryScreen()
+                                            : QGuiApplication::screenAt(around.center());
+    if (!screen) screen = QGuiApplication::primaryScreen();
+    if (!screen) return;
+    if (around.isNull()) around = screen->availableGeometry();
+    view.move(window_position(view.frameGeometry(), around, screen->availableGeometry()));
+}
+
+QPoint window_position(const QRect& frame, const QRect& around, const QRect& available) {
+    QRect placed = frame;
+    placed.moveCenter(around.center());
+    // Keep it on the screen; a window larger than the screen keeps its top-left
+    // corner, and so its title bar, on it.
+    if (placed.right() > available.right()) placed.moveRight(available.right());
+    if (placed.bottom() > available.bottom()) placed.moveBottom(available.bottom());
+    if (placed.left() < available.left()) placed.moveLeft(available.left());
+    if (placed.top() < available.top()) placed.moveTop(available.top());
+    return placed.topLeft();
 }
 
 void Screen::schedule_timers() {
@@ -98,7 +112,7 @@ void Screen::schedule_timers() {
 }
 
 void Screen::run_timers() {
-    game_.run_due_timers();
+    guarded(game_, [&] { game_.run_due_timers(); });
     schedule_timers();
 }
 
@@ -137,6 +151,8 @@ bool Screen::handle_key(QObject* watched, QKeyEvent* key) {
     const auto mods = key->modifiers() & ~Qt::KeypadModifier;
 
     if (mods == Qt::AltModifier || mods == (Qt::AltModifier | Qt::ShiftModifier)) {
+        // An access key held down acts once, however long the keyboard repeats it.
+        if (key->isAutoRepeat()) return true;
         char32_t ch = 0;
         const QString text = key->text();
         if (!text.isEmpty() && text.at(0).isLetterOrNumber()) {
@@ -145,15 +161,18 @@ bool Screen::handle_key(QObject* watched, QKeyEvent* key) {
             ch = static_cast<char32_t>(key->key());  // letter keys carry their capital
         }
         if (ch == 0) return false;
-        game_.access_key(view->window_name(), ch);
+        guarded(game_, [&] { game_.access_key(view->window_name(), ch); });
         return true;
     }
     // Enter presses the focused button, like Space.
     if (mods == Qt::NoModifier && (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)) {
         if (auto* button = qobject_cast<QPushButton*>(QApplication::focusWidget())) {
             auto* owner = qobject_cast<WindowView*>(button->window());
-            if (owner && owner->alive() && !key->isAutoRepeat()) {
-                game_.click(owner->window_name(), owner->element_of(button));
+            if (owner && owner->alive()) {
+                if (!key->isAutoRepeat()) {
+                    guarded(game_,
+                            [&] { game_.click(owner->window_name(), owner->element_of(button)); });
+                }
                 return true;
             }
         }

@@ -5,6 +5,7 @@
 #include <QElapsedTimer>
 #include <QObject>
 #include <QPointer>
+#include <QRect>
 #include <QTimer>
 #include <vector>
 
@@ -39,5 +40,9 @@ class Screen final : public QObject, public board::View {
     std::vector<QPointer<WindowView>> views_;
     QTimer wake_;
 };
+
+// Where a new window goes: centred over `around` (the window on view, or the
+// screen), kept on the available area with its top-left corner first.
+QPoint window_position(const QRect& frame, const QRect& around, const QRect& available);
 
 }  // namespace desktop

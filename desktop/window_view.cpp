@@ -7,9 +7,11 @@
 #include <QPainter>
 #include <QPushButton>
 #include <cmath>
+#include <optional>
 
 #include "desktop/art.h"
 #include "desktop/colours.h"
+#include "desktop/guard.h"
 #include "desktop/painting.h"
 
 namespace desktop {
@@ -21,14 +23,22 @@ QRect widget_rect(const board::Element& e) {
     return {px(e.left()), px(e.top()), px(e.width()), px(e.height())};
 }
 
-board::MouseButton button_of(Qt::MouseButton b) {
+// The game knows the three main buttons and the two side ones; a mouse's
+// further buttons play no part in it.
+std::optional<board::MouseButton> button_of(Qt::MouseButton b) {
     switch (b) {
+        case Qt::LeftButton:
+            return board::MouseButton::Left;
         case Qt::RightButton:
             return board::MouseButton::Right;
         case Qt::MiddleButton:
             return board::MouseButton::Middle;
+        case Qt::BackButton:
+            return board::MouseButton::Back;
+        case Qt::ForwardButton:
+            return board::MouseButton::Forward;
         default:
-            return board::MouseButton::Left;
+            return std::nullopt;
     }
 }
 
@@ -81,7 +91,7 @@ void WindowView::build_native_widgets() {
         if (e->kind() == board::Kind::Button) {
             auto* button = new QPushButton(parent);
             connect(button, &QPushButton::clicked, this,
-                    [this, name] { game_.click(name_, name); });
+                    [this, name] { guarded(game_, [&] { game_.click(name_, name); }); });
             widget = button;
         } else if (e->kind() == board::Kind::TextBox) {
             auto* box = new QLineEdit(parent);
@@ -181,7 +191,7 @@ void WindowView::focus_initial() {
 void WindowView::closeEvent(QCloseEvent* event) {
     // The game decides what closing a window means.
     event->ignore();
-    game_.request_close(name_);
+    guarded(game_, [&] { game_.request_close(name_); });
 }
 
 // --- Canvas ----------------------------------------------------------------------
@@ -202,19 +212,31 @@ void Canvas::paintEvent(QPaintEvent*) {
 
 void Canvas::mousePressEvent(QMouseEvent* event) {
     last_mouse_ = event->position().toPoint();
-    view_.game().mouse_down(view_.window_name(), twips(event->position().x()),
-                            twips(event->position().y()), button_of(event->button()));
+    const auto button = button_of(event->button());
+    if (!button) return;
+    board::Game& game = view_.game();
+    guarded(game, [&] {
+        game.mouse_down(view_.window_name(), twips(event->position().x()),
+                        twips(event->position().y()), *button);
+    });
 }
 
 void Canvas::mouseReleaseEvent(QMouseEvent* event) {
     last_mouse_ = event->position().toPoint();
-    view_.game().mouse_up(view_.window_name(), twips(event->position().x()),
-                          twips(event->position().y()), button_of(event->button()));
+    const auto button = button_of(event->button());
+    if (!button) return;
+    board::Game& game = view_.game();
+    guarded(game, [&] {
+        game.mouse_up(view_.window_name(), twips(event->position().x()),
+                      twips(event->position().y()), *button);
+    });
 }
 
-void Canvas::mouseDoubleClickEvent(QMouseEvent*) {
-    // The second press has already arrived as a press; the game itself tells a
-    // double click from two single ones.
+void Canvas::mouseDoubleClickEvent(QMouseEvent* event) {
+    // The toolkit hands over the second press of what it takes for a double
+    // click only as this event, with no press before it. It is a press like any
+    // other: the game alone decides what a double click is.
+    mousePressEvent(event);
 }
 
 void Canvas::mouseMoveEvent(QMouseEvent* event) {

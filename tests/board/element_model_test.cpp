@@ -273,3 +273,105 @@ TEST_F(ModelTest, ButtonsClickOnEveryPressEvenInQuickSuccession) {
     EXPECT_EQ(std::count(log.begin(), log.end(), "Go click"), 2);
     EXPECT_EQ(std::count(log.begin(), log.end(), "Go dbl"), 0);
 }
+
+// --- the mouse at its edges ----------------------------------------------------
+
+TEST_F(ModelTest, EveryButtonPressesAndReleasesButOnlyTheLeftOneClicks) {
+    for (const MouseButton side : {MouseButton::Middle, MouseButton::Back, MouseButton::Forward}) {
+        game.mouse_down("Test", 1200, 1200, side);
+        game.mouse_up("Test", 1200, 1200, side);
+    }
+    EXPECT_EQ(log, (std::vector<std::string>{"Middle down", "Middle up", "Middle down", "Middle up",
+                                             "Middle down", "Middle up"}));
+}
+
+TEST_F(ModelTest, ALeftClickSurvivesARightPressAndReleaseInItsMiddle) {
+    game.mouse_down("Test", 1200, 1200);
+    game.mouse_down("Test", 2200, 2200, MouseButton::Right);
+    game.mouse_up("Test", 2200, 2200, MouseButton::Right);
+    game.mouse_up("Test", 1200, 1200);
+    EXPECT_EQ(log, (std::vector<std::string>{"Middle down", "Inside down", "Inside up", "Middle up",
+                                             "Middle click"}));
+}
+
+TEST_F(ModelTest, AnyOtherPressBetweenTwoClicksBreaksTheDoubleClick) {
+    const auto two_clicks_around = [&](auto&& between) {
+        log.clear();
+        clock.set(clock.now() + seconds(1));
+        click_at(1200, 1200);
+        between();
+        clock.set(clock.now() + milliseconds(100));
+        click_at(1200, 1200);
+        return std::count(log.begin(), log.end(), "Middle dbl");
+    };
+    EXPECT_EQ(two_clicks_around([] {}), 1);
+    EXPECT_EQ(two_clicks_around([&] { click_at(2950, 100); }), 0);  // the bare background
+    EXPECT_EQ(two_clicks_around([&] { click_at(100, 500); }), 0);   // a disabled button
+    EXPECT_EQ(two_clicks_around([&] {
+                  game.mouse_down("Test", 1200, 1200, MouseButton::Right);
+                  game.mouse_up("Test", 1200, 1200, MouseButton::Right);
+              }),
+              0);
+}
+
+// Kinder than leaving the pointer a handler set on the press: the release still
+// reaches the pressed element after it was hidden or disabled, but no click follows.
+TEST_F(ModelTest, TheReleaseReachesAnElementHiddenOrDisabledSinceItsPress) {
+    game.mouse_down("Test", 1200, 1200);
+    w()["Middle"].set_visible(false);
+    game.mouse_up("Test", 1200, 1200);
+    w()["Middle"].set_visible(true);
+    clock.set(clock.now() + seconds(1));
+    game.mouse_down("Test", 1200, 1200);
+    w()["Middle"].set_enabled(false);
+    game.mouse_up("Test", 1200, 1200);
+    EXPECT_EQ(log,
+              (std::vector<std::string>{"Middle down", "Middle up", "Middle down", "Middle up"}));
+}
+
+TEST_F(ModelTest, AHandlerMayUnloadItsOwnWindowFromAnyEvent) {
+    // The release's handler unloads the window and opens it afresh: the click
+    // belongs to the window that is gone and reaches nobody.
+    game.on("Test", "Middle", Event::MouseUp, [this](Game& g) {
+        log.push_back("Middle up");
+        g.unload("Test");
+        g.show("Test");
+    });
+    click_at(1200, 1200);
+    EXPECT_EQ(log, (std::vector<std::string>{"Middle down", "Middle up"}));
+    EXPECT_EQ(w()["Middle"].caption(), "");
+
+    game.on("Test", "Middle", Event::MouseDown, [](Game& g) { g.unload("Test"); });
+    game.mouse_down("Test", 1200, 1200);
+    game.mouse_up("Test", 1200, 1200);
+    EXPECT_EQ(game.find_form("Test"), nullptr);
+
+    WindowLayout gone = test_window();
+    gone.name = "Gone";
+    game.define(gone);
+    game.on("Gone", "", Event::Load, [](Game& g) { g.unload("Gone"); });
+    game.show("Gone");
+    EXPECT_EQ(game.find_form("Gone"), nullptr);
+    EXPECT_NE(game.active_window(), "Gone");
+}
+
+TEST_F(ModelTest, AFailureThatEscapesAHandlerIsToldAndTheGameGoesOn) {
+    game.on("Test", "Middle", Event::Click,
+            [](Game&) { throw Failure(FailureCode::TypeMismatch, "type mismatch"); });
+    game.on("Test", "Tick", Event::Timer, [this](Game& g) {
+        log.push_back("tick");
+        g.form("Test")["Tick"].set_interval(70000);
+    });
+    click_at(1200, 1200);
+    ASSERT_EQ(game.told().size(), 1u);
+    EXPECT_NE(game.told()[0].find("несовпадение типов (ошибка 13)"), std::string::npos);
+    EXPECT_NE(game.told()[0].find("Игра продолжается"), std::string::npos);
+    w()["Tick"].set_enabled(true);
+    wait_ms(250);
+    EXPECT_EQ(std::count(log.begin(), log.end(), "tick"), 2);  // the timer ticks on
+    ASSERT_EQ(game.told().size(), 3u);
+    EXPECT_NE(game.told()[2].find("ошибка 380"), std::string::npos);
+    log.clear();
+    click_at(100, 100);
+    EXPECT_EQ(log, (std::vector<std::string>{"Go down", "Go up", "Go click"}));
+}
