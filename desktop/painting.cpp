@@ -37,6 +37,9 @@ QFont game_font() {
     QFont font(built_in_family());
     font.setPixelSize(11);
     font.setStyleHint(QFont::SansSerif);
+    // The advances of the face itself, not of whatever hinting the desktop's
+    // font settings ask for: captions fitted by their widths fit everywhere.
+    font.setHintingPreference(QFont::PreferVerticalHinting);
     return font;
 }
 

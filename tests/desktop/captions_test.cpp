@@ -1,0 +1,81 @@
+// The captions against the boxes they were fitted to, in the built-in face. The
+// suite also runs these with no system font at all and at device pixel ratio 2.
+#include <gtest/gtest.h>
+
+#include <QFontInfo>
+#include <QFontMetricsF>
+#include <cstdlib>
+
+#include "board/text.h"
+#include "desktop/caption.h"
+#include "desktop/desktop_support.h"
+
+using testing_support::DesktopGame;
+
+namespace {
+
+constexpr std::string_view kBoard = board::layout::kMainBoard;
+
+QStringList lines_of(const board::Element& label, const QWidget& on) {
+    const QFontMetricsF metrics(desktop::game_font(), &on);
+    return desktop::wrap_caption(QString::fromStdString(label.caption()),
+                                 label.width() / desktop::kTwipsPerPixel, metrics);
+}
+
+}  // namespace
+
+TEST(Captions, AreSetInTheBuiltInFaceAtTheExpectedRatio) {
+    DesktopGame g;
+    EXPECT_EQ(QFontInfo(desktop::game_font()).family(), QStringLiteral("Liberation Sans"));
+    if (const char* ratio = std::getenv("DROVANTA_EXPECT_RATIO")) {
+        EXPECT_EQ(g.view()->devicePixelRatioF(), std::atof(ratio));
+    }
+}
+
+TEST(Captions, EveryOneLineCaptionFitsItsLabel) {
+    DesktopGame g;
+    // The labels the player reads, those shown later in play included.
+    for (const char* name : {"Label1", "LabelTime", "Label2", "Labelscore", "Label4", "Label5",
+                             "Label6", "Label7", "Label12", "Label11", "Label20", "Label21"}) {
+        const board::Element& label = g[name];
+        const QStringList lines = lines_of(label, *g.view());
+        EXPECT_EQ(lines.size(), 1) << name << ": " << lines.join(QLatin1Char('|')).toStdString();
+    }
+    // The best score and the rounds played stay on one line when they grow.
+    g["Label7"].set_caption("123456");
+    g["Label5"].set_caption("9999");
+    EXPECT_EQ(lines_of(g["Label7"], *g.view()).size(), 1);
+    EXPECT_EQ(lines_of(g["Label5"], *g.view()).size(), 1);
+}
+
+TEST(Captions, TheVersionColumnReadsOneLetterALine) {
+    DesktopGame g;
+    const board::Element& version = g["Label3"];
+    QStringList lines = lines_of(version, *g.view());
+    const QFontMetricsF metrics(desktop::game_font(), g.view());
+    EXPECT_LE(lines.size() * metrics.height(), version.height() / desktop::kTwipsPerPixel);
+    QStringList words;
+    for (const QString& line : lines) {
+        if (!line.trimmed().isEmpty()) words << line.trimmed();
+    }
+    EXPECT_EQ(words, (QStringList{"В", "E", "Р", "С", "И", "Я", "1.3"}));
+}
+
+TEST(Captions, EveryButtonCaptionFitsItsButton) {
+    DesktopGame g;
+    g.alt(kBoard, QStringLiteral("и"));
+    for (const std::string_view window : {kBoard, std::string_view("Form2")}) {
+        for (const auto& e : g.game.form(window).elements()) {
+            if (e->kind() != board::Kind::Button || e->caption().empty()) continue;
+            auto* button = g.widget<QPushButton>(e->name(), window);
+            ASSERT_NE(button, nullptr) << e->name();
+            // A long caption may be set a pixel smaller, never more.
+            EXPECT_GE(button->font().pixelSize(), desktop::game_font().pixelSize() - 1)
+                << e->name();
+            const QString shown = QString::fromStdString(board::without_marks(e->caption()));
+            EXPECT_LE(QFontMetricsF(button->font(), button).horizontalAdvance(shown),
+                      button->width() - 4)
+                << e->name();
+        }
+    }
+}

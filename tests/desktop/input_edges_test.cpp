@@ -1,0 +1,217 @@
+// The mouse and the keyboard at their edges, through the real toolkit: quick
+// presses that the toolkit turns into double-click events, side buttons, held
+// keys, focus after a window switch, and what the player sees in between.
+#include <gtest/gtest.h>
+
+#include <QMessageBox>
+#include <QWindow>
+#include <stdexcept>
+
+#include "board/number_text.h"
+#include "desktop/desktop_support.h"
+
+using testing_support::DesktopGame;
+
+namespace {
+
+constexpr std::string_view kBoard = board::layout::kMainBoard;
+constexpr std::string_view kInfo = "Form2";
+
+// Counts the double-click events the toolkit hands to a widget, to be sure a
+// test really goes down that road.
+class DoubleClickCounter : public QObject {
+  public:
+    explicit DoubleClickCounter(QObject* watched) { watched->installEventFilter(this); }
+    int count = 0;
+
+  protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::MouseButtonDblClick) ++count;
+        return false;
+    }
+};
+
+// Presses and releases through the window system, as a real mouse does: the
+// toolkit itself decides which press becomes a double-click event, by its time
+// stamps. The next press comes `ms` milliseconds after the last release.
+void click_in(QWindow* window, QPoint at, Qt::MouseButton button = Qt::LeftButton) {
+    QTest::mousePress(window, button, Qt::NoModifier, at);
+    QTest::mouseRelease(window, button, Qt::NoModifier, at);
+}
+void next_press_after(int ms) {
+    QTest::lastMouseTimestamp -= QTest::mouseDoubleClickInterval - ms;
+}
+
+int score_of(const DesktopGame& g) {
+    return static_cast<int>(board::read_lenient(g["Labelscore"].caption()));
+}
+
+QMessageBox* open_message() {
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (auto* box = qobject_cast<QMessageBox*>(w); box && box->isVisible()) return box;
+    }
+    return nullptr;
+}
+
+// A round with the board as the test sets it: no target and no ring on view.
+void start_round_on_an_empty_board(DesktopGame& g) {
+    g.alt(kBoard, QStringLiteral("н"));
+    for (const auto target : board::layout::kTargets) g[target].set_visible(false);
+    g["Imagegas"].set_visible(false);
+}
+
+}  // namespace
+
+TEST(InputEdges, TwoQuickPressesOnNeighbouringTargetsStrikeBoth) {
+    DesktopGame g;
+    start_round_on_an_empty_board(g);
+    g["Imagekrot5"].set_visible(true);  // column 1, row 2
+    g["Imagekrot6"].set_visible(true);  // column 2, row 2, its right-hand neighbour
+    g.screen->refresh();
+    QWindow* window = g.view()->windowHandle();
+    DoubleClickCounter doubles(g.view()->canvas());
+    // 4 pixels apart across the border of the two cells, 100 ms apart: the
+    // toolkit takes the second press for a double click.
+    click_in(window, QPoint(70, 252));
+    next_press_after(100);
+    click_in(window, QPoint(74, 252));
+    DesktopGame::settle();
+    EXPECT_EQ(doubles.count, 1);
+    EXPECT_FALSE(g["Imagekrot5"].visible());
+    EXPECT_FALSE(g["Imagekrot6"].visible());
+    EXPECT_EQ(score_of(g), 40);  // both still wear their load-time pictures: 20 each
+}
+
+TEST(InputEdges, AQuickSecondPressOnTheShownRingGivesTheDoubleClickBonus) {
+    DesktopGame g;
+    start_round_on_an_empty_board(g);
+    board::Element& ring = g["Imagegas"];
+    ring.set_left(1080);
+    ring.set_top(3360);
+    ring.set_visible(true);
+    g.screen->refresh();
+    QWindow* window = g.view()->windowHandle();
+    DoubleClickCounter doubles(g.view()->canvas());
+    const QPoint at = g.middle_of("Imagegas");
+    click_in(window, at);
+    EXPECT_EQ(score_of(g), 30);  // caught
+    EXPECT_FALSE(ring.visible());
+    ring.set_visible(true);  // its cycle shows it again before the second press
+    g.screen->refresh();
+    g.wait_ms(100);
+    next_press_after(100);
+    click_in(window, at);
+    DesktopGame::settle();
+    EXPECT_EQ(doubles.count, 1);
+    EXPECT_EQ(score_of(g), 80);
+    EXPECT_TRUE(ring.visible());  // the double click leaves the ring where it is
+}
+
+TEST(InputEdges, SideButtonsNeitherStrikeNorCatch) {
+    DesktopGame g;
+    start_round_on_an_empty_board(g);
+    g["Imagekrot6"].set_visible(true);
+    g.screen->refresh();
+    QWindow* window = g.view()->windowHandle();
+    for (const Qt::MouseButton side : {Qt::BackButton, Qt::ForwardButton}) {
+        click_in(window, g.middle_of("Imagekrot6"), side);
+    }
+    DesktopGame::settle();
+    EXPECT_TRUE(g["Imagekrot6"].visible());
+    EXPECT_EQ(score_of(g), 0);
+    // The press and release still show the blow, as with any other button.
+    EXPECT_EQ(g["Imagekrot6"].mouse_icon()->asset(), "ico_ball_blue");
+}
+
+TEST(InputEdges, AnAccessKeyHeldDownActsOnce) {
+    DesktopGame g;
+    g.alt(kBoard, QStringLiteral("н"));
+    g.wait_ms(1000);
+    ASSERT_EQ(g["LabelTime"].caption(), "59");
+    // The keyboard repeats the held Alt+Н: the round is not started over.
+    QWidget* focus = QApplication::focusWidget();
+    ASSERT_NE(focus, nullptr);
+    for (int i = 0; i < 5; ++i) {
+        QKeyEvent repeat(QEvent::KeyPress, Qt::Key_unknown, Qt::AltModifier, QStringLiteral("н"),
+                         true);
+        QApplication::sendEvent(focus, &repeat);
+    }
+    DesktopGame::settle();
+    EXPECT_EQ(g["LabelTime"].caption(), "59");
+}
+
+TEST(InputEdges, BackFromInformationEnterStartsARound) {
+    DesktopGame g;
+    QPushButton* info = g.widget<QPushButton>("Commandinfo");
+    info->setFocus();
+    QTest::keyClick(info, Qt::Key_Return);
+    DesktopGame::settle();
+    ASSERT_NE(g.view(kInfo), nullptr);
+    g.alt(kInfo, QStringLiteral("О"));
+    ASSERT_EQ(g.view(kInfo), nullptr);
+    EXPECT_EQ(QApplication::focusWidget(), g.widget<QPushButton>("Commandstart"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    DesktopGame::settle();
+    EXPECT_TRUE(g["Timer2"].enabled());
+    EXPECT_EQ(g.view(kInfo), nullptr);
+}
+
+TEST(InputEdges, SwitchingWindowsNeverLeavesTheDesktopEmpty) {
+    DesktopGame g;
+    // Whenever a game window goes out of sight, another one must already be up.
+    struct Watch : QObject {
+        int hides = 0, empty_moments = 0;
+        bool eventFilter(QObject* watched, QEvent* event) override {
+            auto* view = qobject_cast<desktop::WindowView*>(watched);
+            if (view && event->type() == QEvent::Hide) {
+                ++hides;
+                bool another_shown = false;
+                for (QWidget* w : QApplication::topLevelWidgets()) {
+                    if (w != view && qobject_cast<desktop::WindowView*>(w) && w->isVisible()) {
+                        another_shown = true;
+                    }
+                }
+                if (!another_shown) ++empty_moments;
+            }
+            return false;
+        }
+    } watch;
+    qApp->installEventFilter(&watch);
+    g.view()->move(30, 40);
+    g.alt(kBoard, QStringLiteral("и"));
+    desktop::WindowView* info = g.view(kInfo);
+    ASSERT_NE(info, nullptr);
+    // It opens over the board, where the player left it.
+    const QPoint off = info->frameGeometry().center() - g.view()->frameGeometry().center();
+    EXPECT_LE(off.manhattanLength(), 4);
+    g.alt(kInfo, QStringLiteral("о"));
+    qApp->removeEventFilter(&watch);
+    EXPECT_EQ(watch.hides, 2);
+    EXPECT_EQ(watch.empty_moments, 0);
+}
+
+TEST(InputEdges, AWindowLargerThanTheScreenKeepsItsTitleBarOnIt) {
+    const QRect screen(0, 0, 640, 512);  // a 1280 x 1024 screen at scale 2
+    const QRect board(0, 0, 405, 600);   // the board with its frame
+    const QPoint at = desktop::window_position(board, screen, screen);
+    EXPECT_EQ(at.y(), 0);
+    EXPECT_EQ(at.x(), (640 - 405) / 2);
+    // Centred over a window near the screen's edge, it stays on the screen.
+    const QPoint over =
+        desktop::window_position(QRect(0, 0, 300, 200), QRect(500, 400, 200, 100), screen);
+    EXPECT_EQ(over, QPoint(340, 312));
+}
+
+TEST(InputEdges, AnErrorInsideTheGameIsToldAndTheGameGoesOn) {
+    DesktopGame g;
+    g.game.on(kBoard, "Command1", board::Event::Click,
+              [](board::Game&) { throw std::logic_error("test fault"); });
+    QTest::mouseClick(g.widget<QPushButton>("Command1"), Qt::LeftButton);
+    DesktopGame::settle();
+    QMessageBox* message = open_message();
+    ASSERT_NE(message, nullptr);
+    EXPECT_TRUE(message->text().contains(QStringLiteral("test fault")));
+    message->close();
+    g.alt(kBoard, QStringLiteral("н"));
+    EXPECT_TRUE(g["Timer2"].enabled());
+}

@@ -1,0 +1,29 @@
+// The game started on a Russian desktop, whose locale writes a decimal comma.
+// The suite runs this case with LC_ALL=ru_RU.UTF-8 and a compiled locale.
+#include <gtest/gtest.h>
+
+#include <clocale>
+#include <cstdlib>
+#include <string>
+
+#include "desktop/desktop_support.h"
+
+using testing_support::DesktopGame;
+
+TEST(OnARussianDesktop, TheIntervalBoxReadsAPointAsADecimalPoint) {
+    if (std::string(std::localeconv()->decimal_point) != ",") {
+        if (std::getenv("LOCPATH")) FAIL() << "the toolkit did not take up ru_RU.UTF-8";
+        GTEST_SKIP() << "not started on a Russian desktop";
+    }
+    DesktopGame g;
+    QLineEdit* box = g.widget<QLineEdit>("Textspeed");
+    for (const auto& [typed, interval] :
+         {std::pair{"0.5e3", 500}, {"2.5e2", 250}, {"501.5", 502}, {"500.5", 500}}) {
+        box->selectAll();
+        QTest::keyClicks(box, QString::fromUtf8(typed));
+        QTest::mouseClick(g.widget<QPushButton>("Commandedit"), Qt::LeftButton);
+        DesktopGame::settle();
+        EXPECT_EQ(g["Timer1"].interval(), interval) << typed;
+        EXPECT_EQ(g["Timer3"].interval(), interval) << typed;
+    }
+}
