@@ -16,8 +16,90 @@ void Game::define(WindowLayout layout) {
     layouts_.insert_or_assign(name, std::move(layout));
 }
 
+namespace {
+
+const char* event_name(Event event) {
+    switch (event) {
+        case Event::Load:
+            return "Load";
+        case Event::Close:
+            return "Close";
+        case Event::Click:
+            return "Click";
+        case Event::DblClick:
+            return "DblClick";
+        case Event::MouseDown:
+            return "MouseDown";
+        case Event::MouseUp:
+            return "MouseUp";
+        case Event::Timer:
+            return "Timer";
+    }
+    return "?";
+}
+
+const char* kind_name(Kind kind) {
+    switch (kind) {
+        case Kind::Label:
+            return "label";
+        case Kind::Picture:
+            return "picture";
+        case Kind::Button:
+            return "button";
+        case Kind::TextBox:
+            return "text box";
+        case Kind::Frame:
+            return "frame";
+        case Kind::Timer:
+            return "timer";
+        case Kind::Shape:
+            return "shape";
+    }
+    return "?";
+}
+
+// The events the model can deliver to an element of each kind.
+bool can_raise(Kind kind, Event event) {
+    switch (kind) {
+        case Kind::Timer:
+            return event == Event::Timer;
+        case Kind::Shape:
+            return false;   // the mouse passes through shapes
+        case Kind::Button:  // buttons know no double click
+            return event == Event::Click || event == Event::MouseDown || event == Event::MouseUp;
+        default:
+            return event == Event::Click || event == Event::DblClick || event == Event::MouseDown ||
+                   event == Event::MouseUp;
+    }
+}
+
+}  // namespace
+
 void Game::on(std::string_view window, std::string_view element, Event event, Handler handler) {
+    check_wiring(window, element, event);
     handlers_[{std::string(window), std::string(element), event}] = std::move(handler);
+}
+
+void Game::check_wiring(std::string_view window, std::string_view element, Event event) const {
+    const std::string what = std::string(event_name(event)) + " handler for " +
+                             (element.empty() ? "window " : std::string(element) + " in window ") +
+                             std::string(window);
+    const auto layout = layouts_.find(window);
+    if (layout == layouts_.end()) throw std::logic_error(what + ": no such window");
+    if (element.empty()) {
+        if (event != Event::Load && event != Event::Close) {
+            throw std::logic_error(what + ": a window raises only Load and Close");
+        }
+        return;
+    }
+    const auto& rows = layout->second.rows;
+    const auto row = std::find_if(rows.begin(), rows.end(),
+                                  [&](const ElementRow& r) { return r.name == element; });
+    if (row == rows.end()) throw std::logic_error(what + ": no such element");
+    if (!can_raise(row->kind, event)) {
+        throw std::logic_error(what + ": a " + kind_name(row->kind) + " never raises " +
+                               event_name(event));
+    }
 }
 
 void Game::on(std::string_view window, std::string_view element, Event event,

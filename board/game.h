@@ -56,7 +56,10 @@ class Game {
 
     // --- set-up ---
     void define(WindowLayout layout);
-    // `element` empty: an event of the window itself (Load, Close).
+    // `element` empty: an event of the window itself (Load, Close). The window
+    // must be defined first: a handler for an unknown window or element, or for
+    // an event the element's kind never raises, is a wiring error (logic_error,
+    // naming them) at once, not a handler that silently never runs.
     void on(std::string_view window, std::string_view element, Event event, Handler handler);
     void on(std::string_view window, std::string_view element, Event event,
             std::function<void(Game&)> handler);
@@ -129,6 +132,7 @@ class Game {
         bool valid = false;
     };
 
+    void check_wiring(std::string_view window, std::string_view element, Event event) const;
     const Handler* handler(const std::string& window, const std::string& element,
                            Event event) const;
     void dispatch(Window& window, const std::string& element, Event event,
