@@ -76,6 +76,8 @@ MainBoard::MainBoard(Window& w)
       airship_frame_register(w["Labelbazegenerator"]),
       rescue_message(w["Label20"]),
       heroes_flight(w["Image21"]),
-      drifting_dot(w["Shape1"]) {}
+      drifting_dot(w["Shape1"]),
+      character_heading(w["Label12"]),
+      title(w["Image27"]) {}
 
 }  // namespace board::layout

@@ -72,6 +72,9 @@ class MainBoard {
     Element& target(std::size_t column, std::size_t row) const {
         return *targets.at(row * kGridColumns + column);
     }
+    Element& cell(std::size_t column, std::size_t row) const {
+        return *cells.at(row * kGridColumns + column);
+    }
     Element& ring;
 
     // --- the board tick's registers: each Caption holds the latest draw ---
@@ -124,6 +127,10 @@ class MainBoard {
     Element& rescue_message;
     Element& heroes_flight;
     Element& drifting_dot;
+
+    // --- scenery that no handler changes, for checks that something stayed ---
+    Element& character_heading;  // "Персонаж"
+    Element& title;
 };
 
 }  // namespace board::layout
