@@ -11,21 +11,10 @@
 #include "board/clock.h"
 #include "board/game.h"
 #include "board/layout/main_board_view.h"
-#include "board/picture.h"
-#include "info/information_window.h"
 #include "support/scripted_random.h"
+#include "support/shared.h"
 
 namespace testing_support {
-
-// The board's pace from the layout, in milliseconds.
-inline constexpr std::int64_t kDefaultTick = 750;
-// The information window, as the tests open and close it.
-inline constexpr std::string_view kInfoWindow = info::kInfoWindow;
-
-// The very same picture object, not one that merely looks alike.
-inline bool same(const board::PictureRef& a, const board::PictureRef& b) {
-    return board::same_picture(a, b);
-}
 
 class Harness {
   public:
