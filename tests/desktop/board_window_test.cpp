@@ -7,6 +7,7 @@
 #include "board/number_text.h"
 #include "desktop/art.h"
 #include "desktop/desktop_support.h"
+#include "support/shared.h"
 
 using testing_support::DesktopGame;
 
@@ -100,7 +101,7 @@ TEST(BoardWindow, APlatformClickOnAShownTargetStrikesIt) {
     DesktopGame g;
     const board::layout::MainBoard b(g.game);
     g.alt(board::layout::kMainBoard, QStringLiteral("Н"));
-    g.wait_ms(750);  // the first board tick shows four targets
+    g.wait_ms(testing_support::kDefaultTick);  // the first board tick shows four targets
     std::string shown;
     for (const auto target : board::layout::kTargets) {
         if (g[target].visible()) shown = std::string(target);

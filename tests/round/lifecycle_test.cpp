@@ -5,6 +5,7 @@
 #include "support/harness.h"
 
 using testing_support::Harness;
+using testing_support::kDefaultTick;
 
 namespace {
 
@@ -168,7 +169,7 @@ TEST(RoundLifecycle, AZeroIntervalFreezesTheBoardButNotTheClock) {
     EXPECT_EQ(b.time_left.caption(), "50");
     b.interval_box.set_text("750");
     h.alt(U'у');
-    h.wait_ms(750);
+    h.wait_ms(kDefaultTick);
     EXPECT_EQ(h.shown_targets(), 4);
 }
 
@@ -209,6 +210,6 @@ TEST(RoundLifecycle, ResetClearsTheStatisticsAndTheNextTickRestoresTheBest) {
     EXPECT_EQ(b.rounds_played.caption(), "0");
     EXPECT_EQ(b.best_score.caption(), "0");
     EXPECT_EQ(state_of(h), State::Running);
-    h.wait_ms(750);
+    h.wait_ms(kDefaultTick);
     EXPECT_EQ(b.best_score.caption(), "120");
 }
