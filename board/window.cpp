@@ -84,7 +84,7 @@ void Window::set_visible(bool v) {
 }
 
 Element* Window::find(std::string_view name) const {
-    const auto it = by_name_.find(std::string(name));
+    const auto it = by_name_.find(name);
     return it == by_name_.end() ? nullptr : it->second;
 }
 

@@ -2,7 +2,9 @@
 // layout when shown for the first time and destroyed when unloaded.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -15,6 +17,14 @@
 namespace board {
 
 class Game;
+
+// Lets a name be looked up as a std::string_view without building a std::string.
+struct NameHash {
+    using is_transparent = void;
+    std::size_t operator()(std::string_view name) const noexcept {
+        return std::hash<std::string_view>{}(name);
+    }
+};
 
 // The pointer image to show at a point of a window.
 struct Pointer {
@@ -80,7 +90,7 @@ class Window {
     PictureRef icon_, pointer_icon_;
     bool visible_ = false;
     std::vector<std::unique_ptr<Element>> elements_;
-    std::unordered_map<std::string, Element*> by_name_;
+    std::unordered_map<std::string, Element*, NameHash, std::equal_to<>> by_name_;
     std::uint64_t revision_ = 1;
 };
 

@@ -3,17 +3,15 @@
 // the switch, and a wrong one is ignored without a word.
 #include "hero_mode/secret_code.h"
 
-#include "board/layout/main_board.h"
 #include "hero_mode/friends_look.h"
 
 namespace hero_mode {
 
 void enter_secret_code(board::Game& game) {
-    board::Window& f = game.form(board::layout::kMainBoard);
-    board::Element& box = f["Text1"];
-    box.set_visible(true);
-    if (box.text() != kSecretCode) return;
-    switch_to_friends_look(f);
+    const board::layout::MainBoard b(game);
+    b.code_box.set_visible(true);
+    if (b.code_box.text() != kSecretCode) return;
+    switch_to_friends_look(b);
 }
 
 }  // namespace hero_mode

@@ -9,7 +9,7 @@ namespace hero_mode {
 // The code that the hint line of a high-scoring round tells.
 inline constexpr std::string_view kSecretCode = "quibbozar";
 
-// The Click of Commandcode, which only its access key Alt+Y can reach.
+// The Click of the code button, which only its access key Alt+Y can reach.
 void enter_secret_code(board::Game& game);
 
 }  // namespace hero_mode

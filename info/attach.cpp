@@ -1,7 +1,8 @@
 #include "info/attach.h"
 
-#include "board/layout/main_board.h"
+#include "board/layout/main_board_view.h"
 #include "info/information_window.h"
+#include "info/information_window_view.h"
 #include "info/texts.h"
 #include "info/visit.h"
 
@@ -9,14 +10,16 @@ namespace info {
 
 void attach(board::Game& game) {
     using board::Event;
+    using Info = InformationWindow;
     game.define(information_window());
-    game.on(board::layout::kMainBoard, "Commandinfo", Event::Click, open_information);
-    game.on(kInfoWindow, "Command1", Event::Click, show_story);
-    game.on(kInfoWindow, "Command2", Event::Click, show_goal);
-    game.on(kInfoWindow, "Command3", Event::Click, show_author);
-    game.on(kInfoWindow, "Command4", Event::Click, show_engine);
-    game.on(kInfoWindow, "Command5", Event::Click, show_links);
-    game.on(kInfoWindow, "Command7", Event::Click, return_to_board);
+    game.on(board::layout::kMainBoard, board::layout::MainBoard::kInfoButton, Event::Click,
+            open_information);
+    game.on(kInfoWindow, Info::kStoryButton, Event::Click, show_story);
+    game.on(kInfoWindow, Info::kGoalButton, Event::Click, show_goal);
+    game.on(kInfoWindow, Info::kAuthorButton, Event::Click, show_author);
+    game.on(kInfoWindow, Info::kEngineButton, Event::Click, show_engine);
+    game.on(kInfoWindow, Info::kLinksButton, Event::Click, show_links);
+    game.on(kInfoWindow, Info::kReturnButton, Event::Click, return_to_board);
     // Closing the window by its frame must not strand the player with the main
     // board hidden: it goes back exactly as the return button does.
     game.on(kInfoWindow, "", Event::Close, return_to_board);

@@ -3,13 +3,15 @@
 // this is also what every visit starts from.
 #include "info/information_window.h"
 
+#include "board/layout/palette.h"
+
 namespace info {
 
 namespace {
 
-constexpr board::Colour kDarkBlue = 0x00C00000;
-constexpr board::Colour kLightBlue = 0x00FF8080;
-constexpr board::Colour kBlack = 0x00000000;
+using board::palette::kBlack;
+using board::palette::kDarkBlue;
+using board::palette::kLightBlue;
 
 constexpr int kCustom = board::kPointerCustom;
 

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "info/information_window.h"
+#include "info/information_window_view.h"
 
 namespace info {
 
@@ -27,7 +27,7 @@ constexpr std::string_view kLinks =
     "Обязательно посетите сайт Brisko the hedjehog Russian fan club!";
 
 void show_text(board::Game& game, std::string_view text) {
-    game.form(kInfoWindow)["Label1"].set_caption(std::string(text));
+    InformationWindow(game).text_field.set_caption(std::string(text));
 }
 }  // namespace
 

@@ -8,10 +8,10 @@
 
 namespace info {
 
-void show_story(board::Game& game);   // Command1, "С&южет"
-void show_goal(board::Game& game);    // Command2, "&Цель"
-void show_author(board::Game& game);  // Command3, "&Автор и составитель"
-void show_engine(board::Game& game);  // Command4, "&База"
-void show_links(board::Game& game);   // Command5, "Сс&ылки"
+void show_story(board::Game& game);   // "С&южет"
+void show_goal(board::Game& game);    // "&Цель"
+void show_author(board::Game& game);  // "&Автор и составитель"
+void show_engine(board::Game& game);  // "&База"
+void show_links(board::Game& game);   // "Сс&ылки"
 
 }  // namespace info

@@ -1,10 +1,8 @@
 #include "round/board_tick.h"
 
-#include <array>
 #include <cstddef>
-#include <string_view>
 
-#include "board/layout/main_board.h"
+#include "board/layout/main_board_view.h"
 #include "board/number_text.h"
 #include "round/clock.h"
 
@@ -12,31 +10,9 @@ namespace round_control {
 
 namespace {
 
-using Names = std::array<std::string_view, 3>;
-
-// The costume diagonals: group g holds, from the top row down, the target in
-// column (g + 2 + row) mod 4, so the diagonal wraps round the board.
-constexpr std::array<Names, 4> kCostumeGroups = {{
-    {"Imagekrot3", "Imagekrot8", "Imagekrot9"},
-    {"Imagekrot4", "Imagekrot5", "ImageKrot10"},
-    {"Imagekrot1", "Imagekrot6", "Imagekrot11"},
-    {"Imagekrot2", "Imagekrot7", "Imagekrot12"},
-}};
-
-// Each column with the register of its row draw and its targets, top row first.
-struct Column {
-    std::string_view row_register;
-    Names targets;
-};
-constexpr std::array<Column, 4> kColumns = {{
-    {"LabelGenerator", {"Imagekrot1", "Imagekrot5", "Imagekrot9"}},
-    {"LabelGenerator2", {"Imagekrot2", "Imagekrot6", "ImageKrot10"}},
-    {"LabelGenerator3", {"Imagekrot3", "Imagekrot7", "Imagekrot11"}},
-    {"LabelGenerator4", {"Imagekrot4", "Imagekrot8", "Imagekrot12"}},
-}};
-
-// The holders whose pictures the ring wears, by the kind drawn.
-constexpr std::array<std::string_view, 2> kRingKinds = {"Imageantikrot", "Imagenucleargas"};
+using board::layout::kGridColumns;
+using board::layout::kGridRows;
+using board::layout::MainBoard;
 
 // A random draw below n, kept in its register as a number text and then read
 // back from there: the register, not the draw, is what the tick acts on.
@@ -45,42 +21,42 @@ std::size_t draw_into(board::Game& game, board::Element& register_label, int n) 
     return static_cast<std::size_t>(board::read_strict(register_label.caption()));
 }
 
-void dress_costume_diagonal(board::Game& game, board::Window& f) {
-    const std::size_t k = draw_into(game, f["Labelgeneratorcostume"], 4);
-    for (std::size_t g = 0; g < kCostumeGroups.size(); ++g) {
-        for (const auto target : kCostumeGroups[g]) {
-            const auto& source = k == g ? f["Imagekrotincostume"] : f["Imagekrotsimple"];
-            f[target].set_picture(source.picture());
+// The costume diagonals: group g holds, from the top row down, the target in
+// column (g + 2 + row) mod 4, so the diagonal wraps round the board.
+void dress_costume_diagonal(board::Game& game, const MainBoard& b) {
+    const std::size_t k = draw_into(game, b.costume_register, 4);
+    for (std::size_t g = 0; g < kGridColumns; ++g) {
+        for (std::size_t row = 0; row < kGridRows; ++row) {
+            const auto& source = k == g ? b.costumed_robot : b.plain_robot;
+            b.target((g + 2 + row) % kGridColumns, row).set_picture(source.picture());
         }
     }
 }
 
-void show_one_target_per_column(board::Game& game, board::Window& f) {
-    for (const Column& column : kColumns) {
-        const std::size_t row = draw_into(game, f[column.row_register], 3);
-        for (std::size_t r = 0; r < column.targets.size(); ++r) {
-            f[column.targets[r]].set_visible(r == row);
-        }
+// Each column draws its row into a register of its own.
+void show_one_target_per_column(board::Game& game, const MainBoard& b) {
+    for (std::size_t column = 0; column < kGridColumns; ++column) {
+        const std::size_t row = draw_into(game, *b.row_registers[column], 3);
+        for (std::size_t r = 0; r < kGridRows; ++r) b.target(column, r).set_visible(r == row);
     }
 }
 
-void place_ring(board::Game& game, board::Window& f) {
+void place_ring(board::Game& game, const MainBoard& b) {
     using board::layout::kColumnLefts;
     using board::layout::kRowTops;
-    board::Element& ring = f["Imagegas"];
-    ring.set_picture(f[kRingKinds.at(draw_into(game, f["Labelgastype"], 2))].picture());
-    ring.set_left(kColumnLefts.at(draw_into(game, f["Labelgeneratorleft"], 4)));
-    ring.set_top(kRowTops.at(draw_into(game, f["Labelgeneratortop"], 3)));
+    b.ring.set_picture(b.ring_kinds.at(draw_into(game, b.ring_kind_register, 2))->picture());
+    b.ring.set_left(kColumnLefts.at(draw_into(game, b.ring_column_register, 4)));
+    b.ring.set_top(kRowTops.at(draw_into(game, b.ring_row_register, 3)));
 }
 
 }  // namespace
 
 void board_tick(board::Game& game) {
-    board::Window& f = game.form(board::layout::kMainBoard);
-    dress_costume_diagonal(game, f);
-    show_one_target_per_column(game, f);
-    keep_best_score(f);
-    place_ring(game, f);
+    const MainBoard b(game);
+    dress_costume_diagonal(game, b);
+    show_one_target_per_column(game, b);
+    keep_best_score(b);
+    place_ring(game, b);
 }
 
 }  // namespace round_control

@@ -1,4 +1,4 @@
-// The board tick: on every tick of Timer1 the board is dealt afresh. Three
+// The board tick: on every tick of its timer the board is dealt afresh. Three
 // targets on a wrapping diagonal wear the costume, each column shows one target
 // in a freshly drawn row, the best score catches up with the score, and the ring
 // gets its kind picture and its cell.
@@ -8,7 +8,7 @@
 
 namespace round_control {
 
-// The Timer event of Timer1.
+// The Timer event of the board tick's timer.
 void board_tick(board::Game& game);
 
 }  // namespace round_control

@@ -1,9 +1,10 @@
 #include "round/clock.h"
 
-#include "board/layout/main_board.h"
 #include "board/number_text.h"
 
 namespace round_control {
+
+using board::layout::MainBoard;
 
 namespace {
 
@@ -14,42 +15,40 @@ double value_of(const board::Element& label) {
 // The board freezes where it stands: nothing is hidden or moved, the targets
 // and the ring just stop taking clicks, and the round can no longer be paused
 // or continued.
-void end_round(board::Window& f) {
-    f["Timer2"].set_enabled(false);
-    f["Timer1"].set_enabled(false);
-    f["Timer3"].set_enabled(false);
+void end_round(const MainBoard& b) {
+    b.round_clock_timer.set_enabled(false);
+    b.board_tick_timer.set_enabled(false);
+    b.ring_cycle_timer.set_enabled(false);
 
-    board::Element& rounds_played = f["Label5"];
-    rounds_played.set_caption(board::number_text(value_of(rounds_played) + 1));
+    b.rounds_played.set_caption(board::number_text(value_of(b.rounds_played) + 1));
 
-    for (const auto target : board::layout::kTargets) f[target].set_enabled(false);
-    f["Imagegas"].set_enabled(false);
-    f["Commandstop"].set_enabled(false);
-    f["Commandcontinue"].set_enabled(false);
+    for (board::Element* target : b.targets) target->set_enabled(false);
+    b.ring.set_enabled(false);
+    b.stop_button.set_enabled(false);
+    b.continue_button.set_enabled(false);
 
-    keep_best_score(f);
+    keep_best_score(b);
 
-    if (value_of(f["Labelscore"]) >= kWinningScore) {
-        f["Frame1"].set_visible(true);
-        f["Timer5"].set_enabled(true);
+    if (value_of(b.score) >= kWinningScore) {
+        b.final_panel.set_visible(true);
+        b.final_scene_timer.set_enabled(true);
     }
-    if (value_of(f["Labelscore"]) >= kSecretScore) f["Label21"].set_visible(true);
+    if (value_of(b.score) >= kSecretScore) b.secret_hint.set_visible(true);
 }
 
 }  // namespace
 
-void keep_best_score(board::Window& f) {
-    board::Element& best = f["Label7"];
-    const board::Element& score = f["Labelscore"];
-    if (value_of(best) < value_of(score)) best.set_caption(board::number_text(value_of(score)));
+void keep_best_score(const MainBoard& b) {
+    if (value_of(b.best_score) < value_of(b.score)) {
+        b.best_score.set_caption(board::number_text(value_of(b.score)));
+    }
 }
 
 void clock_tick(board::Game& game) {
-    board::Window& f = game.form(board::layout::kMainBoard);
-    board::Element& time_left = f["LabelTime"];
-    const double t = value_of(time_left) - 1;
-    time_left.set_caption(board::number_text(t));
-    if (t <= 0) end_round(f);
+    const MainBoard b(game);
+    const double t = value_of(b.time_left) - 1;
+    b.time_left.set_caption(board::number_text(t));
+    if (t <= 0) end_round(b);
 }
 
 }  // namespace round_control

@@ -1,6 +1,6 @@
 #include "scenes/attach.h"
 
-#include "board/layout/main_board.h"
+#include "board/layout/main_board_view.h"
 #include "scenes/final_scene.h"
 #include "scenes/opening_scene.h"
 
@@ -8,9 +8,10 @@ namespace scenes {
 
 void attach(board::Game& game) {
     using board::Event;
+    using B = board::layout::MainBoard;
     const auto board = board::layout::kMainBoard;
-    game.on(board, "Timer4", Event::Timer, opening_scene_tick);
-    game.on(board, "Timer5", Event::Timer, final_scene_tick);
+    game.on(board, B::kOpeningSceneTimer, Event::Timer, opening_scene_tick);
+    game.on(board, B::kFinalSceneTimer, Event::Timer, final_scene_tick);
 }
 
 }  // namespace scenes

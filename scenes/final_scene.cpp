@@ -4,16 +4,19 @@
 // becomes the wreck, the two heroes fly off, the message comes up and the timer
 // stops itself. The dot drifts on every tick, the last one included.
 //
-// Registers: Labelbazegenerator's Caption holds the latest draw, its Tag the fire
-// counter. Round start resets them; it does not stop Timer5.
+// The registers: the airship's frame register holds the latest draw in its
+// Caption and the fire counter in its Tag. Round start resets them; it does not
+// stop the scene's timer.
 #include "scenes/final_scene.h"
 
-#include "board/layout/main_board.h"
+#include "board/layout/main_board_view.h"
 #include "board/number_text.h"
 
 namespace scenes {
 
 namespace {
+
+using board::layout::MainBoard;
 
 constexpr int kFramesToWreck = 20;
 
@@ -22,23 +25,23 @@ void draw_frame(board::Game& game, board::Element& draw) {
     draw.set_caption(board::number_text(frame));
 }
 
-void show_drawn_frame(board::Window& f, board::Element& draw) {
-    board::Element& airship = f["Imagebaze"];
-    if (draw.caption() == "0") airship.set_picture(f["Image18"].picture());
-    if (draw.caption() == "1") airship.set_picture(f["Image19"].picture());
+void show_drawn_frame(const MainBoard& b, board::Element& draw) {
+    board::Element& airship = b.airship;
+    if (draw.caption() == "0") airship.set_picture(b.airship_burning_2.picture());
+    if (draw.caption() == "1") airship.set_picture(b.airship_burning_3.picture());
     if (draw.caption() == "2") {
-        airship.set_picture(f["Image17"].picture());
+        airship.set_picture(b.airship_burning_1.picture());
         draw.set_tag(board::number_text(board::read_strict(draw.tag()) + 1));
     }
 }
 
 // Equality, not "at least": a counter that has passed 20 never ends the scene.
-void wreck_if_burnt_out(board::Window& f, const board::Element& draw) {
+void wreck_if_burnt_out(const MainBoard& b, const board::Element& draw) {
     if (board::read_strict(draw.tag()) != kFramesToWreck) return;
-    f["Imagebaze"].set_picture(f["Image20"].picture());
-    f["Image21"].set_visible(true);
-    f["Label20"].set_visible(true);
-    f["Timer5"].set_enabled(false);
+    b.airship.set_picture(b.airship_wreck.picture());
+    b.heroes_flight.set_visible(true);
+    b.rescue_message.set_visible(true);
+    b.final_scene_timer.set_enabled(false);
 }
 
 void drift(board::Element& dot) {
@@ -49,12 +52,12 @@ void drift(board::Element& dot) {
 }  // namespace
 
 void final_scene_tick(board::Game& game) {
-    board::Window& f = game.form(board::layout::kMainBoard);
-    board::Element& draw = f["Labelbazegenerator"];
+    const MainBoard b(game);
+    board::Element& draw = b.airship_frame_register;
     draw_frame(game, draw);
-    show_drawn_frame(f, draw);
-    wreck_if_burnt_out(f, draw);
-    drift(f["Shape1"]);
+    show_drawn_frame(b, draw);
+    wreck_if_burnt_out(b, draw);
+    drift(b.drifting_dot);
 }
 
 }  // namespace scenes

@@ -5,7 +5,7 @@
 
 namespace scenes {
 
-// The tick of Timer5: one step of the burning airship.
+// The tick of the final scene's timer: one step of the burning airship.
 void final_scene_tick(board::Game& game);
 
 }  // namespace scenes

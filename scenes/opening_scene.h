@@ -5,7 +5,7 @@
 
 namespace scenes {
 
-// The tick of Timer4: one step of the scene.
+// The tick of the opening scene's timer: one step of the scene.
 void opening_scene_tick(board::Game& game);
 
 }  // namespace scenes

@@ -1,6 +1,6 @@
 #include "targets/attach.h"
 
-#include "board/layout/main_board.h"
+#include "board/layout/main_board_view.h"
 #include "targets/ring.h"
 #include "targets/strike.h"
 
@@ -10,6 +10,7 @@ void attach(board::Game& game) {
     using board::Event;
     using board::EventArgs;
     using board::Game;
+    using B = board::layout::MainBoard;
     const auto board = board::layout::kMainBoard;
 
     // The pointer events carry the button, keys and place; no handler here looks
@@ -22,11 +23,11 @@ void attach(board::Game& game) {
         game.on(board, target, Event::Click, [target](Game& g) { strike_target(g, target); });
     }
 
-    game.on(board, "Timer3", Event::Timer, ring_cycle_tick);
-    game.on(board, "Imagegas", Event::Click, catch_ring);
-    game.on(board, "Imagegas", Event::DblClick, double_click_ring);
-    game.on(board, "Imagegas", Event::MouseDown, [](Game& g, const EventArgs&) { press_ring(g); });
-    game.on(board, "Imagegas", Event::MouseUp, [](Game& g, const EventArgs&) { release_ring(g); });
+    game.on(board, B::kRingCycleTimer, Event::Timer, ring_cycle_tick);
+    game.on(board, B::kRing, Event::Click, catch_ring);
+    game.on(board, B::kRing, Event::DblClick, double_click_ring);
+    game.on(board, B::kRing, Event::MouseDown, [](Game& g, const EventArgs&) { press_ring(g); });
+    game.on(board, B::kRing, Event::MouseUp, [](Game& g, const EventArgs&) { release_ring(g); });
 }
 
 }  // namespace targets

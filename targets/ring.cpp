@@ -1,6 +1,6 @@
 #include "targets/ring.h"
 
-#include "board/layout/main_board.h"
+#include "board/layout/main_board_view.h"
 #include "board/number_text.h"
 
 namespace targets {
@@ -12,13 +12,10 @@ constexpr int kShowAt = 3;
 // The counter goes back to 0 on reaching this, which makes a cycle of five ticks.
 constexpr int kCycleLength = 5;
 
-board::Element& ring_of(board::Game& game) {
-    return game.form(board::layout::kMainBoard)["Imagegas"];
-}
+using board::layout::MainBoard;
 
-void add_to_score(board::Game& game, int points) {
-    board::Element& score = game.form(board::layout::kMainBoard)["Labelscore"];
-    score.set_caption(board::number_text(board::read_lenient(score.caption()) + points));
+void add_to_score(const MainBoard& b, int points) {
+    b.score.set_caption(board::number_text(board::read_lenient(b.score.caption()) + points));
 }
 
 // The cycle counter lives in the ring's Tag; every step takes it anew.
@@ -29,7 +26,7 @@ double counter(const board::Element& ring) {
 }  // namespace
 
 void ring_cycle_tick(board::Game& game) {
-    board::Element& ring = ring_of(game);
+    board::Element& ring = MainBoard(game).ring;
     ring.set_tag(board::number_text(counter(ring) + 1));
     if (counter(ring) == kShowAt) ring.set_visible(true);
     if (counter(ring) == kCycleLength) ring.set_tag("0");
@@ -39,25 +36,26 @@ void ring_cycle_tick(board::Game& game) {
 }
 
 void catch_ring(board::Game& game) {
-    add_to_score(game, kRingCatchWorth);
-    ring_of(game).set_visible(false);
+    const MainBoard b(game);
+    add_to_score(b, kRingCatchWorth);
+    b.ring.set_visible(false);
 }
 
 // The first click of a double click has already caught and hidden the ring, so
 // this only comes when the ring showed again between the two presses; it
 // leaves the ring where it is.
 void double_click_ring(board::Game& game) {
-    add_to_score(game, kRingDoubleClickWorth);
+    add_to_score(MainBoard(game), kRingDoubleClickWorth);
 }
 
 void press_ring(board::Game& game) {
-    board::Element& ring = ring_of(game);
-    ring.set_mouse_icon(ring.window()["Labelsecreticonexplode"].mouse_icon());
+    const MainBoard b(game);
+    b.ring.set_mouse_icon(b.ring_press_pointer.mouse_icon());
 }
 
 void release_ring(board::Game& game) {
-    board::Element& ring = ring_of(game);
-    ring.set_mouse_icon(ring.window()["Labelgastype"].mouse_icon());
+    const MainBoard b(game);
+    b.ring.set_mouse_icon(b.ring_release_pointer.mouse_icon());
 }
 
 }  // namespace targets

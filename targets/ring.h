@@ -1,4 +1,4 @@
-// The ring: a five-tick cycle of Timer3 shows it for one tick in five on the
+// The ring: a five-tick cycle of its own timer shows it for one tick in five on the
 // cell the board tick last gave it. A click catches it, a double click that
 // reaches it while shown is worth more, and press and release swap its pointer.
 #pragma once
@@ -10,15 +10,12 @@ namespace targets {
 inline constexpr int kRingCatchWorth = 30;
 inline constexpr int kRingDoubleClickWorth = 50;
 
-// The Timer event of Timer3.
+// The Timer event of the ring's cycle timer.
 void ring_cycle_tick(board::Game& game);
-// Click of Imagegas.
+// The ring's Click, DblClick, MouseDown and MouseUp.
 void catch_ring(board::Game& game);
-// DblClick of Imagegas.
 void double_click_ring(board::Game& game);
-// MouseDown of Imagegas.
 void press_ring(board::Game& game);
-// MouseUp of Imagegas.
 void release_ring(board::Game& game);
 
 }  // namespace targets

@@ -1,38 +1,33 @@
 #include "targets/strike.h"
 
-#include "board/layout/main_board.h"
+#include "board/layout/main_board_view.h"
 #include "board/number_text.h"
 
 namespace targets {
 
-namespace {
-board::Window& main_board(board::Game& game) {
-    return game.form(board::layout::kMainBoard);
-}
-}  // namespace
+using board::layout::MainBoard;
 
 // The holders are read at every press and release, so that a switch of their
 // images shows on the very next blow.
 void press_target(board::Game& game, std::string_view target) {
-    board::Window& f = main_board(game);
-    f[target].set_mouse_icon(f["LabelSecretIcon"].mouse_icon());
+    const MainBoard b(game);
+    b.window[target].set_mouse_icon(b.target_press_pointer.mouse_icon());
 }
 
 void release_target(board::Game& game, std::string_view target) {
-    board::Window& f = main_board(game);
-    f[target].set_mouse_icon(f["LabelSecretIcon2"].mouse_icon());
+    const MainBoard b(game);
+    b.window[target].set_mouse_icon(b.target_release_pointer.mouse_icon());
 }
 
 void strike_target(board::Game& game, std::string_view target) {
-    board::Window& f = main_board(game);
-    board::Element& struck = f[target];
+    const MainBoard b(game);
+    board::Element& struck = b.window[target];
     // Worth goes by identity: only the very picture of the plain-robot holder
     // counts as the plain robot, however alike another picture may look.
-    const int worth = board::same_picture(struck.picture(), f["Imagekrotsimple"].picture())
+    const int worth = board::same_picture(struck.picture(), b.plain_robot.picture())
                           ? kPlainRobotWorth
                           : kOtherPictureWorth;
-    board::Element& score = f["Labelscore"];
-    score.set_caption(board::number_text(board::read_lenient(score.caption()) + worth));
+    b.score.set_caption(board::number_text(board::read_lenient(b.score.caption()) + worth));
     struck.set_visible(false);
 }
 

@@ -3,21 +3,23 @@
 // handlers; their places and colours play no part.
 #include "board/layout/main_board.h"
 
+#include "board/layout/palette.h"
+
 namespace board::layout {
 
 namespace {
 
-constexpr Colour kDarkBlue = 0x00C00000;
-constexpr Colour kBlue = 0x00FF0000;
-constexpr Colour kLightBlue = 0x00FF8080;
-constexpr Colour kBlack = 0x00000000;
-constexpr Colour kPaleCyan = 0x00FFFF80;
-constexpr Colour kGrey = 0x00808080;
-constexpr Colour kDarkGrey = 0x00404040;
-constexpr Colour kTeal = 0x00C0C000;
-constexpr Colour kCyan = 0x00FFFF00;
-constexpr Colour kDarkOrange = 0x000040C0;
-constexpr Colour kLightOrange = 0x0080C0FF;
+using palette::kBlack;
+using palette::kBlue;
+using palette::kCyan;
+using palette::kDarkBlue;
+using palette::kDarkGrey;
+using palette::kDarkOrange;
+using palette::kGrey;
+using palette::kLightBlue;
+using palette::kLightOrange;
+using palette::kPaleCyan;
+using palette::kTeal;
 
 constexpr int kCell = 855;
 constexpr int kCustom = kPointerCustom;

@@ -256,7 +256,7 @@ TEST(MainBoardLayout, ColoursAsLoaded) {
     EXPECT_EQ(h["Label21"].back_color(), 0x000040C0u);
     EXPECT_EQ(h["Label21"].fore_color(), 0x0080C0FFu);
     for (const char* name : {"Label9", "Label10", "Label15", "Label16"}) {
-        EXPECT_EQ(h["Label9"].back_color(), 0x00FFFF80u) << name;
+        EXPECT_EQ(h[name].back_color(), 0x00FFFF80u) << name;
     }
     for (const char* name : {"Label14", "Label17", "Label18"}) {
         EXPECT_EQ(h[name].back_color(), 0x00808080u) << name;

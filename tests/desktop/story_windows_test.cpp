@@ -1,60 +1,65 @@
 // The information window and the code box through the real toolkit.
 #include <gtest/gtest.h>
 
+#include "board/layout/main_board_view.h"
 #include "desktop/desktop_support.h"
+#include "info/information_window_view.h"
+#include "support/shared.h"
 
 using testing_support::DesktopGame;
-
-namespace {
-constexpr std::string_view kInfo = "Form2";
-}
+using testing_support::kInfoWindow;
 
 TEST(StoryWindows, AltIOpensInformationInPlaceOfTheBoardAndAltOBringsItBack) {
     DesktopGame g;
+    const board::layout::MainBoard b(g.game);
     g.alt(board::layout::kMainBoard, QStringLiteral("н"));  // a round is running
     g.wait_ms(2000);
     g.alt(board::layout::kMainBoard, QStringLiteral("И"));
-    desktop::WindowView* info = g.view(kInfo);
+    desktop::WindowView* info = g.view(kInfoWindow);
     ASSERT_NE(info, nullptr);
     EXPECT_TRUE(info->isVisible());
     EXPECT_EQ(info->windowTitle(), QStringLiteral("Information"));
     EXPECT_EQ(info->size(), QSize(433, 232));
     EXPECT_FALSE(g.view()->isVisible());
-    EXPECT_EQ(QApplication::focusWidget(), g.widget<QPushButton>("Command1", kInfo));
-    EXPECT_FALSE(g.widget<QPushButton>("Command6", kInfo)->isEnabled());
+    const info::InformationWindow i(g.game);
+    EXPECT_EQ(QApplication::focusWidget(),
+              g.widget<QPushButton>(i.story_button.name(), kInfoWindow));
+    EXPECT_FALSE(g.widget<QPushButton>(i.blank_button.name(), kInfoWindow)->isEnabled());
 
-    g.alt(kInfo, QStringLiteral("ц"));
-    EXPECT_EQ(g.game.form(kInfo)["Label1"].caption().rfind("За роботов-ежей", 0), 0u);
+    g.alt(kInfoWindow, QStringLiteral("ц"));
+    EXPECT_EQ(i.text_field.caption().rfind("За роботов-ежей", 0), 0u);
     g.wait_ms(3000);  // the hidden board's round goes on
-    g.alt(kInfo, QStringLiteral("о"));
+    g.alt(kInfoWindow, QStringLiteral("о"));
     g.settle();
-    EXPECT_EQ(g.view(kInfo), nullptr);
-    EXPECT_EQ(g.game.find_form(kInfo), nullptr);
+    EXPECT_EQ(g.view(kInfoWindow), nullptr);
+    EXPECT_EQ(g.game.find_form(kInfoWindow), nullptr);
     ASSERT_TRUE(g.view()->isVisible());
-    EXPECT_EQ(g["LabelTime"].caption(), "55");
-    EXPECT_TRUE(g.widget<QPushButton>("Commandstop")->isEnabled());
+    EXPECT_EQ(b.time_left.caption(), "55");
+    EXPECT_TRUE(g.widget<QPushButton>(b.stop_button.name())->isEnabled());
 }
 
 TEST(StoryWindows, ClosingInformationByItsFrameBringsTheBoardBack) {
     DesktopGame g;
-    QTest::mouseClick(g.widget<QPushButton>("Commandinfo"), Qt::LeftButton);
+    const board::layout::MainBoard b(g.game);
+    QTest::mouseClick(g.widget<QPushButton>(b.info_button.name()), Qt::LeftButton);
     g.settle();
-    ASSERT_NE(g.view(kInfo), nullptr);
-    g.view(kInfo)->close();
+    ASSERT_NE(g.view(kInfoWindow), nullptr);
+    g.view(kInfoWindow)->close();
     g.settle();
-    EXPECT_EQ(g.game.find_form(kInfo), nullptr);
+    EXPECT_EQ(g.game.find_form(kInfoWindow), nullptr);
     EXPECT_TRUE(g.view()->isVisible());
     EXPECT_FALSE(g.game.ended());
     // And it opens afresh, with its prompt.
-    QTest::mouseClick(g.widget<QPushButton>("Commandinfo"), Qt::LeftButton);
+    QTest::mouseClick(g.widget<QPushButton>(b.info_button.name()), Qt::LeftButton);
     g.settle();
-    EXPECT_EQ(g.game.form(kInfo)["Label1"].caption(),
+    EXPECT_EQ(info::InformationWindow(g.game).text_field.caption(),
               "Нажмите любую кнопку, чтобы получить больше информации!");
 }
 
 TEST(StoryWindows, AltYShowsTheCodeBoxAndTheCodeTurnsTheBoardOrange) {
     DesktopGame g;
-    QLineEdit* box = g.widget<QLineEdit>("Text1");
+    const board::layout::MainBoard b(g.game);
+    QLineEdit* box = g.widget<QLineEdit>(b.code_box.name());
     EXPECT_FALSE(box->isVisible());
     g.alt(board::layout::kMainBoard, QStringLiteral("y"));
     ASSERT_TRUE(box->isVisible());
@@ -64,7 +69,7 @@ TEST(StoryWindows, AltYShowsTheCodeBoxAndTheCodeTurnsTheBoardOrange) {
     QTest::keyClicks(box, QStringLiteral("quibbozar"));
     g.alt(board::layout::kMainBoard, QStringLiteral("Y"));  // typed while the box has the focus
     EXPECT_EQ(g.game.form(board::layout::kMainBoard).back_color(), 0x000040C0u);
-    EXPECT_EQ(g["Image1"].picture(), g["Imagepelkomode"].picture());
+    EXPECT_EQ(b.portrait.picture(), b.friends_picture.picture());
     EXPECT_EQ(box->text(), QStringLiteral("quibbozar"));
 }
 

@@ -3,7 +3,6 @@
 #include <string>
 #include <string_view>
 
-#include "board/layout/main_board.h"
 #include "board/picture.h"
 #include "support/harness.h"
 
@@ -16,7 +15,8 @@ constexpr board::Colour kDarkBlue = 0x00C00000;
 
 // Types into the code box, as the player would once it is shown, and presses Alt+Y.
 bool enter(Harness& h, std::string_view typed) {
-    h["Text1"].set_text(std::string(typed));
+    const auto& b = h.view;
+    b.code_box.set_text(std::string(typed));
     return h.alt(U'Y');
 }
 
@@ -24,10 +24,11 @@ bool enter(Harness& h, std::string_view typed) {
 
 TEST(SecretCode, FirstAltYOnlyShowsTheBoxWithItsHint) {
     Harness h;
+    const auto& b = h.view;
     const auto before = h.board().revision();
     EXPECT_TRUE(h.alt(U'y'));
-    EXPECT_TRUE(h["Text1"].visible());
-    EXPECT_EQ(h["Text1"].text(), "[чит код]");
+    EXPECT_TRUE(b.code_box.visible());
+    EXPECT_EQ(b.code_box.text(), "[чит код]");
     EXPECT_EQ(h.board().revision(), before + 1);  // the box, and nothing else
 }
 
@@ -48,39 +49,42 @@ TEST(SecretCode, OnlyTheExactCodeSwitches) {
 
 TEST(SecretCode, SwitchSetsEveryPropertyOfTheFriendsLookAndOnlyThose) {
     Harness h;
+    const auto& b = h.view;
     auto& f = h.board();
-    const auto friend_icon = f["Imagepelkomode"].mouse_icon();
-    const auto orange_ball = f["Labelpelkoattackicon"].mouse_icon();
-    const auto burst = f["LabelSecretIcon"].mouse_icon();
-    const auto frame_pointer = f["Image1"].mouse_icon();
+    const auto friend_icon = b.friends_picture.mouse_icon();
+    const auto orange_ball = b.friends_strike_pointer.mouse_icon();
+    const auto burst = b.target_press_pointer.mouse_icon();
+    const auto frame_pointer = b.portrait.mouse_icon();
 
     ASSERT_TRUE(enter(h, "quibbozar"));
 
-    for (auto name : {"Label7", "Label5", "LabelTime", "Labelscore", "Textspeed"}) {
-        EXPECT_EQ(f[name].back_color(), 0x0080C0FFu) << name;
+    for (const board::Element* field :
+         {&b.best_score, &b.rounds_played, &b.time_left, &b.score, &b.interval_box}) {
+        EXPECT_EQ(field->back_color(), 0x0080C0FFu) << field->name();
     }
     EXPECT_EQ(f.back_color(), 0x000040C0u);
-    for (auto name : {"Label1", "Label2", "Label3", "Label4", "Label6"}) {
-        EXPECT_EQ(f[name].back_color(), 0x000080FFu) << name;
+    for (const board::Element* heading : {&b.time_heading, &b.score_heading, &b.version_column,
+                                          &b.rounds_heading, &b.best_score_heading}) {
+        EXPECT_EQ(heading->back_color(), 0x000080FFu) << heading->name();
     }
-    EXPECT_TRUE(same_picture(f["Image1"].picture(), f["Imagepelkomode"].picture()));
-    for (auto cell : board::layout::kCells) {
-        EXPECT_TRUE(same_picture(f[cell].mouse_icon(), friend_icon)) << cell;
+    EXPECT_TRUE(same_picture(b.portrait.picture(), b.friends_picture.picture()));
+    for (board::Element* cell : b.cells) {
+        EXPECT_TRUE(same_picture(cell->mouse_icon(), friend_icon)) << cell->name();
     }
-    EXPECT_TRUE(same_picture(f["Imagegas"].mouse_icon(), friend_icon));
-    EXPECT_TRUE(same_picture(f["Labelgastype"].mouse_icon(), friend_icon));
-    EXPECT_TRUE(same_picture(f["LabelSecretIcon2"].mouse_icon(), orange_ball));
-    for (auto target : board::layout::kTargets) {
-        EXPECT_TRUE(same_picture(f[target].mouse_icon(), orange_ball)) << target;
+    EXPECT_TRUE(same_picture(b.ring.mouse_icon(), friend_icon));
+    EXPECT_TRUE(same_picture(b.ring_release_pointer.mouse_icon(), friend_icon));
+    EXPECT_TRUE(same_picture(b.target_release_pointer.mouse_icon(), orange_ball));
+    for (board::Element* target : b.targets) {
+        EXPECT_TRUE(same_picture(target->mouse_icon(), orange_ball)) << target->name();
     }
-    EXPECT_TRUE(same_picture(f["Labelsecreticonexplode"].mouse_icon(),
-                             f["LabelPelkotakeringicon"].mouse_icon()));
+    EXPECT_TRUE(
+        same_picture(b.ring_press_pointer.mouse_icon(), b.friends_ring_press_pointer.mouse_icon()));
 
-    EXPECT_TRUE(same_picture(f["LabelSecretIcon"].mouse_icon(), burst));
-    EXPECT_TRUE(same_picture(f["Image1"].mouse_icon(), frame_pointer));
-    EXPECT_EQ(f["Label12"].back_color(), 0x00C0C000u);
-    EXPECT_EQ(f["Labelscore"].fore_color(), 0x00000000u);
-    EXPECT_EQ(f["Labelscore"].caption(), "                    0  ");
+    EXPECT_TRUE(same_picture(b.target_press_pointer.mouse_icon(), burst));
+    EXPECT_TRUE(same_picture(b.portrait.mouse_icon(), frame_pointer));
+    EXPECT_EQ(b.character_heading.back_color(), 0x00C0C000u);
+    EXPECT_EQ(b.score.fore_color(), 0x00000000u);
+    EXPECT_EQ(b.score.caption(), "                    0  ");
 
     // Again with the code: nothing changes.
     const auto after_first = f.revision();
@@ -90,32 +94,34 @@ TEST(SecretCode, SwitchSetsEveryPropertyOfTheFriendsLookAndOnlyThose) {
 
 TEST(SecretCode, PointersSetByPressAndReleaseAreThoseOfTheFriend) {
     Harness h;
+    const auto& b = h.view;
     ASSERT_TRUE(enter(h, "quibbozar"));
-    auto& f = h.board();
-    f["Imagekrot6"].set_visible(true);  // as a board tick would show it
-    h.press_on("Imagekrot6");
-    EXPECT_TRUE(same_picture(f["Imagekrot6"].mouse_icon(), f["LabelSecretIcon"].mouse_icon()));
-    h.release_on("Imagekrot6");
-    EXPECT_TRUE(same_picture(f["Imagekrot6"].mouse_icon(), f["Labelpelkoattackicon"].mouse_icon()));
+    b.target(1, 1).set_visible(true);  // as a board tick would show it
+    h.press_on(b.target(1, 1));
+    EXPECT_TRUE(same_picture(b.target(1, 1).mouse_icon(), b.target_press_pointer.mouse_icon()));
+    h.release_on(b.target(1, 1));
+    EXPECT_TRUE(same_picture(b.target(1, 1).mouse_icon(), b.friends_strike_pointer.mouse_icon()));
 
-    f["Imagegas"].set_visible(true);
-    h.press_on("Imagegas");
-    EXPECT_TRUE(same_picture(f["Imagegas"].mouse_icon(), f["LabelPelkotakeringicon"].mouse_icon()));
-    h.release_on("Imagegas");
-    EXPECT_TRUE(same_picture(f["Imagegas"].mouse_icon(), f["Imagepelkomode"].mouse_icon()));
+    b.ring.set_visible(true);
+    h.press_on(b.ring);
+    EXPECT_TRUE(same_picture(b.ring.mouse_icon(), b.friends_ring_press_pointer.mouse_icon()));
+    h.release_on(b.ring);
+    EXPECT_TRUE(same_picture(b.ring.mouse_icon(), b.friends_picture.mouse_icon()));
 }
 
 TEST(SecretCode, SwitchDuringARoundLeavesTheRoundAlone) {
     Harness h;
-    h.click_on("Commandstart");
+    const auto& b = h.view;
+    h.click_on(b.start_button);
     h.wait_ms(2'000);
-    auto& f = h.board();
-    const auto time = f["LabelTime"].caption();
-    const auto score = f["Labelscore"].caption();
+    const auto time = b.time_left.caption();
+    const auto score = b.score.caption();
     ASSERT_TRUE(enter(h, "quibbozar"));
-    EXPECT_EQ(f["LabelTime"].caption(), time);
-    EXPECT_EQ(f["Labelscore"].caption(), score);
-    for (auto timer : {"Timer1", "Timer2", "Timer3"}) EXPECT_TRUE(f[timer].enabled()) << timer;
+    EXPECT_EQ(b.time_left.caption(), time);
+    EXPECT_EQ(b.score.caption(), score);
+    for (const board::Element* timer :
+         {&b.board_tick_timer, &b.round_clock_timer, &b.ring_cycle_timer})
+        EXPECT_TRUE(timer->enabled()) << timer->name();
     h.wait_ms(1'000);
-    EXPECT_NE(f["LabelTime"].caption(), time);
+    EXPECT_NE(b.time_left.caption(), time);
 }

@@ -4,22 +4,24 @@
 #include <string_view>
 #include <vector>
 
-#include "board/layout/main_board.h"
+#include "info/information_window_view.h"
 #include "support/harness.h"
 
 using testing_support::Harness;
+using testing_support::kInfoWindow;
 
 namespace {
 
-constexpr std::string_view kInfo = "Form2";
 constexpr std::string_view kPrompt = "Нажмите любую кнопку, чтобы получить больше информации!";
 
 struct Visit {
     Harness h;
-    board::Window* info() const { return h.game.find_form(kInfo); }
-    board::Element& operator[](std::string_view name) const { return (*info())[name]; }
-    std::string field() const { return (*info())["Label1"].caption(); }
-    void open() { h.click_on("Commandinfo"); }
+    const board::layout::MainBoard& b = h.view;
+    board::Window* info() const { return h.game.find_form(kInfoWindow); }
+    // The window's elements by role; it is created afresh at every visit.
+    info::InformationWindow view() const { return info::InformationWindow(*info()); }
+    std::string field() const { return view().text_field.caption(); }
+    void open() { h.click_on(b.info_button); }
 };
 
 bool only_the_board_is_up(const Visit& v) {
@@ -36,19 +38,19 @@ TEST(InformationWindow, OpensInPlaceOfTheBoardWithItsPromptAndFocus) {
     const board::Window& w = *v.info();
     EXPECT_TRUE(w.visible());
     EXPECT_FALSE(v.h.board().visible());
-    EXPECT_EQ(v.h.game.active_window(), kInfo);
+    EXPECT_EQ(v.h.game.active_window(), kInfoWindow);
     EXPECT_EQ(v.field(), kPrompt);
 
-    std::vector<std::string> order;
-    for (const auto* e : w.focus_order()) order.push_back(e->name());
-    EXPECT_EQ(order, (std::vector<std::string>{"Command1", "Command2", "Command3", "Command4",
-                                               "Command5", "Command6", "Command7"}));
-    ASSERT_NE(w.initial_focus(), nullptr);
-    EXPECT_EQ(w.initial_focus()->name(), "Command1");
+    const info::InformationWindow i = v.view();
+    EXPECT_EQ(w.focus_order(),
+              (std::vector<board::Element*>{&i.story_button, &i.goal_button, &i.author_button,
+                                            &i.engine_button, &i.links_button, &i.blank_button,
+                                            &i.return_button}));
+    EXPECT_EQ(w.initial_focus(), &i.story_button);
 
     // The text field sits in its frame: at 240, 360 in the window, with its own pointer.
-    EXPECT_EQ(w.element_at(240, 360), &w["Label1"]);
-    EXPECT_EQ(w.element_at(239, 360), &w["Frame1"]);
+    EXPECT_EQ(w.element_at(240, 360), &i.text_field);
+    EXPECT_EQ(w.element_at(239, 360), &i.text_frame);
     EXPECT_EQ(w.pointer_at(240 + 2414, 360 + 2174).icon->asset(), "ico_info");
     EXPECT_EQ(w.pointer_at(2800, 3430).icon->asset(), "ico_arrow_yellow");
 }
@@ -83,10 +85,12 @@ TEST(InformationWindow, TextButtonsWriteTheirTextsExactly) {
     // The other case of each letter, and the mouse, work as well.
     EXPECT_TRUE(v.h.alt(U'Ю'));
     EXPECT_EQ(v.field(), by_key[0].second);
-    const char* buttons[] = {"Command1", "Command2", "Command3", "Command4", "Command5"};
+    const info::InformationWindow w = v.view();
+    const board::Element* buttons[] = {&w.story_button, &w.goal_button, &w.author_button,
+                                       &w.engine_button, &w.links_button};
     for (int i = 4; i >= 0; --i) {
-        v.h.click_on(buttons[i], kInfo);
-        EXPECT_EQ(v.field(), by_key[i].second) << buttons[i];
+        v.h.click_on(*buttons[i]);
+        EXPECT_EQ(v.field(), by_key[i].second) << buttons[i]->name();
     }
     EXPECT_TRUE(v.h.game.told().empty());
 }
@@ -94,11 +98,11 @@ TEST(InformationWindow, TextButtonsWriteTheirTextsExactly) {
 TEST(InformationWindow, BlankButtonNeverReacts) {
     Visit v;
     v.open();
-    board::Element& blank = v["Command6"];
+    board::Element& blank = v.view().blank_button;
     EXPECT_EQ(blank.caption(), "");
     const auto revision = v.info()->revision();
-    EXPECT_FALSE(v.h.game.click(kInfo, "Command6"));
-    v.h.click_on("Command6", kInfo);
+    EXPECT_FALSE(v.h.game.click(kInfoWindow, blank.name()));
+    v.h.click_on(blank);
     EXPECT_EQ(v.field(), kPrompt);
     EXPECT_EQ(v.info()->revision(), revision);
     EXPECT_NE(v.info()->initial_focus(), &blank);
@@ -111,7 +115,7 @@ TEST(InformationWindow, ReturningShowsTheBoardAsItStandsAndReopeningStartsAfresh
     EXPECT_TRUE(v.h.alt(U'ц'));
     EXPECT_TRUE(v.h.alt(U'о'));
     EXPECT_TRUE(only_the_board_is_up(v));
-    EXPECT_TRUE(v.h["Label11"].visible());
+    EXPECT_TRUE(v.b.banner.visible());
 
     // Alt+И, from the board's own access key, and a fresh window again.
     EXPECT_TRUE(v.h.alt(U'и'));
@@ -121,9 +125,9 @@ TEST(InformationWindow, ReturningShowsTheBoardAsItStandsAndReopeningStartsAfresh
     // The board's keys do not reach through the information window.
     EXPECT_FALSE(v.h.alt(U'н'));
     EXPECT_FALSE(v.h.alt(U'y'));
-    EXPECT_FALSE(v.h["Text1"].visible());
+    EXPECT_FALSE(v.b.code_box.visible());
 
-    v.h.click_on("Command7", kInfo);
+    v.h.click_on(v.view().return_button);
     EXPECT_TRUE(only_the_board_is_up(v));
 }
 
@@ -131,37 +135,37 @@ TEST(InformationWindow, ClosingItByItsFrameGoesBackToTheBoard) {
     Visit v;
     v.open();
     v.h.alt(U'б');
-    v.h.game.request_close(kInfo);
+    v.h.game.request_close(kInfoWindow);
     EXPECT_TRUE(only_the_board_is_up(v));
 
     v.h.wait_ms(1'000);
     v.open();
     ASSERT_NE(v.info(), nullptr);
     EXPECT_EQ(v.field(), kPrompt);
-    v.h.game.request_close(kInfo);
+    v.h.game.request_close(kInfoWindow);
     EXPECT_TRUE(only_the_board_is_up(v));
 }
 
 TEST(InformationWindow, RoundGoesOnWhileItIsOpen) {
     Visit v;
-    v.h.click_on("Commandstart");
+    v.h.click_on(v.b.start_button);
     v.h.wait_ms(2'000);
-    ASSERT_EQ(v.h["LabelTime"].caption(), "58");
+    ASSERT_EQ(v.b.time_left.caption(), "58");
     v.open();
     v.h.wait_ms(3'000);
-    EXPECT_EQ(v.h["LabelTime"].caption(), "55");
-    EXPECT_TRUE(v.h["Timer2"].enabled());
+    EXPECT_EQ(v.b.time_left.caption(), "55");
+    EXPECT_TRUE(v.b.round_clock_timer.enabled());
 
     // The round ends on the hidden board, and a win opens the final scene there.
-    v.h["Labelscore"].set_caption("2000");
+    v.b.score.set_caption("2000");
     v.h.wait_ms(55'000);
-    EXPECT_FALSE(v.h["Timer2"].enabled());
-    EXPECT_EQ(v.h["Label5"].caption(), "1");
-    EXPECT_TRUE(v.h["Frame1"].visible());
-    EXPECT_TRUE(v.h["Timer5"].enabled());
+    EXPECT_FALSE(v.b.round_clock_timer.enabled());
+    EXPECT_EQ(v.b.rounds_played.caption(), "1");
+    EXPECT_TRUE(v.b.final_panel.visible());
+    EXPECT_TRUE(v.b.final_scene_timer.enabled());
     EXPECT_EQ(v.field(), kPrompt);
 
     v.h.alt(U'О');
     EXPECT_TRUE(only_the_board_is_up(v));
-    EXPECT_TRUE(v.h["Frame1"].visible());
+    EXPECT_TRUE(v.b.final_panel.visible());
 }

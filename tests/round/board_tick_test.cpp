@@ -8,12 +8,13 @@
 #include "board/number_text.h"
 #include "support/harness.h"
 
-using board::layout::kTargets;
 using testing_support::Harness;
+using testing_support::kDefaultTick;
+using testing_support::start_round;
 
 namespace {
 
-// kTargets runs row by row over a grid of four columns.
+// The targets run row by row over a grid of four columns.
 int row_of(std::size_t i) {
     return static_cast<int>(i / 4);
 }
@@ -38,16 +39,11 @@ void line_up(Harness& h, const Deal& d) {
     h.random.push_draw(d.ring_row, 3);
 }
 
-void start_round(Harness& h) {
-    ASSERT_TRUE(h.alt(U'н'));
-}
-
-constexpr std::int64_t kDefaultTick = 750;
-
 }  // namespace
 
 TEST(BoardTick, DrawsEightTimesInOrderEachIntoItsRegister) {
     Harness h;
+    const auto& b = h.view;
     line_up(h,
             {.costume = 2, .rows = {1, 2, 0, 1}, .ring_kind = 1, .ring_column = 3, .ring_row = 2});
     start_round(h);
@@ -57,31 +53,32 @@ TEST(BoardTick, DrawsEightTimesInOrderEachIntoItsRegister) {
     h.wait_ms(1);
     EXPECT_EQ(h.random.drawn, before + 8);
 
-    EXPECT_EQ(h["Labelgeneratorcostume"].caption(), "2");
-    EXPECT_EQ(h["LabelGenerator"].caption(), "1");
-    EXPECT_EQ(h["LabelGenerator2"].caption(), "2");
-    EXPECT_EQ(h["LabelGenerator3"].caption(), "0");
-    EXPECT_EQ(h["LabelGenerator4"].caption(), "1");
-    EXPECT_EQ(h["Labelgastype"].caption(), "1");
-    EXPECT_EQ(h["Labelgeneratorleft"].caption(), "3");
-    EXPECT_EQ(h["Labelgeneratortop"].caption(), "2");
+    EXPECT_EQ(b.costume_register.caption(), "2");
+    EXPECT_EQ(b.row_registers[0]->caption(), "1");
+    EXPECT_EQ(b.row_registers[1]->caption(), "2");
+    EXPECT_EQ(b.row_registers[2]->caption(), "0");
+    EXPECT_EQ(b.row_registers[3]->caption(), "1");
+    EXPECT_EQ(b.ring_kind_register.caption(), "1");
+    EXPECT_EQ(b.ring_column_register.caption(), "3");
+    EXPECT_EQ(b.ring_row_register.caption(), "2");
 }
 
 TEST(BoardTick, CostumeFallsOnTheWrappingDiagonalOfTheDraw) {
     Harness h;
+    const auto& b = h.view;
     for (int k = 0; k < 4; ++k) line_up(h, {.costume = k});
     start_round(h);
     for (int k = 0; k < 4; ++k) {
         h.wait_ms(kDefaultTick);
-        const auto& costume = h["Imagekrotincostume"].picture();
-        const auto& plain = h["Imagekrotsimple"].picture();
+        const auto& costume = b.costumed_robot.picture();
+        const auto& plain = b.plain_robot.picture();
         int costumed = 0;
-        for (std::size_t i = 0; i < kTargets.size(); ++i) {
-            const auto& picture = h[kTargets[i]].picture();
+        for (std::size_t i = 0; i < b.targets.size(); ++i) {
+            const auto& picture = b.targets[i]->picture();
             // Counting from 0, the diagonal of draw k holds in row r column (k + 2 + r) mod 4.
             const bool on_diagonal = column_of(i) == (k + 2 + row_of(i)) % 4;
             EXPECT_TRUE(board::same_picture(picture, on_diagonal ? costume : plain))
-                << "draw " << k << ", " << kTargets[i];
+                << "draw " << k << ", " << b.targets[i]->name();
             costumed += board::same_picture(picture, costume);
         }
         EXPECT_EQ(costumed, 3) << "draw " << k;
@@ -90,10 +87,11 @@ TEST(BoardTick, CostumeFallsOnTheWrappingDiagonalOfTheDraw) {
 
 TEST(BoardTick, EachColumnShowsOnlyTheTargetOfItsDrawnRow) {
     Harness h;
+    const auto& b = h.view;
     // Whatever was shown before, an earlier round's leftovers included.
-    for (const auto target : kTargets) h[target].set_visible(true);
+    for (board::Element* target : b.targets) target->set_visible(true);
     start_round(h);
-    for (const auto target : kTargets) h[target].set_visible(true);
+    for (board::Element* target : b.targets) target->set_visible(true);
 
     for (int v = 0; v < 3; ++v) {
         // Every column meets every row draw over the three ticks.
@@ -101,10 +99,11 @@ TEST(BoardTick, EachColumnShowsOnlyTheTargetOfItsDrawnRow) {
         line_up(h, {.rows = rows});
         h.wait_ms(kDefaultTick);
         int shown = 0;
-        for (std::size_t i = 0; i < kTargets.size(); ++i) {
+        for (std::size_t i = 0; i < b.targets.size(); ++i) {
             const bool expected = row_of(i) == rows[column_of(i)];
-            EXPECT_EQ(h[kTargets[i]].visible(), expected) << "tick " << v << ", " << kTargets[i];
-            shown += h[kTargets[i]].visible();
+            EXPECT_EQ(b.targets[i]->visible(), expected)
+                << "tick " << v << ", " << b.targets[i]->name();
+            shown += b.targets[i]->visible();
         }
         EXPECT_EQ(shown, 4);
     }
@@ -112,38 +111,40 @@ TEST(BoardTick, EachColumnShowsOnlyTheTargetOfItsDrawnRow) {
 
 TEST(BoardTick, BestScoreCatchesUpWithABetterScoreOnlyWhileTheBoardTicks) {
     Harness h;
+    const auto& b = h.view;
     start_round(h);
-    h["Labelscore"].set_caption("150");
+    b.score.set_caption("150");
     h.wait_ms(kDefaultTick);
-    EXPECT_EQ(h["Label7"].caption(), "150");
+    EXPECT_EQ(b.best_score.caption(), "150");
 
     // An equal score is not written again (the spacing shows whether it was).
-    h["Label7"].set_caption(" 150");
+    b.best_score.set_caption(" 150");
     h.wait_ms(kDefaultTick);
-    EXPECT_EQ(h["Label7"].caption(), " 150");
+    EXPECT_EQ(b.best_score.caption(), " 150");
 
-    h["Label7"].set_caption("900");
+    b.best_score.set_caption("900");
     h.wait_ms(kDefaultTick);
-    EXPECT_EQ(h["Label7"].caption(), "900");
+    EXPECT_EQ(b.best_score.caption(), "900");
 
     // Paused, the board does not tick and the best score waits.
     ASSERT_TRUE(h.alt(U'с'));
-    h["Labelscore"].set_caption("1000");
+    b.score.set_caption("1000");
     h.wait_ms(5 * kDefaultTick);
-    EXPECT_EQ(h["Label7"].caption(), "900");
+    EXPECT_EQ(b.best_score.caption(), "900");
     ASSERT_TRUE(h.alt(U'п'));
     h.wait_ms(kDefaultTick);
-    EXPECT_EQ(h["Label7"].caption(), "1000");
+    EXPECT_EQ(b.best_score.caption(), "1000");
 
     // After the statistics are cleared the next tick brings the score back.
-    h.click_on("Command1");
-    EXPECT_EQ(h["Label7"].caption(), "0");
+    h.click_on(b.reset_statistics_button);
+    EXPECT_EQ(b.best_score.caption(), "0");
     h.wait_ms(kDefaultTick);
-    EXPECT_EQ(h["Label7"].caption(), "1000");
+    EXPECT_EQ(b.best_score.caption(), "1000");
 }
 
 TEST(BoardTick, RingStandsOnTheDrawnCellWearingTheDrawnKind) {
     Harness h;
+    const auto& b = h.view;
     for (int kind = 0; kind < 2; ++kind) {
         for (int column = 0; column < 4; ++column) {
             for (int row = 0; row < 3; ++row) {
@@ -154,18 +155,18 @@ TEST(BoardTick, RingStandsOnTheDrawnCellWearingTheDrawnKind) {
     start_round(h);
     // Keep the ring's cycle still: the board tick alone must leave its
     // visibility and its Enabled as they are.
-    h["Timer3"].set_enabled(false);
-    h["Imagegas"].set_visible(true);
-    h["Imagegas"].set_enabled(false);
+    b.ring_cycle_timer.set_enabled(false);
+    b.ring.set_visible(true);
+    b.ring.set_enabled(false);
 
     for (int kind = 0; kind < 2; ++kind) {
-        const auto& wanted = h[kind == 0 ? "Imageantikrot" : "Imagenucleargas"].picture();
-        const auto& other = h[kind == 0 ? "Imagenucleargas" : "Imageantikrot"].picture();
+        const auto& wanted = b.ring_kinds[kind]->picture();
+        const auto& other = b.ring_kinds[1 - kind]->picture();
         for (int column = 0; column < 4; ++column) {
             for (int row = 0; row < 3; ++row) {
                 h.wait_ms(kDefaultTick);
-                const board::Element& ring = h["Imagegas"];
-                const board::Element& cell = h[kTargets[row * 4 + column]];
+                const board::Element& ring = b.ring;
+                const board::Element& cell = b.target(column, row);
                 EXPECT_EQ(ring.left(), cell.left()) << column << "," << row;
                 EXPECT_EQ(ring.top(), cell.top()) << column << "," << row;
                 EXPECT_EQ(ring.width(), cell.width());

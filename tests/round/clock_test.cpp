@@ -8,14 +8,11 @@
 #include "board/number_text.h"
 #include "support/harness.h"
 
-using board::layout::kTargets;
 using testing_support::Harness;
+using testing_support::start_round;
 
 namespace {
 
-void start_round(Harness& h) {
-    ASSERT_TRUE(h.alt(U'н'));
-}
 void stop_round(Harness& h) {
     ASSERT_TRUE(h.alt(U'с'));
 }
@@ -26,7 +23,8 @@ void continue_round(Harness& h) {
 // With interval 0 the board tick never comes, so only the clock touches the
 // best score.
 void freeze_board_tick(Harness& h) {
-    h["Textspeed"].set_text("0");
+    const auto& b = h.view;
+    b.interval_box.set_text("0");
     ASSERT_TRUE(h.alt(U'у'));
 }
 
@@ -34,33 +32,36 @@ void freeze_board_tick(Harness& h) {
 
 TEST(RoundClock, CountsDownOnceASecondAndEndsTheRoundExactlyOnceAtZero) {
     Harness h;
+    const auto& b = h.view;
     start_round(h);
     h.wait_ms(999);
-    EXPECT_EQ(h["LabelTime"].caption(), "60");
+    EXPECT_EQ(b.time_left.caption(), "60");
     h.wait_ms(1);
-    EXPECT_EQ(h["LabelTime"].caption(), "59");
+    EXPECT_EQ(b.time_left.caption(), "59");
     h.wait_ms(58'000);
-    EXPECT_EQ(h["LabelTime"].caption(), "1");
-    EXPECT_EQ(h["Label5"].caption(), "0");
-    EXPECT_TRUE(h["Timer2"].enabled());
+    EXPECT_EQ(b.time_left.caption(), "1");
+    EXPECT_EQ(b.rounds_played.caption(), "0");
+    EXPECT_TRUE(b.round_clock_timer.enabled());
 
     h.wait_ms(1000);
-    EXPECT_EQ(h["LabelTime"].caption(), "0");
-    EXPECT_EQ(h["Label5"].caption(), "1");
-    EXPECT_EQ(h["Label7"].caption(), "0") << "a round without a hit leaves the best score";
-    for (const char* timer : {"Timer1", "Timer2", "Timer3"}) EXPECT_FALSE(h[timer].enabled());
-    for (const auto target : kTargets) EXPECT_FALSE(h[target].enabled()) << target;
-    EXPECT_FALSE(h["Imagegas"].enabled());
-    EXPECT_FALSE(h["Commandstop"].enabled());
-    EXPECT_FALSE(h["Commandcontinue"].enabled());
-    EXPECT_TRUE(h["Commandstart"].enabled());
-    EXPECT_FALSE(h["Frame1"].visible());
-    EXPECT_FALSE(h["Label21"].visible());
+    EXPECT_EQ(b.time_left.caption(), "0");
+    EXPECT_EQ(b.rounds_played.caption(), "1");
+    EXPECT_EQ(b.best_score.caption(), "0") << "a round without a hit leaves the best score";
+    for (const board::Element* timer :
+         {&b.board_tick_timer, &b.round_clock_timer, &b.ring_cycle_timer})
+        EXPECT_FALSE(timer->enabled());
+    for (board::Element* target : b.targets) EXPECT_FALSE(target->enabled()) << target->name();
+    EXPECT_FALSE(b.ring.enabled());
+    EXPECT_FALSE(b.stop_button.enabled());
+    EXPECT_FALSE(b.continue_button.enabled());
+    EXPECT_TRUE(b.start_button.enabled());
+    EXPECT_FALSE(b.final_panel.visible());
+    EXPECT_FALSE(b.secret_hint.visible());
 
     // The board stays as the last tick dealt it, frozen: clicks do nothing.
     ASSERT_EQ(h.shown_targets(), 4);
-    for (const auto target : kTargets) {
-        if (h[target].visible()) h.click_on(target);
+    for (board::Element* target : b.targets) {
+        if (target->visible()) h.click_on(*target);
     }
     EXPECT_EQ(h.shown_targets(), 4);
     EXPECT_EQ(h.score(), 0);
@@ -68,8 +69,8 @@ TEST(RoundClock, CountsDownOnceASecondAndEndsTheRoundExactlyOnceAtZero) {
     EXPECT_FALSE(h.alt(U'п'));
 
     h.wait_ms(10'000);
-    EXPECT_EQ(h["LabelTime"].caption(), "0");
-    EXPECT_EQ(h["Label5"].caption(), "1");
+    EXPECT_EQ(b.time_left.caption(), "0");
+    EXPECT_EQ(b.rounds_played.caption(), "1");
 }
 
 TEST(RoundClock, FinalScoreOpensThePanelAtTwoThousandAndTheHintAtTwoThousandFifty) {
@@ -83,15 +84,16 @@ TEST(RoundClock, FinalScoreOpensThePanelAtTwoThousandAndTheHintAtTwoThousandFift
                                              {2049, true, false},
                                              {2050, true, true}}}) {
         Harness h;
+        const auto& b = h.view;
         start_round(h);
         h.wait_ms(59'000);
-        h["Labelscore"].set_caption(board::number_text(std::int64_t{c.score}));
+        b.score.set_caption(board::number_text(std::int64_t{c.score}));
         h.wait_ms(1000);
-        ASSERT_EQ(h["LabelTime"].caption(), "0");
-        EXPECT_EQ(h["Frame1"].visible(), c.panel) << c.score;
-        EXPECT_EQ(h["Timer5"].enabled(), c.panel) << c.score;
-        EXPECT_EQ(h["Label21"].visible(), c.hint) << c.score;
-        EXPECT_EQ(h["Label7"].caption(), std::to_string(c.score));
+        ASSERT_EQ(b.time_left.caption(), "0");
+        EXPECT_EQ(b.final_panel.visible(), c.panel) << c.score;
+        EXPECT_EQ(b.final_scene_timer.enabled(), c.panel) << c.score;
+        EXPECT_EQ(b.secret_hint.visible(), c.hint) << c.score;
+        EXPECT_EQ(b.best_score.caption(), std::to_string(c.score));
     }
 }
 
@@ -105,48 +107,51 @@ TEST(RoundClock, RoundEndRaisesTheBestScoreOnlyWhenBeaten) {
     for (const Case c :
          std::array<Case, 3>{{{"1500", "2000"}, {" 2000", " 2000"}, {"2500", "2500"}}}) {
         Harness h;
+        const auto& b = h.view;
         freeze_board_tick(h);
         start_round(h);
-        h["Label7"].set_caption(c.best_before);
+        b.best_score.set_caption(c.best_before);
         h.wait_ms(59'000);
-        h["Labelscore"].set_caption("2000");
+        b.score.set_caption("2000");
         h.wait_ms(1000);
-        ASSERT_EQ(h["Label5"].caption(), "1");
-        EXPECT_EQ(h["Label7"].caption(), c.best_after) << "best before: '" << c.best_before << "'";
+        ASSERT_EQ(b.rounds_played.caption(), "1");
+        EXPECT_EQ(b.best_score.caption(), c.best_after) << "best before: '" << c.best_before << "'";
     }
 }
 
 TEST(RoundClock, PauseWithOneSecondLeftEndsOnTheFirstTickAfterContinue) {
     Harness h;
+    const auto& b = h.view;
     start_round(h);
     h.wait_ms(59'500);
     stop_round(h);
-    EXPECT_EQ(h["LabelTime"].caption(), "1");
+    EXPECT_EQ(b.time_left.caption(), "1");
     h.wait_ms(30'000);
-    EXPECT_EQ(h["LabelTime"].caption(), "1");
-    EXPECT_EQ(h["Label5"].caption(), "0");
+    EXPECT_EQ(b.time_left.caption(), "1");
+    EXPECT_EQ(b.rounds_played.caption(), "0");
 
     continue_round(h);
     h.wait_ms(999);
-    EXPECT_EQ(h["LabelTime"].caption(), "1");
+    EXPECT_EQ(b.time_left.caption(), "1");
     h.wait_ms(1);
-    EXPECT_EQ(h["LabelTime"].caption(), "0");
-    EXPECT_EQ(h["Label5"].caption(), "1");
-    EXPECT_FALSE(h["Timer2"].enabled());
-    EXPECT_FALSE(h["Commandcontinue"].enabled());
+    EXPECT_EQ(b.time_left.caption(), "0");
+    EXPECT_EQ(b.rounds_played.caption(), "1");
+    EXPECT_FALSE(b.round_clock_timer.enabled());
+    EXPECT_FALSE(b.continue_button.enabled());
 }
 
 TEST(RoundClock, OnlyRoundsPlayedToTheEndAreCounted) {
     Harness h;
+    const auto& b = h.view;
     start_round(h);
     h.wait_ms(30'000);
     start_round(h);  // started over halfway
     h.wait_ms(30'000);
-    EXPECT_EQ(h["LabelTime"].caption(), "30");
-    EXPECT_EQ(h["Label5"].caption(), "0");
+    EXPECT_EQ(b.time_left.caption(), "30");
+    EXPECT_EQ(b.rounds_played.caption(), "0");
     h.wait_ms(30'000);
-    EXPECT_EQ(h["Label5"].caption(), "1");
+    EXPECT_EQ(b.rounds_played.caption(), "1");
     start_round(h);
     h.wait_ms(60'000);
-    EXPECT_EQ(h["Label5"].caption(), "2");
+    EXPECT_EQ(b.rounds_played.caption(), "2");
 }

@@ -7,7 +7,6 @@
 #include "board/random.h"
 #include "support/harness.h"
 
-using board::layout::kTargets;
 using testing_support::Harness;
 
 namespace {
@@ -27,32 +26,32 @@ void line_up_real_draws(Harness& h, std::uint64_t seed) {
 
 TEST(WholeRound, AKeenPlayerWinsTheRoundAndLearnsTheSecret) {
     Harness h;
+    const auto& b = h.view;
     line_up_real_draws(h, 20040601);
-    h.click_on("Commandstart");
-    ASSERT_EQ(h["LabelTime"].caption(), "60");
+    h.click_on(b.start_button);
+    ASSERT_EQ(b.time_left.caption(), "60");
     const int draws_before = h.random.drawn;
 
     int expected = 0;
     int rings = 0;
     int costumed = 0;
     std::int64_t elapsed = 0;
-    while (h["Timer2"].enabled()) {
+    while (b.round_clock_timer.enabled()) {
         h.wait_ms(kGlanceMs);
         elapsed += kGlanceMs;
-        if (!h["Timer2"].enabled()) break;
+        if (!b.round_clock_timer.enabled()) break;
         // The ring lies above the targets, so it goes first.
-        if (h["Imagegas"].visible()) {
-            h.click_on("Imagegas");
-            EXPECT_FALSE(h["Imagegas"].visible());
+        if (b.ring.visible()) {
+            h.click_on(b.ring);
+            EXPECT_FALSE(b.ring.visible());
             expected += 30;
             ++rings;
         }
-        for (const auto target : kTargets) {
-            if (!h[target].visible()) continue;
-            const bool plain =
-                board::same_picture(h[target].picture(), h["Imagekrotsimple"].picture());
-            h.click_on(target);
-            EXPECT_FALSE(h[target].visible()) << target << " at " << elapsed << " ms";
+        for (board::Element* target : b.targets) {
+            if (!target->visible()) continue;
+            const bool plain = board::same_picture(target->picture(), b.plain_robot.picture());
+            h.click_on(*target);
+            EXPECT_FALSE(target->visible()) << target->name() << " at " << elapsed << " ms";
             expected += plain ? 10 : 20;
             costumed += !plain;
         }
@@ -67,11 +66,11 @@ TEST(WholeRound, AKeenPlayerWinsTheRoundAndLearnsTheSecret) {
     EXPECT_GT(costumed, 0);
     EXPECT_EQ(h.score(), expected);
     EXPECT_GE(h.score(), 2050);
-    EXPECT_EQ(h["LabelTime"].caption(), "0");
-    EXPECT_EQ(h["Label5"].caption(), "1");
-    EXPECT_EQ(h["Label7"].caption(), h["Labelscore"].caption());
-    EXPECT_TRUE(h["Frame1"].visible());
-    EXPECT_TRUE(h["Timer5"].enabled());
-    EXPECT_TRUE(h["Label21"].visible());
-    EXPECT_FALSE(h["Commandstop"].enabled());
+    EXPECT_EQ(b.time_left.caption(), "0");
+    EXPECT_EQ(b.rounds_played.caption(), "1");
+    EXPECT_EQ(b.best_score.caption(), b.score.caption());
+    EXPECT_TRUE(b.final_panel.visible());
+    EXPECT_TRUE(b.final_scene_timer.enabled());
+    EXPECT_TRUE(b.secret_hint.visible());
+    EXPECT_FALSE(b.stop_button.enabled());
 }

@@ -9,26 +9,26 @@ constexpr double kAlwaysTwo = 0.9;  // a fraction that every draw below 3 turns 
 
 struct FinalScene {
     testing_support::Harness h;
+    const board::layout::MainBoard& b = h.view;
 
-    board::Element& operator[](const char* name) { return h[name]; }
     // What the round end does on a win.
     void open() {
-        h["Frame1"].set_visible(true);
-        h["Timer5"].set_enabled(true);
+        b.final_panel.set_visible(true);
+        b.final_scene_timer.set_enabled(true);
     }
     void ticks(int n) { h.wait_ms(100 * n); }
-    bool shows(const char* holder) {
-        return board::same_picture(h["Imagebaze"].picture(), h[holder].picture());
+    bool shows(const board::Element& holder) {
+        return board::same_picture(b.airship.picture(), holder.picture());
     }
     bool finished() {
-        return !h["Timer5"].enabled() && shows("Image20") && h["Image21"].visible() &&
-               h["Label20"].visible();
+        return !b.final_scene_timer.enabled() && shows(b.airship_wreck) &&
+               b.heroes_flight.visible() && b.rescue_message.visible();
     }
     // A round started during the scene; the round's own timers are stopped
     // again so that only the scene draws.
     void start_round() {
-        h.click_on("Commandstart");
-        h.click_on("Commandstop");
+        h.click_on(b.start_button);
+        h.click_on(b.stop_button);
     }
 };
 
@@ -38,22 +38,23 @@ TEST(FinalScene, EachDrawPicksItsFrameAndOnlyTwoCountsAFire) {
     FinalScene s;
     s.open();
     for (int draw : {0, 1, 2, 0}) s.h.random.push_draw(draw, 3);
-    const char* frames[] = {"Image18", "Image19", "Image17", "Image18"};
+    const board::Element* frames[] = {&s.b.airship_burning_2, &s.b.airship_burning_3,
+                                      &s.b.airship_burning_1, &s.b.airship_burning_2};
     const char* counts[] = {"0", "0", "1", "1"};
     for (int i = 0; i < 4; ++i) {
         s.ticks(1);
-        EXPECT_TRUE(s.shows(frames[i])) << i;
-        EXPECT_EQ(s["Labelbazegenerator"].tag(), counts[i]) << i;
+        EXPECT_TRUE(s.shows(*frames[i])) << i;
+        EXPECT_EQ(s.b.airship_frame_register.tag(), counts[i]) << i;
     }
-    EXPECT_EQ(s["Labelbazegenerator"].caption(), "0");
+    EXPECT_EQ(s.b.airship_frame_register.caption(), "0");
     EXPECT_EQ(s.h.random.drawn, 4);
 
     s.h.random.fallback = 0.0;  // draws of 0 only: it never ends, the dot drifts on
     s.ticks(96);
-    EXPECT_TRUE(s["Timer5"].enabled());
-    EXPECT_FALSE(s["Image21"].visible());
-    EXPECT_EQ(s["Shape1"].left(), 1920 + 50 * 100);
-    EXPECT_EQ(s["Shape1"].top(), 840 + 15 * 100);
+    EXPECT_TRUE(s.b.final_scene_timer.enabled());
+    EXPECT_FALSE(s.b.heroes_flight.visible());
+    EXPECT_EQ(s.b.drifting_dot.left(), 1920 + 50 * 100);
+    EXPECT_EQ(s.b.drifting_dot.top(), 840 + 15 * 100);
 }
 
 TEST(FinalScene, TwentiethFireWrecksTheAirshipAndTheDotStillDrifts) {
@@ -62,20 +63,20 @@ TEST(FinalScene, TwentiethFireWrecksTheAirshipAndTheDotStillDrifts) {
     s.open();
     for (int n = 1; n <= 19; ++n) {
         s.ticks(1);
-        ASSERT_EQ(s["Labelbazegenerator"].tag(), std::to_string(n));
-        ASSERT_TRUE(s.shows("Image17"));
-        ASSERT_TRUE(s["Timer5"].enabled());
+        ASSERT_EQ(s.b.airship_frame_register.tag(), std::to_string(n));
+        ASSERT_TRUE(s.shows(s.b.airship_burning_1));
+        ASSERT_TRUE(s.b.final_scene_timer.enabled());
     }
     s.ticks(1);
-    EXPECT_EQ(s["Labelbazegenerator"].tag(), "20");
+    EXPECT_EQ(s.b.airship_frame_register.tag(), "20");
     EXPECT_TRUE(s.finished());
-    EXPECT_EQ(s["Shape1"].left(), 1920 + 50 * 20);
-    EXPECT_EQ(s["Shape1"].top(), 840 + 15 * 20);
+    EXPECT_EQ(s.b.drifting_dot.left(), 1920 + 50 * 20);
+    EXPECT_EQ(s.b.drifting_dot.top(), 840 + 15 * 20);
 
     const int drawn = s.h.random.drawn;
     s.ticks(50);
     EXPECT_EQ(s.h.random.drawn, drawn);
-    EXPECT_EQ(s["Shape1"].left(), 2920);
+    EXPECT_EQ(s.b.drifting_dot.left(), 2920);
     EXPECT_TRUE(s.finished());
 }
 
@@ -85,15 +86,15 @@ TEST(FinalScene, RoundStartedMidSceneHidesItWhileItRunsOnFromZero) {
     s.open();
     s.ticks(5);
     s.start_round();
-    EXPECT_FALSE(s["Frame1"].visible());
-    EXPECT_TRUE(s["Timer5"].enabled());
-    EXPECT_EQ(s["Labelbazegenerator"].tag(), "0");
+    EXPECT_FALSE(s.b.final_panel.visible());
+    EXPECT_TRUE(s.b.final_scene_timer.enabled());
+    EXPECT_EQ(s.b.airship_frame_register.tag(), "0");
     s.ticks(19);
-    EXPECT_TRUE(s["Timer5"].enabled());
+    EXPECT_TRUE(s.b.final_scene_timer.enabled());
     s.ticks(1);
     EXPECT_TRUE(s.finished());
-    EXPECT_FALSE(s["Frame1"].visible());
-    EXPECT_EQ(s["Shape1"].left(), 1920 + 50 * 20);
+    EXPECT_FALSE(s.b.final_panel.visible());
+    EXPECT_EQ(s.b.drifting_dot.left(), 1920 + 50 * 20);
 }
 
 TEST(FinalScene, CounterAlreadyAtTwentyWhenALaterWinShowsThePanel) {
@@ -115,10 +116,10 @@ TEST(FinalScene, CounterAlreadyAtTwentyWhenALaterWinShowsThePanel) {
             continue;
         }
         // The counter passes 20 and the end test never holds again...
-        EXPECT_EQ(s["Labelbazegenerator"].tag(), "21");
+        EXPECT_EQ(s.b.airship_frame_register.tag(), "21");
         s.ticks(40);
-        EXPECT_TRUE(s["Timer5"].enabled());
-        EXPECT_TRUE(s.shows("Image18"));
+        EXPECT_TRUE(s.b.final_scene_timer.enabled());
+        EXPECT_TRUE(s.shows(s.b.airship_burning_2));
         // ...until a start resets it and the hidden scene counts up to 20 again.
         s.h.random.fallback = kAlwaysTwo;
         s.start_round();
@@ -130,23 +131,23 @@ TEST(FinalScene, CounterAlreadyAtTwentyWhenALaterWinShowsThePanel) {
 TEST(FinalScene, WinningRoundEndStartsItAndTheNextStartClearsItAway) {
     FinalScene s;
     s.h.random.fallback = kAlwaysTwo;
-    s.h.click_on("Commandstart");
+    s.h.click_on(s.b.start_button);
     s.h.wait_ms(59'000);
-    ASSERT_FALSE(s["Frame1"].visible());
-    s["Labelscore"].set_caption("2000");
+    ASSERT_FALSE(s.b.final_panel.visible());
+    s.b.score.set_caption("2000");
     s.h.wait_ms(1'000);
-    EXPECT_TRUE(s["Frame1"].visible());
-    EXPECT_TRUE(s["Timer5"].enabled());
+    EXPECT_TRUE(s.b.final_panel.visible());
+    EXPECT_TRUE(s.b.final_scene_timer.enabled());
     s.ticks(20);
     EXPECT_TRUE(s.finished());
 
     s.h.wait_ms(1'000);
-    s.h.click_on("Commandstart");
-    EXPECT_FALSE(s["Frame1"].visible());
-    EXPECT_TRUE(s.shows("Image17"));
-    EXPECT_FALSE(s["Image21"].visible());
-    EXPECT_FALSE(s["Label20"].visible());
-    EXPECT_EQ(s["Labelbazegenerator"].tag(), "0");
-    EXPECT_EQ(s["Shape1"].left(), 1920);
-    EXPECT_FALSE(s["Timer5"].enabled());
+    s.h.click_on(s.b.start_button);
+    EXPECT_FALSE(s.b.final_panel.visible());
+    EXPECT_TRUE(s.shows(s.b.airship_burning_1));
+    EXPECT_FALSE(s.b.heroes_flight.visible());
+    EXPECT_FALSE(s.b.rescue_message.visible());
+    EXPECT_EQ(s.b.airship_frame_register.tag(), "0");
+    EXPECT_EQ(s.b.drifting_dot.left(), 1920);
+    EXPECT_FALSE(s.b.final_scene_timer.enabled());
 }

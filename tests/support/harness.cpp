@@ -11,28 +11,29 @@ struct Middle {
 Middle middle_of(const board::Element& e) {
     return {e.window_left() + e.width() / 2, e.window_top() + e.height() / 2};
 }
-}  // namespace
 
-Harness::Harness() {
+board::Window& assembled_and_started(board::Game& game) {
     app::assemble(game);
     app::start(game);
+    return game.form(board::layout::kMainBoard);
+}
+}  // namespace
+
+Harness::Harness() : view(assembled_and_started(game)) {}
+
+void Harness::press_on(const board::Element& element, board::MouseButton button) {
+    const Middle m = middle_of(element);
+    game.mouse_down(element.window().name(), m.x, m.y, button);
 }
 
-void Harness::press_on(std::string_view element, board::MouseButton button,
-                       std::string_view window) {
-    const Middle m = middle_of(game.form(window)[element]);
-    game.mouse_down(window, m.x, m.y, button);
+void Harness::release_on(const board::Element& element, board::MouseButton button) {
+    const Middle m = middle_of(element);
+    game.mouse_up(element.window().name(), m.x, m.y, button);
 }
 
-void Harness::release_on(std::string_view element, board::MouseButton button,
-                         std::string_view window) {
-    const Middle m = middle_of(game.form(window)[element]);
-    game.mouse_up(window, m.x, m.y, button);
-}
-
-void Harness::click_on(std::string_view element, std::string_view window) {
-    press_on(element, board::MouseButton::Left, window);
-    release_on(element, board::MouseButton::Left, window);
+void Harness::click_on(const board::Element& element) {
+    press_on(element, board::MouseButton::Left);
+    release_on(element, board::MouseButton::Left);
 }
 
 bool Harness::alt(char32_t key) {
@@ -41,12 +42,12 @@ bool Harness::alt(char32_t key) {
 
 int Harness::shown_targets() const {
     int shown = 0;
-    for (const auto target : board::layout::kTargets) shown += board()[target].visible();
+    for (const board::Element* target : view.targets) shown += target->visible();
     return shown;
 }
 
 int Harness::score() const {
-    return static_cast<int>(board::read_lenient(board()["Labelscore"].caption()));
+    return static_cast<int>(board::read_lenient(view.score.caption()));
 }
 
 }  // namespace testing_support

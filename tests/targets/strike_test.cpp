@@ -6,146 +6,146 @@
 #include "support/harness.h"
 
 using board::MouseButton;
-using board::layout::kMainBoard;
-using board::layout::kTargets;
 using testing_support::Harness;
+using testing_support::same;
+using testing_support::start_round;
 
 namespace {
 
-void start_round(Harness& h) {
-    ASSERT_TRUE(h.alt(U'н'));
-}
-
 // Shows a target wearing the picture of a holder, as the board tick does.
-void show(Harness& h, std::string_view target, std::string_view holder) {
-    h[target].set_picture(h[holder].picture());
-    h[target].set_visible(true);
-}
-
-bool same(const board::PictureRef& a, const board::PictureRef& b) {
-    return board::same_picture(a, b);
+void show(board::Element& target, const board::Element& holder) {
+    target.set_picture(holder.picture());
+    target.set_visible(true);
 }
 
 }  // namespace
 
 TEST(TargetStrike, PlainRobotIsWorthTenAnyOtherPictureTwentyAndTheTargetVanishes) {
     Harness h;
+    const auto& b = h.view;
     // Before any round the score still holds its padded load-time text.
-    show(h, "Imagekrot3", "Imagekrotsimple");
-    h.click_on("Imagekrot3");
-    EXPECT_EQ(h["Labelscore"].caption(), "10");
-    EXPECT_FALSE(h["Imagekrot3"].visible());
+    show(b.target(2, 0), b.plain_robot);
+    h.click_on(b.target(2, 0));
+    EXPECT_EQ(b.score.caption(), "10");
+    EXPECT_FALSE(b.target(2, 0).visible());
 
     h.wait_ms(1000);  // well past the double-click time
     start_round(h);
-    show(h, "Imagekrot3", "Imagekrotsimple");
-    show(h, "Imagekrot6", "Imagekrotincostume");
-    h.click_on("Imagekrot3");
-    EXPECT_EQ(h["Labelscore"].caption(), "10");
-    h.click_on("Imagekrot6");
-    EXPECT_EQ(h["Labelscore"].caption(), "30");
-    EXPECT_FALSE(h["Imagekrot6"].visible());
+    show(b.target(2, 0), b.plain_robot);
+    show(b.target(1, 1), b.costumed_robot);
+    h.click_on(b.target(2, 0));
+    EXPECT_EQ(b.score.caption(), "10");
+    h.click_on(b.target(1, 1));
+    EXPECT_EQ(b.score.caption(), "30");
+    EXPECT_FALSE(b.target(1, 1).visible());
 
     // Worth goes by the picture object, not by what it shows: a second load of
     // the plain robot's art is another picture, and so is a target's own.
-    h["Imagekrot8"].set_picture(board::Picture::load("pic_krot_simple"));
-    h["Imagekrot8"].set_visible(true);
-    h.click_on("Imagekrot8");
-    EXPECT_EQ(h["Labelscore"].caption(), "50");
-    h["Imagekrot1"].set_visible(true);  // still its load-time picture
-    h.click_on("Imagekrot1");
-    EXPECT_EQ(h["Labelscore"].caption(), "70");
+    b.target(3, 1).set_picture(board::Picture::load("pic_krot_simple"));
+    b.target(3, 1).set_visible(true);
+    h.click_on(b.target(3, 1));
+    EXPECT_EQ(b.score.caption(), "50");
+    b.target(0, 0).set_visible(true);  // still its load-time picture
+    h.click_on(b.target(0, 0));
+    EXPECT_EQ(b.score.caption(), "70");
 
     // The strike leaves the picture and Enabled alone.
-    EXPECT_TRUE(same(h["Imagekrot3"].picture(), h["Imagekrotsimple"].picture()));
-    EXPECT_TRUE(h["Imagekrot3"].enabled());
+    EXPECT_TRUE(same(b.target(2, 0).picture(), b.plain_robot.picture()));
+    EXPECT_TRUE(b.target(2, 0).enabled());
 }
 
 TEST(TargetStrike, AllTwelveTargetsStrikeAndSwapPointersAlike) {
     Harness h;
+    const auto& b = h.view;
     start_round(h);
     int expected = 0;
-    for (const auto target : kTargets) {
-        show(h, target, "Imagekrotsimple");
-        h.press_on(target);
-        EXPECT_TRUE(same(h[target].mouse_icon(), h["LabelSecretIcon"].mouse_icon())) << target;
-        h.release_on(target);
-        EXPECT_TRUE(same(h[target].mouse_icon(), h["LabelSecretIcon2"].mouse_icon())) << target;
+    for (board::Element* target : b.targets) {
+        show(*target, b.plain_robot);
+        h.press_on(*target);
+        EXPECT_TRUE(same(target->mouse_icon(), b.target_press_pointer.mouse_icon()))
+            << target->name();
+        h.release_on(*target);
+        EXPECT_TRUE(same(target->mouse_icon(), b.target_release_pointer.mouse_icon()))
+            << target->name();
         expected += 10;
-        EXPECT_EQ(h.score(), expected) << target;
-        EXPECT_FALSE(h[target].visible()) << target;
+        EXPECT_EQ(h.score(), expected) << target->name();
+        EXPECT_FALSE(target->visible()) << target->name();
     }
 }
 
 TEST(TargetStrike, HiddenOrFrozenTargetReactsToNothing) {
     Harness h;
+    const auto& b = h.view;
     start_round(h);
-    const auto load_icon = h["Imagekrot7"].mouse_icon();
+    const auto load_icon = b.target(2, 1).mouse_icon();
 
     // Hidden: the press goes to the empty cell beneath, which has no handler.
-    h.click_on("Imagekrot7");
+    h.click_on(b.target(2, 1));
     EXPECT_EQ(h.score(), 0);
-    EXPECT_TRUE(same(h["Imagekrot7"].mouse_icon(), load_icon));
+    EXPECT_TRUE(same(b.target(2, 1).mouse_icon(), load_icon));
 
     // Shown but paused.
-    show(h, "Imagekrot7", "Imagekrotsimple");
+    show(b.target(2, 1), b.plain_robot);
     ASSERT_TRUE(h.alt(U'с'));
-    h.click_on("Imagekrot7");
+    h.click_on(b.target(2, 1));
     EXPECT_EQ(h.score(), 0);
-    EXPECT_TRUE(h["Imagekrot7"].visible());
-    EXPECT_TRUE(same(h["Imagekrot7"].mouse_icon(), load_icon));
+    EXPECT_TRUE(b.target(2, 1).visible());
+    EXPECT_TRUE(same(b.target(2, 1).mouse_icon(), load_icon));
 }
 
 TEST(TargetStrike, PressAndReleaseSwapThePointerButOnlyAClickScores) {
     Harness h;
+    const auto& b = h.view;
     start_round(h);
-    show(h, "Imagekrot5", "Imagekrotincostume");
+    show(b.target(0, 1), b.costumed_robot);
 
-    h.press_on("Imagekrot5", MouseButton::Right);
-    EXPECT_TRUE(same(h["Imagekrot5"].mouse_icon(), h["LabelSecretIcon"].mouse_icon()));
-    h.release_on("Imagekrot5", MouseButton::Right);
-    EXPECT_TRUE(same(h["Imagekrot5"].mouse_icon(), h["LabelSecretIcon2"].mouse_icon()));
+    h.press_on(b.target(0, 1), MouseButton::Right);
+    EXPECT_TRUE(same(b.target(0, 1).mouse_icon(), b.target_press_pointer.mouse_icon()));
+    h.release_on(b.target(0, 1), MouseButton::Right);
+    EXPECT_TRUE(same(b.target(0, 1).mouse_icon(), b.target_release_pointer.mouse_icon()));
     EXPECT_EQ(h.score(), 0);
 
     // Pressed, then released away from the target: no click.
-    h.press_on("Imagekrot5");
-    EXPECT_TRUE(same(h["Imagekrot5"].mouse_icon(), h["LabelSecretIcon"].mouse_icon()));
-    h.release_on("Image27");
-    EXPECT_TRUE(same(h["Imagekrot5"].mouse_icon(), h["LabelSecretIcon2"].mouse_icon()));
+    h.press_on(b.target(0, 1));
+    EXPECT_TRUE(same(b.target(0, 1).mouse_icon(), b.target_press_pointer.mouse_icon()));
+    h.release_on(b.title);
+    EXPECT_TRUE(same(b.target(0, 1).mouse_icon(), b.target_release_pointer.mouse_icon()));
     EXPECT_EQ(h.score(), 0);
-    EXPECT_TRUE(h["Imagekrot5"].visible());
+    EXPECT_TRUE(b.target(0, 1).visible());
 }
 
 TEST(TargetStrike, PointerHoldersAreReadAtEveryPressAndRelease) {
     Harness h;
+    const auto& b = h.view;
     start_round(h);
-    show(h, "Imagekrot2", "Imagekrotsimple");
+    show(b.target(1, 0), b.plain_robot);
     // As the friend's look does: a new release image, the press image kept.
-    h["LabelSecretIcon2"].set_mouse_icon(h["Labelpelkoattackicon"].mouse_icon());
-    h.press_on("Imagekrot2");
-    EXPECT_TRUE(same(h["Imagekrot2"].mouse_icon(), h["LabelSecretIcon"].mouse_icon()));
-    h.release_on("Imagekrot2");
-    EXPECT_TRUE(same(h["Imagekrot2"].mouse_icon(), h["Labelpelkoattackicon"].mouse_icon()));
+    b.target_release_pointer.set_mouse_icon(b.friends_strike_pointer.mouse_icon());
+    h.press_on(b.target(1, 0));
+    EXPECT_TRUE(same(b.target(1, 0).mouse_icon(), b.target_press_pointer.mouse_icon()));
+    h.release_on(b.target(1, 0));
+    EXPECT_TRUE(same(b.target(1, 0).mouse_icon(), b.friends_strike_pointer.mouse_icon()));
 }
 
 TEST(TargetStrike, QuickSecondClickNeverStrikesTheSameTargetAgain) {
     Harness h;
+    const auto& b = h.view;
     start_round(h);
-    show(h, "ImageKrot10", "Imagekrotincostume");
-    h.click_on("ImageKrot10");
+    show(b.target(1, 2), b.costumed_robot);
+    h.click_on(b.target(1, 2));
     h.wait_ms(50);
-    h.click_on("ImageKrot10");
+    h.click_on(b.target(1, 2));
     EXPECT_EQ(h.score(), 20);
-    EXPECT_FALSE(h["ImageKrot10"].visible());
+    EXPECT_FALSE(b.target(1, 2).visible());
 
     // Shown again between the two presses, it takes a double click, which
     // targets do not handle.
     h.wait_ms(1000);
-    show(h, "ImageKrot10", "Imagekrotincostume");
-    h.click_on("ImageKrot10");
+    show(b.target(1, 2), b.costumed_robot);
+    h.click_on(b.target(1, 2));
     ASSERT_EQ(h.score(), 40);
-    show(h, "ImageKrot10", "Imagekrotincostume");
-    h.click_on("ImageKrot10");
+    show(b.target(1, 2), b.costumed_robot);
+    h.click_on(b.target(1, 2));
     EXPECT_EQ(h.score(), 40);
-    EXPECT_TRUE(h["ImageKrot10"].visible());
+    EXPECT_TRUE(b.target(1, 2).visible());
 }

@@ -1,0 +1,56 @@
+// The information window's elements by what they do. The layout keeps the
+// elements' own names; handlers and tests bind this view and speak of the story
+// button and the text field.
+#pragma once
+
+#include <string_view>
+
+#include "board/game.h"
+#include "board/window.h"
+#include "info/information_window.h"
+
+namespace info {
+
+class InformationWindow {
+  public:
+    // The names of the elements that handlers are attached to.
+    static constexpr std::string_view kStoryButton = "Command1";
+    static constexpr std::string_view kGoalButton = "Command2";
+    static constexpr std::string_view kAuthorButton = "Command3";
+    static constexpr std::string_view kEngineButton = "Command4";
+    static constexpr std::string_view kLinksButton = "Command5";
+    static constexpr std::string_view kReturnButton = "Command7";
+
+    explicit InformationWindow(board::Window& w)
+        : window(w),
+          story_button(w[kStoryButton]),
+          goal_button(w[kGoalButton]),
+          author_button(w[kAuthorButton]),
+          engine_button(w[kEngineButton]),
+          links_button(w[kLinksButton]),
+          blank_button(w["Command6"]),
+          return_button(w[kReturnButton]),
+          text_frame(w["Frame1"]),
+          text_field(w["Label1"]),
+          author_line(w["Label2"]),
+          word_logo(w["Image2"]),
+          studio_logo(w["Image1"]) {}
+    explicit InformationWindow(const board::Game& game)
+        : InformationWindow(game.form(kInfoWindow)) {}
+
+    board::Window& window;
+    board::Element& story_button;
+    board::Element& goal_button;
+    board::Element& author_button;
+    board::Element& engine_button;
+    board::Element& links_button;
+    board::Element& blank_button;  // greyed, fills the grid of six
+    board::Element& return_button;
+    board::Element& text_frame;
+    board::Element& text_field;  // inside the frame; the buttons' texts go here
+    board::Element& author_line;
+    board::Element& word_logo;
+    board::Element& studio_logo;
+};
+
+}  // namespace info

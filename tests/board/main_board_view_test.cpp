@@ -1,0 +1,188 @@
+// The named views: every role is bound to the element that plays it on the board,
+// and no two roles share an element unless the board makes one element serve both.
+#include <gtest/gtest.h>
+
+#include <map>
+#include <string>
+#include <vector>
+
+#include "info/information_window_view.h"
+#include "support/harness.h"
+
+using board::Element;
+using board::layout::kColumnLefts;
+using board::layout::kRowTops;
+using testing_support::Harness;
+
+namespace {
+
+std::string asset_of(const Element& e) {
+    return e.picture() ? e.picture()->asset() : std::string();
+}
+
+}  // namespace
+
+TEST(MainBoardView, GridRolesStandOnTheirCellsRowByRow) {
+    Harness h;
+    const auto& b = h.view;
+    for (std::size_t row = 0; row < kRowTops.size(); ++row) {
+        for (std::size_t column = 0; column < kColumnLefts.size(); ++column) {
+            for (const Element* e : {&b.target(column, row), &b.cell(column, row)}) {
+                EXPECT_EQ(e->left(), kColumnLefts[column]) << e->name();
+                EXPECT_EQ(e->top(), kRowTops[row]) << e->name();
+            }
+            EXPECT_EQ(asset_of(b.cell(column, row)), "pic_cell_empty");
+        }
+    }
+}
+
+TEST(MainBoardView, EachRoleIsTheElementThatShowsIt) {
+    Harness h;
+    const auto& b = h.view;
+    const std::map<const Element*, std::string> captions = {
+        {&b.start_button, "&Начать раунд"},
+        {&b.stop_button, "О&становить"},
+        {&b.continue_button, "&Продолжить"},
+        {&b.set_interval_button, "&Установить интервал"},
+        {&b.reset_statistics_button, "X"},
+        {&b.info_button, "&Информация"},
+        {&b.code_button, "&Y"},
+        {&b.time_heading, "                Время"},
+        {&b.score_heading, "              Ваш счёт "},
+        {&b.rounds_heading, "    Сыграно раундов"},
+        {&b.best_score_heading, "        Лучший счёт"},
+        {&b.character_heading, "Персонаж"},
+        {&b.banner, "       Уничтожьте всех роботов!"},
+        {&b.rescue_message, " Есть! Мы спасены!"},
+        {&b.final_panel, " База уничтожена! "},
+    };
+    for (const auto& [e, caption] : captions) EXPECT_EQ(e->caption(), caption) << e->name();
+
+    const std::map<const Element*, std::string> pictures = {
+        {&b.plain_robot, "pic_krot_simple"},
+        {&b.costumed_robot, "pic_krot_costume"},
+        {&b.airship_burning_1, "pic_airship_burn1"},
+        {&b.airship_burning_2, "pic_airship_burn2"},
+        {&b.airship_burning_3, "pic_airship_burn3"},
+        {&b.airship_wreck, "pic_airship_burn4"},
+        {&b.airship, "pic_airship"},
+        {&b.heroes_flight, "pic_flight"},
+        {&b.friends_picture, "pic_friend"},
+        {&b.villain, "pic_villain"},
+        {&b.title, "pic_title"},
+        {&b.ring, "pic_ring"},
+    };
+    for (const auto& [e, asset] : pictures) EXPECT_EQ(asset_of(*e), asset) << e->name();
+
+    // The statistics line, left to right: rounds played, then the best score.
+    EXPECT_LT(b.rounds_heading.left(), b.rounds_played.left());
+    EXPECT_LT(b.rounds_played.left(), b.best_score_heading.left());
+    EXPECT_LT(b.best_score_heading.left(), b.best_score.left());
+    // The time field under its heading, the score under its own.
+    EXPECT_EQ(b.time_left.top(), b.time_heading.top() + 240);
+    EXPECT_EQ(b.score.top(), b.score_heading.top() + 240);
+    // The timers by their pace.
+    EXPECT_EQ(b.board_tick_timer.interval(), 750);
+    EXPECT_EQ(b.round_clock_timer.interval(), 1000);
+    EXPECT_EQ(b.final_scene_timer.interval(), 100);
+    EXPECT_EQ(b.opening_scene_timer.interval(), 1);
+    // The hero falls from above the strip; the left bar holds the blink counter.
+    EXPECT_LT(b.hero.top(), 0);
+    EXPECT_LT(b.left_bar.left(), b.right_bar.left());
+    EXPECT_EQ(b.left_bar.tag(), "0");
+}
+
+TEST(MainBoardView, NoTwoRolesShareAnElementButTheRingKindRegister) {
+    Harness h;
+    const auto& b = h.view;
+    std::vector<const Element*> roles = {&b.start_button,
+                                         &b.stop_button,
+                                         &b.continue_button,
+                                         &b.set_interval_button,
+                                         &b.reset_statistics_button,
+                                         &b.info_button,
+                                         &b.interval_box,
+                                         &b.score,
+                                         &b.time_left,
+                                         &b.rounds_played,
+                                         &b.best_score,
+                                         &b.time_heading,
+                                         &b.score_heading,
+                                         &b.version_column,
+                                         &b.rounds_heading,
+                                         &b.best_score_heading,
+                                         &b.board_tick_timer,
+                                         &b.round_clock_timer,
+                                         &b.ring_cycle_timer,
+                                         &b.opening_scene_timer,
+                                         &b.final_scene_timer,
+                                         &b.ring,
+                                         &b.costume_register,
+                                         &b.ring_kind_register,
+                                         &b.ring_column_register,
+                                         &b.ring_row_register,
+                                         &b.plain_robot,
+                                         &b.costumed_robot,
+                                         &b.target_press_pointer,
+                                         &b.target_release_pointer,
+                                         &b.ring_press_pointer,
+                                         &b.code_button,
+                                         &b.code_box,
+                                         &b.secret_hint,
+                                         &b.portrait,
+                                         &b.friends_picture,
+                                         &b.friends_strike_pointer,
+                                         &b.friends_ring_press_pointer,
+                                         &b.hero,
+                                         &b.hero_bar,
+                                         &b.upper_streak,
+                                         &b.lower_streak,
+                                         &b.villain,
+                                         &b.left_bar,
+                                         &b.right_bar,
+                                         &b.banner,
+                                         &b.final_panel,
+                                         &b.airship,
+                                         &b.airship_burning_1,
+                                         &b.airship_burning_2,
+                                         &b.airship_burning_3,
+                                         &b.airship_wreck,
+                                         &b.airship_frame_register,
+                                         &b.rescue_message,
+                                         &b.heroes_flight,
+                                         &b.drifting_dot,
+                                         &b.character_heading,
+                                         &b.title};
+    for (const auto* group : {&b.targets, &b.cells})
+        roles.insert(roles.end(), group->begin(), group->end());
+    roles.insert(roles.end(), b.row_registers.begin(), b.row_registers.end());
+    roles.insert(roles.end(), b.ring_kinds.begin(), b.ring_kinds.end());
+
+    std::map<const Element*, int> uses;
+    for (const Element* e : roles) ++uses[e];
+    for (const auto& [e, n] : uses) EXPECT_EQ(n, 1) << e->name();
+    EXPECT_EQ(&b.ring_release_pointer, &b.ring_kind_register);
+    EXPECT_EQ(&b.window, &h.board());
+}
+
+TEST(InformationWindowView, ButtonsAndTextFieldAreTheOnesTheWindowShows) {
+    Harness h;
+    h.click_on(h.view.info_button);
+    const info::InformationWindow i(h.game);
+    const std::map<const Element*, std::string> captions = {
+        {&i.story_button, "С&южет"},
+        {&i.goal_button, "&Цель"},
+        {&i.author_button, "&Автор и составитель"},
+        {&i.engine_button, "&База"},
+        {&i.links_button, "Сс&ылки"},
+        {&i.blank_button, ""},
+        {&i.return_button, "Отлично! &Обратно, пожалуйста!"},
+        {&i.text_frame, "Инфо"},
+        {&i.text_field, "Нажмите любую кнопку, чтобы получить больше информации!"},
+        {&i.author_line, "    Тровилов К., 2004."},
+    };
+    for (const auto& [e, caption] : captions) EXPECT_EQ(e->caption(), caption) << e->name();
+    EXPECT_EQ(asset_of(i.word_logo), "pic_logo_word");
+    EXPECT_EQ(asset_of(i.studio_logo), "pic_logo_studio");
+    EXPECT_EQ(i.text_field.container(), &i.text_frame);
+}
