@@ -78,6 +78,30 @@ QPainterPath disc(double cx, double cy, double r) {
     return path;
 }
 
+// Moves the figure by whole pixels so that its margins are even: the swept quills
+// and the scarf make it lopsided, and at small sizes a pixel shows.
+QImage centred(const QImage& img) {
+    int left = img.width(), top = img.height(), right = -1, bottom = -1;
+    for (int y = 0; y < img.height(); ++y) {
+        for (int x = 0; x < img.width(); ++x) {
+            if (qAlpha(img.pixel(x, y)) == 0) continue;
+            left = std::min(left, x);
+            right = std::max(right, x);
+            top = std::min(top, y);
+            bottom = std::max(bottom, y);
+        }
+    }
+    if (right < 0) return img;
+    const int dx = (left + (img.width() - 1 - right)) / 2 - left;
+    const int dy = (top + (img.height() - 1 - bottom)) / 2 - top;
+    QImage out(img.size(), img.format());
+    out.fill(Qt::transparent);
+    QPainter p(&out);
+    p.setCompositionMode(QPainter::CompositionMode_Source);
+    p.drawImage(dx, dy, img);
+    return out;
+}
+
 }  // namespace
 
 const std::vector<int>& appIconSizes() {
@@ -156,8 +180,8 @@ QImage drawAppIcon(int size) {
             p.drawEllipse(c, d.glint * unit, d.glint * unit);
         }
     }
-    return hi.scaled(size, size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
-        .convertToFormat(QImage::Format_ARGB32);
+    return centred(hi.scaled(size, size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                       .convertToFormat(QImage::Format_ARGB32));
 }
 
 int writeAppIcons(const QString& dir) {
