@@ -129,4 +129,17 @@ QPixmap icon_pixmap(std::string_view name) {
     return QPixmap::fromImage(asset_image(name));
 }
 
+QIcon application_icon() {
+    QIcon icon;
+    for (int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
+        icon.addFile(QStringLiteral(":/icons/app_icon_%1.png").arg(size), QSize(size, size));
+    }
+    return icon;
+}
+
+QIcon window_icon(std::string_view name) {
+    if (name == "ico_ball_blue_a") return application_icon();
+    return QIcon(icon_pixmap(name));
+}
+
 }  // namespace desktop

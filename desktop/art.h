@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QCursor>
+#include <QIcon>
 #include <QImage>
 #include <QPixmap>
 #include <QString>
@@ -35,5 +36,12 @@ QCursor pointer_cursor(std::string_view name, qreal device_pixel_ratio);
 
 // A window icon.
 QPixmap icon_pixmap(std::string_view name);
+
+// The application's icon (the main board's spinning ball), drawn for every size a
+// desktop shows, as installed into the icon theme.
+QIcon application_icon();
+// The icon of a window whose model names the given icon: the application's icon for
+// the main board's ball, the 48-pixel icon otherwise.
+QIcon window_icon(std::string_view name);
 
 }  // namespace desktop

@@ -7,6 +7,7 @@
 #include "app/game.h"
 #include "board/clock.h"
 #include "board/random.h"
+#include "desktop/art.h"
 #include "desktop/desktop.h"
 #include "desktop/painting.h"
 #include "desktop/screen.h"
@@ -27,6 +28,10 @@ void prepare_application(QApplication& app) {
     // The game ends when its main board is closed, not when its last window hides.
     QApplication::setQuitOnLastWindowClosed(false);
     QApplication::setApplicationName(QStringLiteral("Drovanta"));
+    // Ties the windows to the installed desktop entry (the Wayland app id, the task
+    // bar's grouping); on X11 the class "Drovanta" matches its StartupWMClass.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.drovanta.Drovanta"));
+    QApplication::setWindowIcon(application_icon());
 }
 
 int run_game(int argc, char** argv) {

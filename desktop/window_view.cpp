@@ -69,7 +69,7 @@ WindowView::WindowView(board::Game& game, board::Window& window)
     setFixedSize(client);
     canvas_->setGeometry(QRect(QPoint(0, 0), client));
     setWindowTitle(QString::fromStdString(window.caption()));
-    if (window.icon()) setWindowIcon(QIcon(icon_pixmap(window.icon()->asset())));
+    if (window.icon()) setWindowIcon(window_icon(window.icon()->asset()));
     setFont(game_font());
     build_native_widgets();
     sync();

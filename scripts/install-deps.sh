@@ -9,6 +9,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   locales
   libxcb-damage0-dev xvfb
+  desktop-file-utils appstream
 )
 
 missing=()

@@ -1,10 +1,12 @@
 // drovanta_art: writes every picture and pointer image of the game, or a contact sheet.
 //   drovanta_art write <assets dir>
 //   drovanta_art sheet <assets dir> <out.png>
+//   drovanta_art icons <icons dir>
 #include <QDir>
 #include <QGuiApplication>
 #include <QTextStream>
 
+#include "app_icon.h"
 #include "assets.h"
 #include "formats.h"
 #include "sheet.h"
@@ -52,6 +54,7 @@ int main(int argc, char** argv) {
     const QStringList args = app.arguments();
     if (args.size() == 3 && args[1] == "write") return writeAll(args[2]);
     if (args.size() == 4 && args[1] == "sheet") return writeContactSheet(args[2], args[3]);
-    QTextStream(stderr) << "usage: drovanta_art write <dir> | sheet <dir> <out.png>\n";
+    if (args.size() == 3 && args[1] == "icons") return writeAppIcons(args[2]);
+    QTextStream(stderr) << "usage: drovanta_art write <dir> | sheet <dir> <out.png> | icons <dir>\n";
     return 2;
 }
