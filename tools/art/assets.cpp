@@ -1,4 +1,10 @@
-#include "assets.h"
+#include "tools/art/assets.h"
+
+#include "tools/art/cell.h"
+#include "tools/art/characters.h"
+#include "tools/art/logos.h"
+#include "tools/art/pointers.h"
+#include "tools/art/scenes.h"
 
 namespace art {
 
@@ -10,34 +16,34 @@ Asset bmp(const char* name, int w, int h, std::function<QImage()> f) {
 
 Asset ico(const char* name) {
     const QString n = QString::fromLatin1(name);
-    return {n, Format::Ico8, 48, 48, [n] { return drawPointer(n); }};
+    return {n, Format::Ico8, 48, 48, [n] { return draw_pointer(n); }};
 }
 
 }  // namespace
 
 const std::vector<Asset>& assets() {
     static const std::vector<Asset> list{
-        bmp("pic_cell_empty", 50, 50, drawCellEmpty),
-        bmp("pic_robot_knight", 49, 50, drawRobotKnight),
-        bmp("pic_base_saucer", 49, 50, drawBaseSaucer),
-        bmp("pic_krot_simple", 50, 50, drawKrotSimple),
-        bmp("pic_krot_costume", 50, 50, drawKrotCostume),
-        bmp("pic_ring", 49, 50, drawRing),
-        bmp("pic_hero", 58, 77, drawHeroPicture),
-        bmp("pic_friend", 69, 75, drawFriendPicture),
-        bmp("pic_villain", 68, 67, drawVillainPicture),
-        bmp("pic_captive", 127, 86, drawCaptive),
-        bmp("pic_wall", 127, 86, drawWall),
-        bmp("pic_airship", 95, 39, [] { return drawAirship(0); }),
-        bmp("pic_airship_burn1", 95, 39, [] { return drawAirship(1); }),
-        bmp("pic_airship_burn2", 95, 39, [] { return drawAirship(2); }),
-        bmp("pic_airship_burn3", 95, 39, [] { return drawAirship(3); }),
-        bmp("pic_airship_burn4", 95, 39, [] { return drawAirship(4); }),
-        bmp("pic_flight", 119, 88, drawFlight),
-        bmp("pic_title", 551, 133, drawTitle),
-        bmp("pic_logo_word", 126, 55, drawLogoWord),
-        {QStringLiteral("pic_sky"), Format::Jpeg, 1024, 1024, drawSky},
-        {QStringLiteral("pic_logo_studio"), Format::Jpeg, 270, 161, drawLogoStudio},
+        bmp("pic_cell_empty", 50, 50, draw_cell_empty),
+        bmp("pic_robot_knight", 49, 50, draw_robot_knight),
+        bmp("pic_base_saucer", 49, 50, draw_base_saucer),
+        bmp("pic_krot_simple", 50, 50, draw_krot_simple),
+        bmp("pic_krot_costume", 50, 50, draw_krot_costume),
+        bmp("pic_ring", 49, 50, draw_ring),
+        bmp("pic_hero", 58, 77, draw_hero_picture),
+        bmp("pic_friend", 69, 75, draw_friend_picture),
+        bmp("pic_villain", 68, 67, draw_villain_picture),
+        bmp("pic_captive", 127, 86, draw_captive),
+        bmp("pic_wall", 127, 86, draw_wall),
+        bmp("pic_airship", 95, 39, [] { return draw_airship(0); }),
+        bmp("pic_airship_burn1", 95, 39, [] { return draw_airship(1); }),
+        bmp("pic_airship_burn2", 95, 39, [] { return draw_airship(2); }),
+        bmp("pic_airship_burn3", 95, 39, [] { return draw_airship(3); }),
+        bmp("pic_airship_burn4", 95, 39, [] { return draw_airship(4); }),
+        bmp("pic_flight", 119, 88, draw_flight),
+        bmp("pic_title", 551, 133, draw_title),
+        bmp("pic_logo_word", 126, 55, draw_logo_word),
+        {QStringLiteral("pic_sky"), Format::Jpeg, 1024, 1024, draw_sky},
+        {QStringLiteral("pic_logo_studio"), Format::Jpeg, 270, 161, draw_logo_studio},
         ico("ico_arrow_blue"),
         ico("ico_arrow_lightblue"),
         ico("ico_arrow_yellow"),
@@ -57,7 +63,7 @@ const std::vector<Asset>& assets() {
     return list;
 }
 
-QString fileName(const Asset& a) {
+QString file_name(const Asset& a) {
     switch (a.format) {
         case Format::Bmp24:
             return a.name + ".bmp";

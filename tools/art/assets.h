@@ -1,4 +1,4 @@
-// The list of the game's art assets and the functions that draw them.
+// The list of the game's art assets, each with the function that draws it.
 #pragma once
 
 #include <QImage>
@@ -20,33 +20,6 @@ struct Asset {
 
 // Every asset, in the order of the contact sheet.
 const std::vector<Asset>& assets();
-QString fileName(const Asset& a);
-
-// Cell background shared by the empty cell, the robots and the ring.
-QImage cellBackground(int w, int h);
-
-QImage drawCellEmpty();
-QImage drawRobotKnight();
-QImage drawBaseSaucer();
-QImage drawKrotSimple();
-QImage drawKrotCostume();
-QImage drawRing();
-
-QImage drawHeroPicture();
-QImage drawFriendPicture();
-QImage drawVillainPicture();
-
-QImage drawCaptive();
-QImage drawWall();
-QImage drawSky();
-QImage drawAirship(int stage);  // 0 intact, 1 to 3 burning, 4 wrecked
-QImage drawFlight();
-
-QImage drawTitle();
-QImage drawLogoWord();
-QImage drawLogoStudio();
-
-// Pointer images: 48 x 48, hard-edged alpha.
-QImage drawPointer(const QString& name);
+QString file_name(const Asset& a);
 
 }  // namespace art

@@ -1,6 +1,9 @@
 // The grid cell background and the four robot targets and the ring drawn over it.
-#include "assets.h"
-#include "figures.h"
+#include "tools/art/cell.h"
+
+#include <functional>
+
+#include "tools/art/characters.h"
 
 namespace art {
 
@@ -11,7 +14,7 @@ void red_eye(QPainter& p, QPointF c, QSizeF eye, QSizeF glow, int glow_alpha, do
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(0xFF, 0x3B, 0x30, glow_alpha));
     p.drawEllipse(c, glow.width(), glow.height());
-    p.setBrush(pal::redEye.base);
+    p.setBrush(pal::red_eye.base);
     p.drawEllipse(c, eye.width(), eye.height());
     glint(p, {c.x() - glint_r, c.y() - glint_r}, glint_r);
 }
@@ -24,7 +27,7 @@ const QColor kPlateDim(0x84868C);
 // Every position here counts from the nearest edge, never from the middle, so the
 // 49- and 50-pixel-wide cells agree pixel for pixel along their borders and the
 // pattern keeps its place when the game stretches both to the same square.
-void drawPlate(QImage& img) {
+void draw_plate(QImage& img) {
     const int w = img.width(), h = img.height();
     auto px = [&](int x, int y, const QColor& c) {
         if (x >= 0 && y >= 0 && x < w && y < h) img.setPixelColor(x, y, c);
@@ -35,28 +38,28 @@ void drawPlate(QImage& img) {
     auto vline = [&](int x, int y0, int y1, const QColor& c) {
         for (int y = y0; y <= y1; ++y) px(x, y, c);
     };
-    img.fill(pal::cellGrey);
+    img.fill(pal::cell_grey);
     // Raised rim: lit along the top and left, in shadow along the bottom and right.
     hline(0, w - 1, 0, kPlateLight);
     vline(0, 0, h - 1, kPlateLight);
-    hline(1, w - 1, h - 1, pal::cellLine);
-    vline(w - 1, 0, h - 1, pal::cellLine);
+    hline(1, w - 1, h - 1, pal::cell_line);
+    vline(w - 1, 0, h - 1, pal::cell_line);
     hline(1, w - 2, h - 2, kPlateDim);
     vline(w - 2, 1, h - 2, kPlateDim);
     // A groove cut round the plate: dark on its upper and left wall, lit on the other two.
     const int g = 5;
-    hline(g + 1, w - 2 - g, g, pal::cellLine);
-    vline(g, g + 1, h - 2 - g, pal::cellLine);
+    hline(g + 1, w - 2 - g, g, pal::cell_line);
+    vline(g, g + 1, h - 2 - g, pal::cell_line);
     hline(g + 1, w - 2 - g, h - 1 - g, kPlateLight);
     vline(w - 1 - g, g + 1, h - 2 - g, kPlateLight);
-    hline(g + 2, w - 3 - g, h - 2 - g, pal::cellLine);
-    vline(w - 2 - g, g + 2, h - 3 - g, pal::cellLine);
+    hline(g + 2, w - 3 - g, h - 2 - g, pal::cell_line);
+    vline(w - 2 - g, g + 2, h - 3 - g, pal::cell_line);
     // Rivets in the four corners between rim and groove.
     auto rivet = [&](int x, int y) {
         px(x, y, kPlateLight);
-        px(x + 1, y, pal::cellGrey.lighter(108));
-        px(x, y + 1, pal::cellGrey.lighter(108));
-        px(x + 1, y + 1, pal::cellLine);
+        px(x + 1, y, pal::cell_grey.lighter(108));
+        px(x, y + 1, pal::cell_grey.lighter(108));
+        px(x + 1, y + 1, pal::cell_line);
     };
     rivet(2, 2);
     rivet(w - 4, 2);
@@ -76,7 +79,7 @@ void drawPlate(QImage& img) {
             for (int k = 0; k < 3; ++k) {
                 int xx = x - 1 + k;
                 int yy = rising ? y + 1 - k : y - 1 + k;
-                px(xx, yy, pal::cellLine);
+                px(xx, yy, pal::cell_line);
                 px(xx, yy + 1, kPlateLight);
             }
         }
@@ -84,7 +87,7 @@ void drawPlate(QImage& img) {
 }
 
 // Soft contact shadow of a figure on the plate.
-void plateShadow(QPainter& p, QPointF c, double rx, double ry) {
+void plate_shadow(QPainter& p, QPointF c, double rx, double ry) {
     p.setPen(Qt::NoPen);
     QRadialGradient g(c, 1.0);
     g.setColorAt(0, QColor(0x20, 0x22, 0x28, 120));
@@ -98,7 +101,7 @@ void plateShadow(QPainter& p, QPointF c, double rx, double ry) {
     p.restore();
 }
 
-QImage onCell(int w, int h, const std::function<void(QPainter&)>& figure) {
+QImage on_cell(int w, int h, const std::function<void(QPainter&)>& figure) {
     // Figures are designed on a 50 x 50 square, the shape the game shows every cell in.
     Layer l(w, h, 50, 50);
     figure(l.p());
@@ -107,26 +110,26 @@ QImage onCell(int w, int h, const std::function<void(QPainter&)>& figure) {
     for (int y = 0; y < h; ++y)
         for (int x = 0; x < w; ++x)
             if (x < kRim || y < kRim || x >= w - kRim || y >= h - kRim) fig.setPixel(x, y, 0);
-    return over(cellBackground(w, h), fig);
+    return over(cell_background(w, h), fig);
 }
 
 }  // namespace
 
-QImage cellBackground(int w, int h) {
+QImage cell_background(int w, int h) {
     QImage img(w, h, QImage::Format_ARGB32_Premultiplied);
-    drawPlate(img);
+    draw_plate(img);
     return img;
 }
 
-QImage drawCellEmpty() {
-    return cellBackground(50, 50);
+QImage draw_cell_empty() {
+    return cell_background(50, 50);
 }
 
-QImage drawRobotKnight() {
-    return onCell(49, 50, [](QPainter& p) {
+QImage draw_robot_knight() {
+    return on_cell(49, 50, [](QPainter& p) {
         const Tone& s = pal::steel;
         const double L = 1.6;
-        plateShadow(p, {26, 45}, 16, 3.5);
+        plate_shadow(p, {26, 45}, 16, 3.5);
         // Crest of spikes on the helmet.
         for (double a : {-90.0, -55.0, -125.0, -22.0, -158.0}) {
             QPainterPath sp = spike({20.5, 14}, {29.5, 14}, {25, 2.5}, 0.6);
@@ -151,7 +154,7 @@ QImage drawRobotKnight() {
         part(p, rrect(15, 25, 20, 15.5, 5), s, L);
         p.fillRect(QRectF(19, 33, 12, 1.2), s.shade);
         p.fillRect(QRectF(19, 35.6, 12, 1.2), s.shade);
-        part(p, ellipse(25, 29.3, 2.6, 2.3), pal::redEye, L * 0.7, 0.7);
+        part(p, ellipse(25, 29.3, 2.6, 2.3), pal::red_eye, L * 0.7, 0.7);
         part(p, spike({8, 26}, {15, 23}, {3.5, 17}, 0.5), s, L);
         part(p, spike({35, 23}, {42, 26}, {46.5, 17}, -0.5), s, L);
         part(p, ellipse(12.5, 27.5, 6, 4.8), s, L);
@@ -164,10 +167,10 @@ QImage drawRobotKnight() {
     });
 }
 
-QImage drawBaseSaucer() {
-    return onCell(49, 50, [](QPainter& p) {
+QImage draw_base_saucer() {
+    return on_cell(49, 50, [](QPainter& p) {
         const double L = 1.6;
-        plateShadow(p, {25, 44.5}, 18, 3.2);
+        plate_shadow(p, {25, 44.5}, 18, 3.2);
         // Landing legs.
         part(p, limb({14, 33}, {10, 38}, {8.5, 42.5}, 3), pal::dark, L);
         part(p, limb({36, 33}, {40, 38}, {41.5, 42.5}, 3), pal::dark, L);
@@ -178,7 +181,7 @@ QImage drawBaseSaucer() {
         p.setPen(QPen(pal::dark.line, 1.6, Qt::SolidLine, Qt::RoundCap));
         p.drawLine(QPointF(25, 13), QPointF(25, 6));
         p.restore();
-        part(p, ellipse(25, 5.5, 2.3, 2.3), pal::redEye, L * 0.8, 0.6);
+        part(p, ellipse(25, 5.5, 2.3, 2.3), pal::red_eye, L * 0.8, 0.6);
         // The glass dome, with a little dark pilot silhouette inside.
         QPainterPath dome = ellipse(25, 23, 11.5, 12).intersected(rrect(0, 0, 50, 25, 0));
         part(p, dome, pal::glass, L);
@@ -224,12 +227,12 @@ QImage drawBaseSaucer() {
     });
 }
 
-QImage drawKrotSimple() {
-    return onCell(50, 50, [](QPainter& p) {
+QImage draw_krot_simple() {
+    return on_cell(50, 50, [](QPainter& p) {
         const double L = 1.6;
         const Tone& d = pal::dark;
         const Tone quill{QColor(0x55606C), QColor(0x8C99A8), QColor(0x323940), QColor(0x111418)};
-        plateShadow(p, {27, 44.5}, 17, 3.2);
+        plate_shadow(p, {27, 44.5}, 17, 3.2);
         // Metal quills fanned along the back.
         for (int i = 0; i < 6; ++i) {
             double a = -160 + i * 27.0;
@@ -246,21 +249,21 @@ QImage drawKrotSimple() {
         for (double x : {22.5, 27.0, 31.5}) p.drawEllipse(QPointF(x, 34.8), 0.8, 0.8);
         // Snout with a red nose lamp.
         part(p, spike({17, 24.5}, {17, 35}, {5, 32.5}, 0.6), d, L);
-        part(p, ellipse(5.8, 32, 2.6, 2.4), pal::redEye, L * 0.8, 0.6);
+        part(p, ellipse(5.8, 32, 2.6, 2.4), pal::red_eye, L * 0.8, 0.6);
         // A glowing red eye under a heavy brow plate.
         p.setBrush(QColor(0xFF, 0x3B, 0x30, 100));
         p.drawEllipse(QPointF(20, 26.5), 4.4, 3.8);
-        part(p, ellipse(20, 26.5, 2.9, 2.5), pal::redEye, L * 0.7, 0.6);
+        part(p, ellipse(20, 26.5, 2.9, 2.5), pal::red_eye, L * 0.7, 0.6);
         glint(p, {19.2, 25.6}, 0.8);
         part(p, poly({{14.5, 22.5}, {25, 21}, {24.5, 23.8}, {15.5, 24.6}}), pal::metal, L * 0.8);
         glint(p, {31, 20.5}, 1.5);
     });
 }
 
-QImage drawKrotCostume() {
-    return onCell(50, 50, [](QPainter& p) {
+QImage draw_krot_costume() {
+    return on_cell(50, 50, [](QPainter& p) {
         const double L = 1.6;
-        plateShadow(p, {25, 44.5}, 19, 3.2);
+        plate_shadow(p, {25, 44.5}, 19, 3.2);
         // Spiked side wheels: bright spikes all round a dark tyre.
         const Tone bright{QColor(0xD6DCE4), QColor(0xFFFFFF), QColor(0x8A95A3), QColor(0x1E232B)};
         for (int side : {-1, 1}) {
@@ -297,9 +300,9 @@ QImage drawKrotCostume() {
     });
 }
 
-QImage drawRing() {
-    return onCell(49, 50, [](QPainter& p) {
-        plateShadow(p, {26, 45}, 13, 2.8);
+QImage draw_ring() {
+    return on_cell(49, 50, [](QPainter& p) {
+        plate_shadow(p, {26, 45}, 13, 2.8);
         // Seen a little from the side, so narrower than tall.
         QPainterPath ring = ellipse(25, 24.5, 15.5, 18.5).subtracted(ellipse(25, 24.5, 8.2, 11.2));
         part(p, ring, pal::gold, 1.7, 2.6);

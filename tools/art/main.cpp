@@ -5,15 +5,15 @@
 #include <QGuiApplication>
 #include <QTextStream>
 
-#include "assets.h"
-#include "formats.h"
-#include "sheet.h"
+#include "tools/art/assets.h"
+#include "tools/art/formats.h"
+#include "tools/art/sheet.h"
 
 using namespace art;
 
 namespace {
 
-int writeAll(const QString& dir) {
+int write_all(const QString& dir) {
     QDir().mkpath(dir);
     QTextStream err(stderr);
     for (const Asset& a : assets()) {
@@ -23,17 +23,17 @@ int writeAll(const QString& dir) {
                 << a.width << "x" << a.height << "\n";
             return 1;
         }
-        const QString path = dir + "/" + fileName(a);
+        const QString path = dir + "/" + file_name(a);
         bool ok = false;
         switch (a.format) {
             case Format::Bmp24:
-                ok = writeFile(path, encodeBmp24(img));
+                ok = write_file(path, encode_bmp24(img));
                 break;
             case Format::Jpeg:
                 ok = img.convertToFormat(QImage::Format_RGB888).save(path, "JPG", 92);
                 break;
             case Format::Ico8:
-                ok = writeFile(path, encodeIco8(img));
+                ok = write_file(path, encode_ico8(img));
                 break;
         }
         if (!ok) {
@@ -50,8 +50,8 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     const QStringList args = app.arguments();
-    if (args.size() == 3 && args[1] == "write") return writeAll(args[2]);
-    if (args.size() == 4 && args[1] == "sheet") return writeContactSheet(args[2], args[3]);
+    if (args.size() == 3 && args[1] == "write") return write_all(args[2]);
+    if (args.size() == 4 && args[1] == "sheet") return write_contact_sheet(args[2], args[3]);
     QTextStream(stderr) << "usage: drovanta_art write <dir> | sheet <dir> <out.png>\n";
     return 2;
 }

@@ -1,4 +1,4 @@
-#include "sheet.h"
+#include "tools/art/sheet.h"
 
 #include <QFont>
 #include <QImageReader>
@@ -6,7 +6,7 @@
 #include <QPainter>
 #include <QTextStream>
 
-#include "assets.h"
+#include "tools/art/assets.h"
 
 namespace art {
 
@@ -28,14 +28,14 @@ QImage stretched(const QImage& img, int w, int h) {
 
 }  // namespace
 
-int writeContactSheet(const QString& assetDir, const QString& outPng) {
+int write_contact_sheet(const QString& asset_dir, const QString& out_png) {
     QMap<QString, QImage> img;
     QTextStream err(stderr);
     for (const Asset& a : assets()) {
-        QImageReader r(assetDir + "/" + fileName(a));
+        QImageReader r(asset_dir + "/" + file_name(a));
         QImage i = r.read();
         if (i.isNull()) {
-            err << "cannot read " << fileName(a) << ": " << r.errorString() << "\n";
+            err << "cannot read " << file_name(a) << ": " << r.errorString() << "\n";
             return 1;
         }
         img[a.name] = i.convertToFormat(QImage::Format_ARGB32_Premultiplied);
@@ -113,7 +113,7 @@ int writeContactSheet(const QString& assetDir, const QString& outPng) {
     // --- every asset enlarged, pixels visible ---
     p.drawText(10, y, QStringLiteral("Every asset, enlarged (nearest neighbour)"));
     y += 10;
-    int x = 10, rowH = 0;
+    int x = 10, row_h = 0;
     for (const Asset& a : assets()) {
         int s = a.format == Format::Ico8 ? 3 : (a.width > 500 ? (a.width > 800 ? 0 : 2) : 3);
         QImage big;
@@ -135,19 +135,19 @@ int writeContactSheet(const QString& assetDir, const QString& outPng) {
         }
         if (x + big.width() > W - 10) {
             x = 10;
-            y += rowH + 26;
-            rowH = 0;
+            y += row_h + 26;
+            row_h = 0;
         }
         p.drawImage(x, y + 6, big);
         p.setPen(Qt::black);
         p.drawText(x, y + 6 + big.height() + 15,
-                   QStringLiteral("%1  %2x%3").arg(fileName(a)).arg(a.width).arg(a.height));
+                   QStringLiteral("%1  %2x%3").arg(file_name(a)).arg(a.width).arg(a.height));
         x += std::max(big.width(), 200) + 16;
-        rowH = std::max(rowH, big.height());
+        row_h = std::max(row_h, big.height());
     }
-    y += rowH + 40;
+    y += row_h + 40;
     p.end();
-    return sheet.copy(0, 0, W, y).save(outPng) ? 0 : 1;
+    return sheet.copy(0, 0, W, y).save(out_png) ? 0 : 1;
 }
 
 }  // namespace art

@@ -6,6 +6,6 @@
 
 namespace art {
 
-int writeContactSheet(const QString& assetDir, const QString& outPng);
+int write_contact_sheet(const QString& asset_dir, const QString& out_png);
 
 }  // namespace art
