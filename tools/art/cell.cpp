@@ -1,7 +1,10 @@
 // The grid cell background and the four robot targets and the ring drawn over it.
 #include "tools/art/cell.h"
 
+#include <algorithm>
+#include <cmath>
 #include <functional>
+#include <utility>
 
 #include "tools/art/characters.h"
 
@@ -24,20 +27,74 @@ constexpr int kRim = 2;
 const QColor kPlateLight(0xA9ABB1);
 const QColor kPlateDim(0x84868C);
 
+// The plate is designed pixel by pixel on its stored 50 x 50 (or 49 x 50) square.
 // Every position here counts from the nearest edge, never from the middle, so the
 // 49- and 50-pixel-wide cells agree pixel for pixel along their borders and the
 // pattern keeps its place when the game stretches both to the same square.
-void draw_plate(QImage& img) {
-    const int w = img.width(), h = img.height();
+//
+// A larger image is drawn from the same design on a 50 x 50 square: each design
+// pixel becomes a block of about w / 50 pixels placed from its nearest edge, and
+// lines keep one even width, so the plate stays as crisp as at its stored size.
+class PlateGrid {
+  public:
+    PlateGrid(QImage& img, int design_w, int design_h)
+        : img_(img),
+          dw_(design_w),
+          dh_(design_h),
+          sx_(double(img.width()) / design_w),
+          sy_(double(img.height()) / design_h),
+          thick_x_(std::max(1, int(std::lround(sx_)))),
+          thick_y_(std::max(1, int(std::lround(sy_)))) {}
+    int design_w() const { return dw_; }
+    int design_h() const { return dh_; }
+    // Fills the design pixels x0..x1, y0..y1 (a line when one of them is a single one).
+    void fill(int x0, int x1, int y0, int y1, const QColor& c) {
+        const auto [px0, px1] = span(x0, x1, dw_, sx_, img_.width(), thick_x_);
+        const auto [py0, py1] = span(y0, y1, dh_, sy_, img_.height(), thick_y_);
+        for (int y = std::max(0, py0); y < std::min(py1, img_.height()); ++y)
+            for (int x = std::max(0, px0); x < std::min(px1, img_.width()); ++x)
+                img_.setPixelColor(x, y, c);
+    }
+
+    // Fills the image pixels that design pixel (x, y) covers: dots of the pattern
+    // join up into ridges without gaps.
+    void dot(int x, int y, const QColor& c) {
+        const int px0 = at(x, dw_, sx_, img_.width()), px1 = at(x + 1, dw_, sx_, img_.width());
+        const int py0 = at(y, dh_, sy_, img_.height()), py1 = at(y + 1, dh_, sy_, img_.height());
+        for (int yy = std::max(0, py0); yy < std::min(py1, img_.height()); ++yy)
+            for (int xx = std::max(0, px0); xx < std::min(px1, img_.width()); ++xx)
+                img_.setPixelColor(xx, yy, c);
+    }
+
+  private:
+    // The first image pixel of design pixel d, counted from the nearer edge.
+    static int at(int d, int design, double scale, int size) {
+        if (2 * d < design) return int(std::lround(d * scale));
+        return size - int(std::lround((design - d) * scale));
+    }
+    // The image pixels [first, last) of design pixels d0..d1. A single one is a line
+    // of even thickness, kept against the side of the nearer edge.
+    static std::pair<int, int> span(int d0, int d1, int design, double scale, int size, int thick) {
+        if (d1 > d0) return {at(d0, design, scale, size), at(d1 + 1, design, scale, size)};
+        if (2 * d0 < design)
+            return {at(d0, design, scale, size), at(d0, design, scale, size) + thick};
+        return {at(d0 + 1, design, scale, size) - thick, at(d0 + 1, design, scale, size)};
+    }
+
+    QImage& img_;
+    int dw_, dh_;
+    double sx_, sy_;
+    int thick_x_, thick_y_;
+};
+
+void draw_plate(QImage& img, int design_w, int design_h) {
+    PlateGrid grid(img, design_w, design_h);
+    const int w = design_w, h = design_h;
     auto px = [&](int x, int y, const QColor& c) {
-        if (x >= 0 && y >= 0 && x < w && y < h) img.setPixelColor(x, y, c);
+        if (x >= 0 && y >= 0 && x < w && y < h) grid.dot(x, y, c);
     };
-    auto hline = [&](int x0, int x1, int y, const QColor& c) {
-        for (int x = x0; x <= x1; ++x) px(x, y, c);
-    };
-    auto vline = [&](int x, int y0, int y1, const QColor& c) {
-        for (int y = y0; y <= y1; ++y) px(x, y, c);
-    };
+    auto hline = [&](int x0, int x1, int y, const QColor& c) { grid.fill(x0, x1, y, y, c); };
+    auto vline = [&](int x, int y0, int y1, const QColor& c) { grid.fill(x, x, y0, y1, c); };
     img.fill(pal::cell_grey);
     // Raised rim: lit along the top and left, in shadow along the bottom and right.
     hline(0, w - 1, 0, kPlateLight);
@@ -101,15 +158,18 @@ void plate_shadow(QPainter& p, QPointF c, double rx, double ry) {
     p.restore();
 }
 
-QImage on_cell(int w, int h, const std::function<void(QPainter&)>& figure) {
+QImage on_cell(QSize size, const std::function<void(QPainter&)>& figure) {
     // Figures are designed on a 50 x 50 square, the shape the game shows every cell in.
+    const int w = size.width(), h = size.height();
     Layer l(w, h, 50, 50);
     figure(l.p());
     // The rim belongs to the plate: neighbouring cells must meet without a seam.
     QImage fig = l.finish();
+    const int rim_x = int(std::lround(kRim * w / (w > 50 ? 50.0 : w)));
+    const int rim_y = int(std::lround(kRim * h / (h > 50 ? 50.0 : h)));
     for (int y = 0; y < h; ++y)
         for (int x = 0; x < w; ++x)
-            if (x < kRim || y < kRim || x >= w - kRim || y >= h - kRim) fig.setPixel(x, y, 0);
+            if (x < rim_x || y < rim_y || x >= w - rim_x || y >= h - rim_y) fig.setPixel(x, y, 0);
     return over(cell_background(w, h), fig);
 }
 
@@ -117,16 +177,17 @@ QImage on_cell(int w, int h, const std::function<void(QPainter&)>& figure) {
 
 QImage cell_background(int w, int h) {
     QImage img(w, h, QImage::Format_ARGB32_Premultiplied);
-    draw_plate(img);
+    // At its stored size the plate is drawn pixel for pixel; larger, from the 50 x 50 design.
+    draw_plate(img, w > 50 ? 50 : w, h > 50 ? 50 : h);
     return img;
 }
 
-QImage draw_cell_empty() {
-    return cell_background(50, 50);
+QImage draw_cell_empty(QSize size) {
+    return cell_background(size.width(), size.height());
 }
 
-QImage draw_robot_knight() {
-    return on_cell(49, 50, [](QPainter& p) {
+QImage draw_robot_knight(QSize size) {
+    return on_cell(size, [](QPainter& p) {
         const Tone& s = pal::steel;
         const double L = 1.6;
         plate_shadow(p, {26, 45}, 16, 3.5);
@@ -167,8 +228,8 @@ QImage draw_robot_knight() {
     });
 }
 
-QImage draw_base_saucer() {
-    return on_cell(49, 50, [](QPainter& p) {
+QImage draw_base_saucer(QSize size) {
+    return on_cell(size, [](QPainter& p) {
         const double L = 1.6;
         plate_shadow(p, {25, 44.5}, 18, 3.2);
         // Landing legs.
@@ -227,8 +288,8 @@ QImage draw_base_saucer() {
     });
 }
 
-QImage draw_krot_simple() {
-    return on_cell(50, 50, [](QPainter& p) {
+QImage draw_krot_simple(QSize size) {
+    return on_cell(size, [](QPainter& p) {
         const double L = 1.6;
         const Tone& d = pal::dark;
         const Tone quill{QColor(0x55606C), QColor(0x8C99A8), QColor(0x323940), QColor(0x111418)};
@@ -260,8 +321,8 @@ QImage draw_krot_simple() {
     });
 }
 
-QImage draw_krot_costume() {
-    return on_cell(50, 50, [](QPainter& p) {
+QImage draw_krot_costume(QSize size) {
+    return on_cell(size, [](QPainter& p) {
         const double L = 1.6;
         plate_shadow(p, {25, 44.5}, 19, 3.2);
         // Spiked side wheels: bright spikes all round a dark tyre.
@@ -300,8 +361,8 @@ QImage draw_krot_costume() {
     });
 }
 
-QImage draw_ring() {
-    return on_cell(49, 50, [](QPainter& p) {
+QImage draw_ring(QSize size) {
+    return on_cell(size, [](QPainter& p) {
         plate_shadow(p, {26, 45}, 13, 2.8);
         // Seen a little from the side, so narrower than tall.
         QPainterPath ring = ellipse(25, 24.5, 15.5, 18.5).subtracted(ellipse(25, 24.5, 8.2, 11.2));

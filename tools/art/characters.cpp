@@ -390,29 +390,32 @@ void floor_shadow(QPainter& p, QPointF c, double rx, double ry) {
 
 }  // namespace
 
-QImage draw_hero_picture() {
+QImage draw_hero_picture(QSize size) {
     // Shown at about 0.86 : 1, wider than the 58 x 77 pixels: draw in those proportions.
-    Layer l(58, 77, 66, 77);
+    Layer l(size.width(), size.height(), 66, 77);
     QPainter& p = l.p();
     floor_shadow(p, {30, 74.5}, 20, 2.6);
     p.translate(3, -1.5);
     brisko(p, 1.5);
-    return over(plain_background(58, 77, QColor(0xE2E4E8), QColor(0xC4C7CD)), l.finish());
+    return over(plain_background(size.width(), size.height(), QColor(0xE2E4E8), QColor(0xC4C7CD)),
+                l.finish());
 }
 
-QImage draw_friend_picture() {
-    Layer l(69, 75, 64, 75);
+QImage draw_friend_picture(QSize size) {
+    Layer l(size.width(), size.height(), 64, 75);
     QPainter& p = l.p();
     floor_shadow(p, {30, 73}, 20, 2.4);
     p.translate(-1, -1.5);
     pelko(p, 1.5);
-    return over(plain_background(69, 75, QColor(0xE2E4E8), QColor(0xC4C7CD)), l.finish());
+    return over(plain_background(size.width(), size.height(), QColor(0xE2E4E8), QColor(0xC4C7CD)),
+                l.finish());
 }
 
-QImage draw_villain_picture() {
-    Layer l(68, 67);
+QImage draw_villain_picture(QSize size) {
+    Layer l(size.width(), size.height(), 68, 67);
     virzo(l.p(), 1.5);
-    return over(plain_background(68, 67, QColor(0x9A9CA2), QColor(0x7C7E84)), l.finish());
+    return over(plain_background(size.width(), size.height(), QColor(0x9A9CA2), QColor(0x7C7E84)),
+                l.finish());
 }
 
 }  // namespace art

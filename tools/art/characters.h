@@ -39,8 +39,9 @@ void virzo(QPainter& p, double line);
 // A thick limb along a quadratic curve, as a closed outline with round ends.
 QPainterPath limb(QPointF a, QPointF ctrl, QPointF b, double width);
 
-QImage draw_hero_picture();
-QImage draw_friend_picture();
-QImage draw_villain_picture();
+// The character pictures, drawn at any size in pixels.
+QImage draw_hero_picture(QSize size);
+QImage draw_friend_picture(QSize size);
+QImage draw_villain_picture(QSize size);
 
 }  // namespace art

@@ -65,10 +65,10 @@ QPainterPath wobble(const QPainterPath& path, double amount, double freq, quint3
 
 }  // namespace
 
-QImage draw_title() {
+QImage draw_title(QSize size) {
     // The banner is shown about 5.8 times as wide as high: draw in those proportions.
     const double W = 551, H = 95;
-    Layer l(551, 133, W, H);
+    Layer l(size.width(), size.height(), W, H);
     QPainter& p = l.p();
     // Orange and brown checkerboard, each square with a little bevel.
     const double sq = 19;
@@ -132,10 +132,10 @@ QImage draw_title() {
     return l.finish();
 }
 
-QImage draw_logo_word() {
+QImage draw_logo_word(QSize size) {
     // Shown about three times as wide as high.
     const double W = 126, H = 43;
-    Layer l(126, 55, W, H);
+    Layer l(size.width(), size.height(), W, H);
     QPainter& p = l.p();
     QLinearGradient g(0, 0, 0, H);
     g.setColorAt(0, QColor(0xFFB347));
@@ -175,10 +175,10 @@ QImage draw_logo_word() {
     return l.finish();
 }
 
-QImage draw_logo_studio() {
+QImage draw_logo_studio(QSize size) {
     // Shown about twice as wide as high.
     const double W = 270, H = 136;
-    Layer l(270, 161, W, H);
+    Layer l(size.width(), size.height(), W, H);
     QPainter& p = l.p();
     p.fillRect(QRectF(0, 0, W, H), QColor(0xFBF6EA));
     // Faint pencil guide lines.

@@ -5,8 +5,9 @@
 
 namespace art {
 
-QImage draw_title();
-QImage draw_logo_word();
-QImage draw_logo_studio();
+// Each drawn at any size in pixels.
+QImage draw_title(QSize size);
+QImage draw_logo_word(QSize size);
+QImage draw_logo_studio(QSize size);
 
 }  // namespace art

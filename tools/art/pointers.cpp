@@ -145,8 +145,8 @@ void hero_glow(QPainter& p) {
 
 }  // namespace
 
-QImage draw_pointer(const QString& name) {
-    Layer l(48, 48);
+QImage draw_pointer(const QString& name, int side) {
+    Layer l(side, side, 48, 48);
     QPainter& p = l.p();
     if (name == "ico_arrow_blue") {
         arrow(p, {QColor(0x2F6BE0), QColor(0x8FB8FF), QColor(0x1E3F8F), QColor(0x0A1A48)});

@@ -6,7 +6,8 @@
 
 namespace art {
 
-// The pointer image of the given asset name: 48 x 48, hard-edged alpha.
-QImage draw_pointer(const QString& name);
+// The pointer image of the given asset name, side x side pixels (48 for the stored
+// icon), hard-edged alpha, designed on 48 x 48 with the active point at (24, 24).
+QImage draw_pointer(const QString& name, int side);
 
 }  // namespace art

@@ -177,10 +177,10 @@ void wreck_damage(QPainter& p) {
 
 }  // namespace
 
-QImage draw_wall() {
+QImage draw_wall(QSize size) {
     // The wall spans the whole 401 x 145 strip on screen: draw in those proportions.
     const double W = 401, H = 145;
-    Layer l(127, 86, W, H);
+    Layer l(size.width(), size.height(), W, H);
     QPainter& p = l.p();
     QLinearGradient g(0, 0, 0, H);
     g.setColorAt(0, kWallLight.darker(105));
@@ -242,14 +242,14 @@ QImage draw_wall() {
         p.drawLine(QPointF(x, 9), QPointF(x, 14));
         p.drawLine(QPointF(x, 40), QPointF(x, 45));
     }
-    return over(QImage(127, 86, QImage::Format_ARGB32_Premultiplied), l.finish());
+    return over(QImage(size, QImage::Format_ARGB32_Premultiplied), l.finish());
 }
 
-QImage draw_captive() {
+QImage draw_captive(QSize size) {
     // Shown at 137 x 81 in the strip; the glowing pillars lie under the game's blinking
     // bars, which cover the left and right eighth of it.
     const double W = 146, H = 86;
-    Layer l(127, 86, W, H);
+    Layer l(size.width(), size.height(), W, H);
     QPainter& p = l.p();
     // The alcove: the wall's grey with a dark recess.
     p.fillRect(QRectF(0, 0, W, H), kWallBase);
@@ -313,18 +313,18 @@ QImage draw_captive() {
     outline(p, tube, QColor(0x1C6E7C), 1.6);
     part(p, rrect(31, 17, 84, 6, 2.5), pal::steel, 1.4, 1.4);
     part(p, rrect(29, 78, 88, 8, 2.5), pal::steel, 1.4, 1.6);
-    return over(QImage(127, 86, QImage::Format_ARGB32_Premultiplied), l.finish());
+    return over(QImage(size, QImage::Format_ARGB32_Premultiplied), l.finish());
 }
 
-QImage draw_sky() {
+QImage draw_sky(QSize size) {
     // The sky fills a 385 x 121 backdrop: draw in those proportions.
-    Layer l(1024, 1024, kSkyW, kSkyH);
+    Layer l(size.width(), size.height(), kSkyW, kSkyH);
     sky_backdrop(l.p());
     return l.finish();
 }
 
-QImage draw_airship(int stage) {
-    Layer l(95, 39);
+QImage draw_airship(int stage, QSize size) {
+    Layer l(size.width(), size.height(), 95, 39);
     QPainter& p = l.p();
     sky_behind(p, 95, 39, QRectF(16, 24, 97, 41));
     if (stage == 4) {
@@ -367,8 +367,8 @@ QImage draw_airship(int stage) {
     return l.finish();
 }
 
-QImage draw_flight() {
-    Layer l(119, 88);
+QImage draw_flight(QSize size) {
+    Layer l(size.width(), size.height(), 119, 88);
     QPainter& p = l.p();
     sky_behind(p, 119, 88, QRectF(264, 32, 121, 89));
     // Speed lines behind the craft.

@@ -5,10 +5,11 @@
 
 namespace art {
 
-QImage draw_captive();
-QImage draw_wall();
-QImage draw_sky();
-QImage draw_airship(int stage);  // 0 intact, 1 to 3 burning, 4 wrecked
-QImage draw_flight();
+// Each drawn at any size in pixels.
+QImage draw_captive(QSize size);
+QImage draw_wall(QSize size);
+QImage draw_sky(QSize size);
+QImage draw_airship(int stage, QSize size);  // 0 intact, 1 to 3 burning, 4 wrecked
+QImage draw_flight(QSize size);
 
 }  // namespace art
