@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <cmath>
+#include <limits>
 
 #include "desktop/art.h"
 #include "desktop/colours.h"
@@ -178,6 +179,16 @@ void WindowView::focus_initial() {
     }
 }
 
+bool WindowView::event(QEvent* event) {
+    // On a screen of another pixel ratio the pictures and pointer images are picked
+    // anew: paint everything and hand every pointer over again.
+    if (event->type() == QEvent::ScreenChangeInternal) {
+        synced_revision_ = std::numeric_limits<std::uint64_t>::max();
+        sync();
+    }
+    return QWidget::event(event);
+}
+
 void WindowView::closeEvent(QCloseEvent* event) {
     // The game decides what closing a window means.
     event->ignore();
@@ -244,6 +255,7 @@ void Canvas::update_pointer() {
             key = QStringLiteral(":arrow");
             break;
     }
+    key += QStringLiteral("@%1").arg(devicePixelRatioF());  // the image depends on the ratio
     if (key == pointer_key_) return;
     pointer_key_ = key;
     if (pointer.shape == board::Pointer::Shape::TextCursor) {
