@@ -4,6 +4,7 @@
 #include <QKeySequence>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QPaintEngine>
 #include <QPainter>
 #include <QPushButton>
 #include <cmath>
@@ -208,7 +209,8 @@ void Canvas::paintEvent(QPaintEvent*) {
     const board::Window& w = view_.model();
     p.fillRect(rect(), to_qcolor(w.back_color()));
     p.setFont(view_.font());
-    paint_contents(p, w, nullptr, devicePixelRatioF());
+    // The ratio of what is painted on: the screen's, or an image's when rendered into one.
+    paint_contents(p, w, nullptr, p.paintEngine()->paintDevice()->devicePixelRatioF());
 }
 
 void Canvas::mousePressEvent(QMouseEvent* event) {
@@ -282,7 +284,7 @@ void FrameView::paintEvent(QPaintEvent*) {
     const board::Window& w = view_.model();
     const board::Element& frame = w[element_];
     paint_frame(p, frame);
-    paint_contents(p, w, &frame, devicePixelRatioF());
+    paint_contents(p, w, &frame, p.paintEngine()->paintDevice()->devicePixelRatioF());
 }
 
 }  // namespace desktop

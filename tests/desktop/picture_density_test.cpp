@@ -143,3 +143,15 @@ TEST(PictureDensityOnScreen, TheCellAndTheHeroArePaintedFromTheArtForTheScreensR
         GTEST_SKIP() << "device pixel ratio " << dpr;
     }
 }
+
+TEST(PictureDensity, RenderingIntoAnImageOfRatioTwoPaintsTheArtForRatioTwo) {
+    DesktopGame g;
+    desktop::WindowView* view = g.view();
+    QImage image(view->size() * 2, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(2);
+    view->render(&image);
+    const QRectF r = desktop::pixel_rect(g["Image0"]);
+    const QImage cell = image.copy(QRect((r.topLeft() * 2).toPoint(), QSize(114, 114)));
+    EXPECT_LE(max_difference(cell, desktop::file_image(file_named("pic_cell_empty.114x114.png"))),
+              2);
+}
