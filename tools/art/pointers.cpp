@@ -1,5 +1,6 @@
-// The pointer images and window icons: 48 x 48, hard-edged transparency, figure centred
-// on the active point (24, 24); arrows have their tip there.
+// The pointer images and window icons: designed on 48 x 48 and drawn at any size,
+// hard-edged transparency, figure centred on the active point (24, 24); arrows have
+// their tip there.
 #include <QHash>
 
 #include "tools/art/pointers.h"
@@ -13,7 +14,7 @@ namespace art {
 
 namespace {
 
-// Outline width in pixels: the pointers are shown at two thirds of their size.
+// Outline width on the 48 x 48 design: the pointers are shown at two thirds of it.
 constexpr double kLine = 2.4;
 
 void arrow(QPainter& p, const Tone& t) {
