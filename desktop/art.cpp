@@ -1,110 +1,122 @@
 #include "desktop/art.h"
 
-#include <QFile>
 #include <QHash>
 #include <QPainter>
+#include <algorithm>
 #include <cmath>
+#include <span>
+#include <unordered_map>
 
 namespace desktop {
 
-const std::vector<AssetInfo>& asset_table() {
-    static const std::vector<AssetInfo> table = {
-        // The main board's pictures.
-        {"pic_cell_empty", "bmp", 50, 50},
-        {"pic_robot_knight", "bmp", 49, 50},
-        {"pic_base_saucer", "bmp", 49, 50},
-        {"pic_krot_simple", "bmp", 50, 50},
-        {"pic_krot_costume", "bmp", 50, 50},
-        {"pic_ring", "bmp", 49, 50},
-        {"pic_hero", "bmp", 58, 77},
-        {"pic_friend", "bmp", 69, 75},
-        {"pic_villain", "bmp", 68, 67},
-        {"pic_captive", "bmp", 127, 86},
-        {"pic_wall", "bmp", 127, 86},
-        {"pic_title", "bmp", 551, 133},
-        {"pic_sky", "jpg", 1024, 1024},
-        {"pic_airship", "bmp", 95, 39},
-        {"pic_airship_burn1", "bmp", 95, 39},
-        {"pic_airship_burn2", "bmp", 95, 39},
-        {"pic_airship_burn3", "bmp", 95, 39},
-        {"pic_airship_burn4", "bmp", 95, 39},
-        {"pic_flight", "bmp", 119, 88},
-        // The information window's logos.
-        {"pic_logo_word", "bmp", 126, 55},
-        {"pic_logo_studio", "jpg", 270, 161},
-        // Pointer images and window icons.
-        {"ico_arrow_blue", "ico", 48, 48},
-        {"ico_arrow_lightblue", "ico", 48, 48},
-        {"ico_ball_blue", "ico", 48, 48},
-        {"ico_hero", "ico", 48, 48},
-        {"ico_hero_head", "ico", 48, 48},
-        {"ico_hero_sparkle", "ico", 48, 48},
-        {"ico_explosion", "ico", 48, 48},
-        {"ico_ball_orange", "ico", 48, 48},
-        {"ico_friend_sparkle", "ico", 48, 48},
-        {"ico_friend", "ico", 48, 48},
-        {"ico_ball_blue_a", "ico", 48, 48},
-        {"ico_mole_robot", "ico", 48, 48},
-        {"ico_arrow_yellow", "ico", 48, 48},
-        {"ico_hero_glow", "ico", 48, 48},
-        {"ico_info", "ico", 48, 48},
-    };
-    return table;
-}
-
-const AssetInfo* find_asset(std::string_view name) {
-    for (const AssetInfo& a : asset_table()) {
-        if (a.name == name) return &a;
-    }
-    return nullptr;
-}
-
-QString resource_path(const AssetInfo& asset) {
-    return QStringLiteral(":/assets/%1.%2")
-        .arg(QString::fromUtf8(asset.name.data(), static_cast<int>(asset.name.size())),
-             QString::fromUtf8(asset.extension.data(), static_cast<int>(asset.extension.size())));
-}
-
 namespace {
 
-QString key_of(std::string_view name) {
-    return QString::fromUtf8(name.data(), static_cast<int>(name.size()));
+QString qstring(std::string_view s) {
+    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
 }
 
-// A flat stand-in, used only while an asset is missing from the build.
-QImage stand_in(const AssetInfo* asset) {
-    const int w = asset ? asset->width : 16;
-    const int h = asset ? asset->height : 16;
+// The files of one asset: the stored one and its variants, which the manifest keeps
+// together.
+std::span<const assets::File> files_of(std::string_view name) {
+    const auto* begin = std::begin(assets::kFiles);
+    const auto* end = std::end(assets::kFiles);
+    const auto* first =
+        std::find_if(begin, end, [&](const assets::File& f) { return f.asset == name; });
+    const auto* last =
+        std::find_if(first, end, [&](const assets::File& f) { return f.asset != name; });
+    return {first, last};
+}
+
+qint64 area(int w, int h) {
+    return static_cast<qint64>(w) * h;
+}
+
+// The smallest of the files that covers `device`, else the largest; `usable` filters.
+template <typename Usable>
+const assets::File* best_of(std::span<const assets::File> files, QSize device, Usable usable) {
+    const assets::File* covering = nullptr;
+    const assets::File* largest = nullptr;
+    for (const assets::File& f : files) {
+        if (!usable(f)) continue;
+        if (f.width >= device.width() && f.height >= device.height() &&
+            (!covering || area(f.width, f.height) < area(covering->width, covering->height))) {
+            covering = &f;
+        }
+        if (!largest || area(f.width, f.height) > area(largest->width, largest->height)) {
+            largest = &f;
+        }
+    }
+    return covering ? covering : largest;
+}
+
+// The highest ratio whose art a screen of the given ratio uses.
+int art_ratio(qreal device_pixel_ratio) {
+    return std::max(1, static_cast<int>(std::ceil(device_pixel_ratio - 1e-6)));
+}
+
+// A flat stand-in, used only while a file is missing from the build.
+QImage stand_in(int w, int h, bool transparent) {
     QImage image(w, h, QImage::Format_ARGB32_Premultiplied);
-    image.fill(asset && asset->extension == "ico" ? Qt::transparent : QColor(0x8E, 0x90, 0x96));
+    image.fill(transparent ? Qt::transparent : QColor(0x8E, 0x90, 0x96));
     QPainter p(&image);
     p.setPen(QColor(0x30, 0x30, 0x30));
     p.drawRect(0, 0, w - 1, h - 1);
     return image;
 }
 
+// Keeps a pointer image hard-edged after smooth scaling: a pixel is opaque where it
+// is at least half covered, and then shows its covered part's colour.
+QImage hard_edged(const QImage& image) {
+    QImage out = image.convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < out.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(out.scanLine(y));
+        for (int x = 0; x < out.width(); ++x) {
+            const QRgb c = line[x];
+            line[x] = qAlpha(c) >= 128 ? qRgb(qRed(c), qGreen(c), qBlue(c)) : 0;
+        }
+    }
+    return out;
+}
+
 }  // namespace
 
-QImage asset_image(std::string_view name) {
-    static QHash<QString, QImage> cache;
-    const QString key = key_of(name);
-    if (const auto it = cache.constFind(key); it != cache.constEnd()) return *it;
-    const AssetInfo* asset = find_asset(name);
-    QImage image;
-    if (asset) image.load(resource_path(*asset));
-    if (image.isNull()) image = stand_in(asset);
-    cache.insert(key, image);
+const assets::File* pick_file(std::string_view name, QSize device, qreal device_pixel_ratio) {
+    const int ratio = art_ratio(device_pixel_ratio);
+    return best_of(files_of(name), device,
+                   [ratio](const assets::File& f) { return f.ratio <= ratio; });
+}
+
+QImage file_image(const assets::File& file) {
+    static std::unordered_map<const assets::File*, QImage> cache;
+    if (const auto it = cache.find(&file); it != cache.end()) return it->second;
+    QImage image(QStringLiteral(":/assets/") + qstring(file.file));
+    if (image.isNull()) image = stand_in(file.width, file.height, file.file.ends_with(".ico"));
+    cache.emplace(&file, image);
     return image;
+}
+
+QImage asset_image(std::string_view name) {
+    const std::span<const assets::File> files = files_of(name);
+    return files.empty() ? stand_in(16, 16, false) : file_image(files.front());
 }
 
 QPixmap scaled_picture(std::string_view name, int width, int height, qreal device_pixel_ratio) {
     static QHash<QString, QPixmap> cache;
     const int pw = std::max(1, static_cast<int>(std::lround(width * device_pixel_ratio)));
     const int ph = std::max(1, static_cast<int>(std::lround(height * device_pixel_ratio)));
-    const QString key = QStringLiteral("%1/%2x%3").arg(key_of(name)).arg(pw).arg(ph);
+    // The same device size can come from different ratios, which may pick other art.
+    const QString key = QStringLiteral("%1/%2x%3/%4")
+                            .arg(qstring(name))
+                            .arg(pw)
+                            .arg(ph)
+                            .arg(art_ratio(device_pixel_ratio));
     if (const auto it = cache.constFind(key); it != cache.constEnd()) return *it;
+    const assets::File* file = pick_file(name, QSize(pw, ph), device_pixel_ratio);
+    const QImage image = file ? file_image(*file) : stand_in(pw, ph, false);
     QPixmap pixmap = QPixmap::fromImage(
-        asset_image(name).scaled(pw, ph, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+        image.size() == QSize(pw, ph)
+            ? image
+            : image.scaled(pw, ph, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
     pixmap.setDevicePixelRatio(device_pixel_ratio);
     cache.insert(key, pixmap);
     return pixmap;
@@ -112,14 +124,20 @@ QPixmap scaled_picture(std::string_view name, int width, int height, qreal devic
 
 QCursor pointer_cursor(std::string_view name, qreal device_pixel_ratio) {
     static QHash<QString, QCursor> cache;
-    const QString key = QStringLiteral("%1@%2").arg(key_of(name)).arg(device_pixel_ratio);
+    const QString key = QStringLiteral("%1@%2").arg(qstring(name)).arg(device_pixel_ratio);
     if (const auto it = cache.constFind(key); it != cache.constEnd()) return *it;
     // Built at its size in device pixels with a ratio of 1, and the active point
     // given in those pixels: that puts it at the centre at every ratio, also on
     // toolkits that do not scale a pointer's active point.
-    const int side = static_cast<int>(std::lround(32 * device_pixel_ratio));
-    const QPixmap pixmap = QPixmap::fromImage(
-        asset_image(name).scaled(side, side, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+    const int side = std::max(1, static_cast<int>(std::lround(32 * device_pixel_ratio)));
+    const assets::File* file =
+        best_of(files_of(name), QSize(side, side), [](const assets::File&) { return true; });
+    const QImage image = file ? file_image(*file) : stand_in(side, side, true);
+    const QPixmap pixmap =
+        QPixmap::fromImage(image.size() == QSize(side, side)
+                               ? image
+                               : hard_edged(image.scaled(side, side, Qt::IgnoreAspectRatio,
+                                                         Qt::SmoothTransformation)));
     const QCursor cursor(pixmap, side / 2, side / 2);
     cache.insert(key, cursor);
     return cursor;

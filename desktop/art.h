@@ -1,37 +1,39 @@
 // The art built into the program: every picture and pointer image by its asset
-// name, and the scaled copies the screen needs of them.
+// name, in each of the densities it is drawn at, and the scaled copies the screen
+// needs of them.
 #pragma once
 
 #include <QCursor>
 #include <QIcon>
 #include <QImage>
 #include <QPixmap>
-#include <QString>
+#include <QSize>
 #include <string_view>
-#include <vector>
+
+#include "assets/manifest.h"
 
 namespace desktop {
 
-struct AssetInfo {
-    std::string_view name;
-    std::string_view extension;  // "bmp", "jpg" or "ico"
-    int width;
-    int height;
-};
+// The file a picture is painted from when it covers `device` pixels on a screen of
+// the given device pixel ratio: among the files drawn for that ratio or a lower one
+// (so 1.25 and 1.5 use the ratio-2 art), the smallest at least as large in both
+// directions, else the largest. Null for an unknown asset.
+const assets::File* pick_file(std::string_view name, QSize device, qreal device_pixel_ratio);
 
-// Every asset the windows use.
-const std::vector<AssetInfo>& asset_table();
-const AssetInfo* find_asset(std::string_view name);
-QString resource_path(const AssetInfo& asset);
+// A built-in file, decoded once and shared; a plain stand-in of the right size if it
+// is not built in.
+QImage file_image(const assets::File& file);
 
-// The asset's image; a plain stand-in of the right size if it is not built in.
+// The asset's stored image at its reference size.
 QImage asset_image(std::string_view name);
 
-// The picture scaled smoothly to a rectangle of the given logical size, drawn
-// crisp at the given device pixel ratio.
+// The picture for a rectangle of the given logical size at the given device pixel
+// ratio: the picked file, scaled smoothly to the rectangle's device pixels where its
+// size differs.
 QPixmap scaled_picture(std::string_view name, int width, int height, qreal device_pixel_ratio);
 
-// A pointer image as a 32 x 32 (logical) pointer whose active point is its centre.
+// A pointer image as a 32 x 32 (logical) pointer whose active point is its centre,
+// from the image drawn for its size in device pixels (32, 48, 64 or 96).
 QCursor pointer_cursor(std::string_view name, qreal device_pixel_ratio);
 
 // A window icon.

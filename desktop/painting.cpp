@@ -21,7 +21,7 @@ namespace {
 QString built_in_family() {
     static const QString family = [] {
         const int id = QFontDatabase::addApplicationFont(
-            QStringLiteral(":/assets/fonts/LiberationSans-Regular.ttf"));
+            QStringLiteral(":/fonts/LiberationSans-Regular.ttf"));
         const QStringList families = QFontDatabase::applicationFontFamilies(id);
         return families.isEmpty() ? QStringLiteral("Liberation Sans") : families.first();
     }();

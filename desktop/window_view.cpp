@@ -4,10 +4,12 @@
 #include <QKeySequence>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QPaintEngine>
 #include <QPainter>
 #include <QPushButton>
 #include <cmath>
 #include <optional>
+#include <limits>
 
 #include "desktop/art.h"
 #include "desktop/colours.h"
@@ -188,6 +190,16 @@ void WindowView::focus_initial() {
     }
 }
 
+bool WindowView::event(QEvent* event) {
+    // On a screen of another pixel ratio the pictures and pointer images are picked
+    // anew: paint everything and hand every pointer over again.
+    if (event->type() == QEvent::ScreenChangeInternal) {
+        synced_revision_ = std::numeric_limits<std::uint64_t>::max();
+        sync();
+    }
+    return QWidget::event(event);
+}
+
 void WindowView::closeEvent(QCloseEvent* event) {
     // The game decides what closing a window means.
     event->ignore();
@@ -207,7 +219,8 @@ void Canvas::paintEvent(QPaintEvent*) {
     const board::Window& w = view_.model();
     p.fillRect(rect(), to_qcolor(w.back_color()));
     p.setFont(view_.font());
-    paint_contents(p, w, nullptr, devicePixelRatioF());
+    // The ratio of what is painted on: the screen's, or an image's when rendered into one.
+    paint_contents(p, w, nullptr, p.paintEngine()->paintDevice()->devicePixelRatioF());
 }
 
 void Canvas::mousePressEvent(QMouseEvent* event) {
@@ -266,6 +279,7 @@ void Canvas::update_pointer() {
             key = QStringLiteral(":arrow");
             break;
     }
+    key += QStringLiteral("@%1").arg(devicePixelRatioF());  // the image depends on the ratio
     if (key == pointer_key_) return;
     pointer_key_ = key;
     if (pointer.shape == board::Pointer::Shape::TextCursor) {
@@ -292,7 +306,7 @@ void FrameView::paintEvent(QPaintEvent*) {
     const board::Window& w = view_.model();
     const board::Element& frame = w[element_];
     paint_frame(p, frame);
-    paint_contents(p, w, &frame, devicePixelRatioF());
+    paint_contents(p, w, &frame, p.paintEngine()->paintDevice()->devicePixelRatioF());
 }
 
 }  // namespace desktop

@@ -37,6 +37,7 @@ class WindowView : public QWidget {
     Canvas* canvas() const { return canvas_; }
 
   protected:
+    bool event(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
   private:

@@ -13,68 +13,43 @@
 #include <string>
 #include <vector>
 
+#include "assets/manifest.h"
+
 namespace {
 
 enum class Kind { Bmp, Jpeg, Ico };
 
 struct Expected {
-    const char* file;
+    std::string file;
     Kind kind;
     int width, height;
 };
 
+Kind kind_of(std::string_view file) {
+    return file.ends_with(".bmp") ? Kind::Bmp : file.ends_with(".jpg") ? Kind::Jpeg : Kind::Ico;
+}
+
+// The stored files, as the art program lists them in its manifest.
 const std::vector<Expected>& expectedAssets() {
-    static const std::vector<Expected> list{
-        {"pic_cell_empty.bmp", Kind::Bmp, 50, 50},
-        {"pic_robot_knight.bmp", Kind::Bmp, 49, 50},
-        {"pic_base_saucer.bmp", Kind::Bmp, 49, 50},
-        {"pic_krot_simple.bmp", Kind::Bmp, 50, 50},
-        {"pic_krot_costume.bmp", Kind::Bmp, 50, 50},
-        {"pic_ring.bmp", Kind::Bmp, 49, 50},
-        {"pic_hero.bmp", Kind::Bmp, 58, 77},
-        {"pic_friend.bmp", Kind::Bmp, 69, 75},
-        {"pic_villain.bmp", Kind::Bmp, 68, 67},
-        {"pic_captive.bmp", Kind::Bmp, 127, 86},
-        {"pic_wall.bmp", Kind::Bmp, 127, 86},
-        {"pic_title.bmp", Kind::Bmp, 551, 133},
-        {"pic_airship.bmp", Kind::Bmp, 95, 39},
-        {"pic_airship_burn1.bmp", Kind::Bmp, 95, 39},
-        {"pic_airship_burn2.bmp", Kind::Bmp, 95, 39},
-        {"pic_airship_burn3.bmp", Kind::Bmp, 95, 39},
-        {"pic_airship_burn4.bmp", Kind::Bmp, 95, 39},
-        {"pic_flight.bmp", Kind::Bmp, 119, 88},
-        {"pic_logo_word.bmp", Kind::Bmp, 126, 55},
-        {"pic_sky.jpg", Kind::Jpeg, 1024, 1024},
-        {"pic_logo_studio.jpg", Kind::Jpeg, 270, 161},
-        {"ico_arrow_blue.ico", Kind::Ico, 48, 48},
-        {"ico_arrow_lightblue.ico", Kind::Ico, 48, 48},
-        {"ico_arrow_yellow.ico", Kind::Ico, 48, 48},
-        {"ico_ball_blue.ico", Kind::Ico, 48, 48},
-        {"ico_ball_blue_a.ico", Kind::Ico, 48, 48},
-        {"ico_hero.ico", Kind::Ico, 48, 48},
-        {"ico_hero_head.ico", Kind::Ico, 48, 48},
-        {"ico_hero_sparkle.ico", Kind::Ico, 48, 48},
-        {"ico_hero_glow.ico", Kind::Ico, 48, 48},
-        {"ico_explosion.ico", Kind::Ico, 48, 48},
-        {"ico_ball_orange.ico", Kind::Ico, 48, 48},
-        {"ico_friend.ico", Kind::Ico, 48, 48},
-        {"ico_friend_sparkle.ico", Kind::Ico, 48, 48},
-        {"ico_mole_robot.ico", Kind::Ico, 48, 48},
-        {"ico_info.ico", Kind::Ico, 48, 48},
-    };
+    static const std::vector<Expected> list = [] {
+        std::vector<Expected> out;
+        for (const assets::File& f : assets::kFiles)
+            if (f.stored) out.push_back({std::string(f.file), kind_of(f.file), f.width, f.height});
+        return out;
+    }();
     return list;
 }
 
-QString resourcePath(const char* file) {
-    return QStringLiteral(":/assets/") + QLatin1String(file);
+QString resourcePath(std::string_view file) {
+    return QStringLiteral(":/assets/") + QString::fromUtf8(file.data(), qsizetype(file.size()));
 }
 
-QByteArray bytesOf(const char* file) {
+QByteArray bytesOf(std::string_view file) {
     QFile f(resourcePath(file));
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
-QImage imageOf(const char* file) {
+QImage imageOf(std::string_view file) {
     return QImageReader(resourcePath(file)).read().convertToFormat(QImage::Format_ARGB32);
 }
 
@@ -93,8 +68,8 @@ std::vector<const Expected*> ofKind(Kind k) {
     return out;
 }
 
-bool isArrow(const char* file) {
-    return QLatin1String(file).startsWith(QLatin1String("ico_arrow_"));
+bool isArrow(std::string_view file) {
+    return file.starts_with("ico_arrow_");
 }
 
 // Offset of a pixel of the AND mask of a classic one-image icon; bit set = transparent.
@@ -289,6 +264,83 @@ TEST(ArtAssets, AirshipFramesAreAllDifferent) {
                     if (a.pixel(x, y) != b.pixel(x, y)) ++differing;
             EXPECT_GT(differing, 95 * 39 / 20);  // more than 5 % of the picture
         }
+}
+
+// The variants: every one built in as PNG at the size the manifest gives, each with
+// its asset's stored file listed first.
+TEST(ArtVariants, EveryVariantIsABuiltInPngOfItsListedSize) {
+    int variants = 0;
+    std::string_view asset_with_stored_file;
+    for (const assets::File& f : assets::kFiles) {
+        SCOPED_TRACE(std::string(f.file));
+        if (f.stored) {
+            asset_with_stored_file = f.asset;
+            continue;
+        }
+        ++variants;
+        EXPECT_EQ(f.asset, asset_with_stored_file);
+        EXPECT_GE(f.ratio, 1);
+        EXPECT_LE(f.ratio, 3);
+        QImageReader reader(resourcePath(f.file));
+        EXPECT_EQ(reader.format(), QByteArray("png"));
+        const QImage img = reader.read();
+        ASSERT_FALSE(img.isNull()) << reader.errorString().toStdString();
+        EXPECT_EQ(img.size(), QSize(f.width, f.height));
+    }
+    EXPECT_GT(variants, 0);
+}
+
+// A cell picture drawn larger still meets its neighbours without a seam.
+TEST(ArtVariants, LargeCellPicturesShareTheEmptyCellsRimAtTheirSize) {
+    for (const char* size : {"114x114", "171x171"}) {
+        const QImage empty = imageOf(std::string("pic_cell_empty.") + size + ".png");
+        ASSERT_FALSE(empty.isNull());
+        const int rim = empty.width() * 2 / 50;
+        for (const char* name : {"pic_robot_knight", "pic_base_saucer", "pic_krot_simple",
+                                 "pic_krot_costume", "pic_ring"}) {
+            const std::string file = std::string(name) + "." + size + ".png";
+            SCOPED_TRACE(file);
+            const QImage img = imageOf(file);
+            ASSERT_EQ(img.size(), empty.size());
+            int mismatches = 0;
+            for (int y = 0; y < img.height(); ++y)
+                for (int x = 0; x < img.width(); ++x) {
+                    const bool on_rim =
+                        x < rim || y < rim || x >= img.width() - rim || y >= img.height() - rim;
+                    if (on_rim && img.pixel(x, y) != empty.pixel(x, y)) ++mismatches;
+                }
+            EXPECT_EQ(mismatches, 0);
+        }
+    }
+}
+
+TEST(ArtVariants, PointerImagesAreHardEdgedAtEverySizeWithTheActivePointInTheMiddle) {
+    for (const assets::File& f : assets::kFiles) {
+        if (f.stored || !f.asset.starts_with("ico_")) continue;
+        SCOPED_TRACE(std::string(f.file));
+        const QImage img = imageOf(f.file);
+        const int side = img.width(), c = side / 2;
+        ASSERT_EQ(img.height(), side);
+        int opaque = 0, off_tip = 0;
+        for (int y = 0; y < side; ++y)
+            for (int x = 0; x < side; ++x) {
+                const int a = qAlpha(img.pixel(x, y));
+                ASSERT_TRUE(a == 0 || a == 255) << x << "," << y;
+                if (a == 0) continue;
+                ++opaque;
+                if (x < c || y < c) ++off_tip;
+            }
+        EXPECT_EQ(qAlpha(img.pixel(0, 0)), 0);
+        // An arrow lies wholly below and right of its tip, which touches the middle; a
+        // figure covers the middle and much of its box.
+        if (isArrow(f.asset)) {
+            EXPECT_EQ(off_tip, 0);
+            EXPECT_EQ(qAlpha(img.pixel(c + side / 24, c + side / 24)), 255);
+        } else {
+            EXPECT_EQ(qAlpha(img.pixel(c, c)), 255);
+            EXPECT_GT(opaque, side * side / 4);
+        }
+    }
 }
 
 }  // namespace

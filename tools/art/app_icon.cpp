@@ -1,7 +1,7 @@
 // The application icon: Brisko rolled into his blue spinning ball, the figure of the
 // main board's window icon. Each size is drawn for itself: the small ones keep only
 // the silhouette (fewer, broader quills, no belly), the large ones get every detail.
-#include "app_icon.h"
+#include "tools/art/app_icon.h"
 
 #include <QDir>
 #include <QPainter>
@@ -31,7 +31,7 @@ struct Detail {
     double glint;  // radius of the white glint in pixels (0: none)
 };
 
-Detail detailFor(int size) {
+Detail detail_for(int size) {
     if (size <= 16) return {5, 1.0, 0.0, false, false, 1.0};
     if (size <= 24) return {6, 1.2, 1.2, false, true, 1.3};
     if (size <= 32) return {6, 1.5, 1.6, true, true, 1.7};
@@ -42,7 +42,7 @@ Detail detailFor(int size) {
 }
 
 // A shaded part: base, top-left highlight crescent, bottom-right shade crescent, outline.
-void shadedPart(QPainter& p, const QPainterPath& path, const Shades& s, const Detail& d,
+void shaded_part(QPainter& p, const QPainterPath& path, const Shades& s, const Detail& d,
                 double unit) {
     p.setPen(Qt::NoPen);
     p.fillPath(path, s.base);
@@ -60,14 +60,14 @@ QPointF polar(double radius, double deg) {
 }
 
 // A quill swept clockwise: its base on the body, its tip ahead of it, sides bowed.
-QPainterPath quill(double angle, double halfWidth, double reach, double sweep) {
-    const QPointF a = polar(12.0, angle - halfWidth);
-    const QPointF b = polar(12.0, angle + halfWidth);
+QPainterPath quill(double angle, double half_width, double reach, double sweep) {
+    const QPointF a = polar(12.0, angle - half_width);
+    const QPointF b = polar(12.0, angle + half_width);
     const QPointF tip = polar(reach, angle + sweep);
     QPainterPath q;
     q.moveTo(a);
-    q.quadTo(polar(reach * 0.72, angle + sweep * 0.2 - halfWidth * 0.3), tip);
-    q.quadTo(polar(reach * 0.62, angle + sweep * 0.6 + halfWidth * 0.5), b);
+    q.quadTo(polar(reach * 0.72, angle + sweep * 0.2 - half_width * 0.3), tip);
+    q.quadTo(polar(reach * 0.62, angle + sweep * 0.6 + half_width * 0.5), b);
     q.closeSubpath();
     return q;
 }
@@ -104,13 +104,13 @@ QImage centred(const QImage& img) {
 
 }  // namespace
 
-const std::vector<int>& appIconSizes() {
+const std::vector<int>& app_icon_sizes() {
     static const std::vector<int> sizes{16, 22, 24, 32, 48, 64, 128, 256};
     return sizes;
 }
 
-QImage drawAppIcon(int size) {
-    const Detail d = detailFor(size);
+QImage draw_app_icon(int size) {
+    const Detail d = detail_for(size);
     constexpr int kSuper = 4;
     QImage hi(size * kSuper, size * kSuper, QImage::Format_ARGB32_Premultiplied);
     hi.fill(Qt::transparent);
@@ -132,11 +132,11 @@ QImage drawAppIcon(int size) {
             quills = quills.united(quill(-80.0 + i * 360.0 / d.quills, broad, reach, 24.0));
         }
         const QPainterPath body = disc(0, 0, 15.5);
-        shadedPart(p, quills.united(body), kBlue, d, unit);
+        shaded_part(p, quills.united(body), kBlue, d, unit);
         // The body over the quills' roots, shaded as a ball of its own.
         Detail inner = d;
         inner.line = d.line * 0.6;
-        shadedPart(p, body, kBlue, inner, unit);
+        shaded_part(p, body, kBlue, inner, unit);
 
         if (d.belly) {
             // The curled-up belly: a light swirl.
@@ -150,7 +150,7 @@ QImage drawAppIcon(int size) {
             Detail soft = d;
             soft.line = d.line * 0.7;
             soft.rim = d.rim * 0.6;
-            shadedPart(p, belly, kSkin, soft, unit);
+            shaded_part(p, belly, kSkin, soft, unit);
         }
         // His green scarf peeking out of the ball: a band at small sizes, a flying end
         // at large ones.
@@ -171,7 +171,7 @@ QImage drawAppIcon(int size) {
         }
         Detail band = d;
         band.line = d.line * 0.8;
-        shadedPart(p, scarf, kScarf, band, unit);
+        shaded_part(p, scarf, kScarf, band, unit);
 
         if (d.glint > 0) {
             p.setPen(Qt::NoPen);
@@ -184,11 +184,11 @@ QImage drawAppIcon(int size) {
                        .convertToFormat(QImage::Format_ARGB32));
 }
 
-int writeAppIcons(const QString& dir) {
+int write_app_icons(const QString& dir) {
     QDir().mkpath(dir);
-    for (int size : appIconSizes()) {
+    for (int size : app_icon_sizes()) {
         const QString path = QStringLiteral("%1/app_icon_%2.png").arg(dir).arg(size);
-        if (!drawAppIcon(size).save(path, "PNG")) {
+        if (!draw_app_icon(size).save(path, "PNG")) {
             QTextStream(stderr) << "cannot write " << path << "\n";
             return 1;
         }

@@ -1,43 +1,86 @@
-#include "assets.h"
+#include "tools/art/assets.h"
+
+#include <QTextStream>
+
+#include <cmath>
+
+#include "tools/art/cell.h"
+#include "tools/art/characters.h"
+#include "tools/art/logos.h"
+#include "tools/art/pointers.h"
+#include "tools/art/scenes.h"
 
 namespace art {
 
 namespace {
 
-Asset bmp(const char* name, int w, int h, std::function<QImage()> f) {
-    return {QString::fromLatin1(name), Format::Bmp24, w, h, std::move(f)};
+// Variants for a picture shown at w x h logical pixels, at each of the given ratios.
+std::vector<Variant> shown_at(int w, int h, std::initializer_list<int> ratios) {
+    std::vector<Variant> out;
+    for (int r : ratios) out.push_back({QSize(w * r, h * r), r});
+    return out;
 }
 
+std::vector<Variant> operator+(std::vector<Variant> a, const std::vector<Variant>& b) {
+    a.insert(a.end(), b.begin(), b.end());
+    return a;
+}
+
+// Sizes the game shows pictures at, in logical pixels (element size in twips / 15).
+const std::vector<Variant> kCell = shown_at(57, 57, {2, 3});
+const std::vector<Variant> kCharacterFrame = shown_at(137, 161, {1, 2, 3});
+const std::vector<Variant> kAirship = shown_at(97, 41, {2, 3});
+
+Asset bmp(const char* name, int w, int h, std::function<QImage(QSize)> f,
+          std::vector<Variant> variants) {
+    return {QString::fromLatin1(name), Format::Bmp24, QSize(w, h), std::move(f),
+            std::move(variants)};
+}
+
+// Pointers are shown 32 x 32 logical pixels large, and drawn at every size that is at
+// some common ratio (1, 1.5, 2, 3); the 48-pixel one is the stored icon.
 Asset ico(const char* name) {
     const QString n = QString::fromLatin1(name);
-    return {n, Format::Ico8, 48, 48, [n] { return drawPointer(n); }};
+    return {n,
+            Format::Ico8,
+            QSize(48, 48),
+            [n](QSize size) { return draw_pointer(n, size.width()); },
+            {{QSize(32, 32), 1}, {QSize(64, 64), 2}, {QSize(96, 96), 3}}};
+}
+
+std::function<QImage(QSize)> airship(int stage) {
+    return [stage](QSize size) { return draw_airship(stage, size); };
 }
 
 }  // namespace
 
 const std::vector<Asset>& assets() {
     static const std::vector<Asset> list{
-        bmp("pic_cell_empty", 50, 50, drawCellEmpty),
-        bmp("pic_robot_knight", 49, 50, drawRobotKnight),
-        bmp("pic_base_saucer", 49, 50, drawBaseSaucer),
-        bmp("pic_krot_simple", 50, 50, drawKrotSimple),
-        bmp("pic_krot_costume", 50, 50, drawKrotCostume),
-        bmp("pic_ring", 49, 50, drawRing),
-        bmp("pic_hero", 58, 77, drawHeroPicture),
-        bmp("pic_friend", 69, 75, drawFriendPicture),
-        bmp("pic_villain", 68, 67, drawVillainPicture),
-        bmp("pic_captive", 127, 86, drawCaptive),
-        bmp("pic_wall", 127, 86, drawWall),
-        bmp("pic_airship", 95, 39, [] { return drawAirship(0); }),
-        bmp("pic_airship_burn1", 95, 39, [] { return drawAirship(1); }),
-        bmp("pic_airship_burn2", 95, 39, [] { return drawAirship(2); }),
-        bmp("pic_airship_burn3", 95, 39, [] { return drawAirship(3); }),
-        bmp("pic_airship_burn4", 95, 39, [] { return drawAirship(4); }),
-        bmp("pic_flight", 119, 88, drawFlight),
-        bmp("pic_title", 551, 133, drawTitle),
-        bmp("pic_logo_word", 126, 55, drawLogoWord),
-        {QStringLiteral("pic_sky"), Format::Jpeg, 1024, 1024, drawSky},
-        {QStringLiteral("pic_logo_studio"), Format::Jpeg, 270, 161, drawLogoStudio},
+        bmp("pic_cell_empty", 50, 50, draw_cell_empty, kCell),
+        bmp("pic_robot_knight", 49, 50, draw_robot_knight, kCell),
+        bmp("pic_base_saucer", 49, 50, draw_base_saucer, kCell),
+        bmp("pic_krot_simple", 50, 50, draw_krot_simple, kCell),
+        bmp("pic_krot_costume", 50, 50, draw_krot_costume, kCell),
+        bmp("pic_ring", 49, 50, draw_ring, kCell),
+        // In the character frame, and falling past the top strip in the opening scene.
+        bmp("pic_hero", 58, 77, draw_hero_picture, kCharacterFrame + shown_at(57, 65, {2, 3})),
+        bmp("pic_friend", 69, 75, draw_friend_picture, kCharacterFrame),
+        // Grows up to 85 x 85 in the opening scene.
+        bmp("pic_villain", 68, 67, draw_villain_picture, shown_at(85, 85, {1, 2, 3})),
+        bmp("pic_captive", 127, 86, draw_captive, shown_at(137, 81, {1, 2, 3})),
+        bmp("pic_wall", 127, 86, draw_wall, shown_at(401, 145, {1, 2, 3})),
+        bmp("pic_airship", 95, 39, airship(0), kAirship),
+        bmp("pic_airship_burn1", 95, 39, airship(1), kAirship),
+        bmp("pic_airship_burn2", 95, 39, airship(2), kAirship),
+        bmp("pic_airship_burn3", 95, 39, airship(3), kAirship),
+        bmp("pic_airship_burn4", 95, 39, airship(4), kAirship),
+        bmp("pic_flight", 119, 88, draw_flight, shown_at(121, 89, {2, 3})),
+        bmp("pic_title", 551, 133, draw_title, shown_at(377, 65, {1, 2, 3})),
+        bmp("pic_logo_word", 126, 55, draw_logo_word, shown_at(121, 41, {2, 3})),
+        {QStringLiteral("pic_sky"), Format::Jpeg, QSize(1024, 1024), draw_sky,
+         shown_at(385, 121, {1, 2, 3})},
+        {QStringLiteral("pic_logo_studio"), Format::Jpeg, QSize(270, 161), draw_logo_studio,
+         shown_at(113, 57, {2, 3})},
         ico("ico_arrow_blue"),
         ico("ico_arrow_lightblue"),
         ico("ico_arrow_yellow"),
@@ -57,7 +100,7 @@ const std::vector<Asset>& assets() {
     return list;
 }
 
-QString fileName(const Asset& a) {
+QString file_name(const Asset& a) {
     switch (a.format) {
         case Format::Bmp24:
             return a.name + ".bmp";
@@ -67,6 +110,44 @@ QString fileName(const Asset& a) {
             return a.name + ".ico";
     }
     return a.name;
+}
+
+QString file_name(const Asset& a, const Variant& v) {
+    return QStringLiteral("%1.%2x%3.png").arg(a.name).arg(v.size.width()).arg(v.size.height());
+}
+
+QByteArray manifest() {
+    QByteArray out;
+    QTextStream s(&out);
+    s << "// Every file in assets/ with its size: written by the art program (tools/art)\n"
+         "// with the files themselves. Do not edit; run scripts/make-art.sh.\n"
+         "#pragma once\n\n"
+         "#include <string_view>\n\n"
+         "namespace assets {\n\n"
+         "// One picture or pointer image as a file. The stored file (ratio 1) has the\n"
+         "// picture's reference size; its variants are drawn for the size the game\n"
+         "// shows it at on a screen of the given device pixel ratio.\n"
+         "struct File {\n"
+         "    std::string_view asset;  // the name the windows use\n"
+         "    std::string_view file;   // in assets/ and at \":/assets/\" in the program\n"
+         "    int width;\n"
+         "    int height;\n"
+         "    int ratio;\n"
+         "    bool stored;  // the reference file rather than a variant\n"
+         "};\n\n"
+         "// Grouped by asset, the stored file first.\n"
+         "inline constexpr File kFiles[] = {\n";
+    for (const Asset& a : assets()) {
+        auto row = [&](const QString& file, QSize size, int ratio, bool stored) {
+            s << "    {\"" << a.name << "\", \"" << file << "\", " << size.width() << ", "
+              << size.height() << ", " << ratio << ", " << (stored ? "true" : "false") << "},\n";
+        };
+        row(file_name(a), a.size, 1, true);
+        for (const Variant& v : a.variants) row(file_name(a, v), v.size, v.ratio, false);
+    }
+    s << "};\n\n}  // namespace assets\n";
+    s.flush();
+    return out;
 }
 
 }  // namespace art

@@ -1,7 +1,10 @@
-// The list of the game's art assets and the functions that draw them.
+// The list of the game's art assets, each with the function that draws it and the
+// sizes the game shows it at. The program writes this list into assets/manifest.h
+// beside the files, and the game reads its pictures from there.
 #pragma once
 
 #include <QImage>
+#include <QSize>
 #include <QString>
 
 #include <functional>
@@ -11,42 +14,28 @@ namespace art {
 
 enum class Format { Bmp24, Jpeg, Ico8 };
 
+// A copy of an asset drawn for a screen of device pixel ratio `ratio`, at the size in
+// device pixels the game shows the asset at there. Variants are written as PNG.
+struct Variant {
+    QSize size;
+    int ratio;
+};
+
 struct Asset {
     QString name;  // file name without extension
     Format format;
-    int width, height;
-    std::function<QImage()> draw;
+    QSize size;  // the stored file's size: the picture's reference size
+    // Draws the asset at any size in pixels; at `size` it is the stored picture.
+    std::function<QImage(QSize)> draw;
+    std::vector<Variant> variants;
 };
 
 // Every asset, in the order of the contact sheet.
 const std::vector<Asset>& assets();
-QString fileName(const Asset& a);
+QString file_name(const Asset& a);
+QString file_name(const Asset& a, const Variant& v);
 
-// Cell background shared by the empty cell, the robots and the ring.
-QImage cellBackground(int w, int h);
-
-QImage drawCellEmpty();
-QImage drawRobotKnight();
-QImage drawBaseSaucer();
-QImage drawKrotSimple();
-QImage drawKrotCostume();
-QImage drawRing();
-
-QImage drawHeroPicture();
-QImage drawFriendPicture();
-QImage drawVillainPicture();
-
-QImage drawCaptive();
-QImage drawWall();
-QImage drawSky();
-QImage drawAirship(int stage);  // 0 intact, 1 to 3 burning, 4 wrecked
-QImage drawFlight();
-
-QImage drawTitle();
-QImage drawLogoWord();
-QImage drawLogoStudio();
-
-// Pointer images: 48 x 48, hard-edged alpha.
-QImage drawPointer(const QString& name);
+// The C++ header listing every file written for the assets, with its size.
+QByteArray manifest();
 
 }  // namespace art

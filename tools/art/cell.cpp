@@ -1,6 +1,12 @@
 // The grid cell background and the four robot targets and the ring drawn over it.
-#include "assets.h"
-#include "figures.h"
+#include "tools/art/cell.h"
+
+#include <algorithm>
+#include <cmath>
+#include <functional>
+#include <utility>
+
+#include "tools/art/characters.h"
 
 namespace art {
 
@@ -11,7 +17,7 @@ void red_eye(QPainter& p, QPointF c, QSizeF eye, QSizeF glow, int glow_alpha, do
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(0xFF, 0x3B, 0x30, glow_alpha));
     p.drawEllipse(c, glow.width(), glow.height());
-    p.setBrush(pal::redEye.base);
+    p.setBrush(pal::red_eye.base);
     p.drawEllipse(c, eye.width(), eye.height());
     glint(p, {c.x() - glint_r, c.y() - glint_r}, glint_r);
 }
@@ -21,42 +27,96 @@ constexpr int kRim = 2;
 const QColor kPlateLight(0xA9ABB1);
 const QColor kPlateDim(0x84868C);
 
+// The plate is designed pixel by pixel on its stored 50 x 50 (or 49 x 50) square.
 // Every position here counts from the nearest edge, never from the middle, so the
 // 49- and 50-pixel-wide cells agree pixel for pixel along their borders and the
 // pattern keeps its place when the game stretches both to the same square.
-void drawPlate(QImage& img) {
-    const int w = img.width(), h = img.height();
+//
+// A larger image is drawn from the same design on a 50 x 50 square: each design
+// pixel becomes a block of about w / 50 pixels placed from its nearest edge, and
+// lines keep one even width, so the plate stays as crisp as at its stored size.
+class PlateGrid {
+  public:
+    PlateGrid(QImage& img, int design_w, int design_h)
+        : img_(img),
+          dw_(design_w),
+          dh_(design_h),
+          sx_(double(img.width()) / design_w),
+          sy_(double(img.height()) / design_h),
+          thick_x_(std::max(1, int(std::lround(sx_)))),
+          thick_y_(std::max(1, int(std::lround(sy_)))) {}
+    int design_w() const { return dw_; }
+    int design_h() const { return dh_; }
+    // Fills the design pixels x0..x1, y0..y1 (a line when one of them is a single one).
+    void fill(int x0, int x1, int y0, int y1, const QColor& c) {
+        const auto [px0, px1] = span(x0, x1, dw_, sx_, img_.width(), thick_x_);
+        const auto [py0, py1] = span(y0, y1, dh_, sy_, img_.height(), thick_y_);
+        for (int y = std::max(0, py0); y < std::min(py1, img_.height()); ++y)
+            for (int x = std::max(0, px0); x < std::min(px1, img_.width()); ++x)
+                img_.setPixelColor(x, y, c);
+    }
+
+    // Fills the image pixels that design pixel (x, y) covers: dots of the pattern
+    // join up into ridges without gaps.
+    void dot(int x, int y, const QColor& c) {
+        const int px0 = at(x, dw_, sx_, img_.width()), px1 = at(x + 1, dw_, sx_, img_.width());
+        const int py0 = at(y, dh_, sy_, img_.height()), py1 = at(y + 1, dh_, sy_, img_.height());
+        for (int yy = std::max(0, py0); yy < std::min(py1, img_.height()); ++yy)
+            for (int xx = std::max(0, px0); xx < std::min(px1, img_.width()); ++xx)
+                img_.setPixelColor(xx, yy, c);
+    }
+
+  private:
+    // The first image pixel of design pixel d, counted from the nearer edge.
+    static int at(int d, int design, double scale, int size) {
+        if (2 * d < design) return int(std::lround(d * scale));
+        return size - int(std::lround((design - d) * scale));
+    }
+    // The image pixels [first, last) of design pixels d0..d1. A single one is a line
+    // of even thickness, kept against the side of the nearer edge.
+    static std::pair<int, int> span(int d0, int d1, int design, double scale, int size, int thick) {
+        if (d1 > d0) return {at(d0, design, scale, size), at(d1 + 1, design, scale, size)};
+        if (2 * d0 < design)
+            return {at(d0, design, scale, size), at(d0, design, scale, size) + thick};
+        return {at(d0 + 1, design, scale, size) - thick, at(d0 + 1, design, scale, size)};
+    }
+
+    QImage& img_;
+    int dw_, dh_;
+    double sx_, sy_;
+    int thick_x_, thick_y_;
+};
+
+void draw_plate(QImage& img, int design_w, int design_h) {
+    PlateGrid grid(img, design_w, design_h);
+    const int w = design_w, h = design_h;
     auto px = [&](int x, int y, const QColor& c) {
-        if (x >= 0 && y >= 0 && x < w && y < h) img.setPixelColor(x, y, c);
+        if (x >= 0 && y >= 0 && x < w && y < h) grid.dot(x, y, c);
     };
-    auto hline = [&](int x0, int x1, int y, const QColor& c) {
-        for (int x = x0; x <= x1; ++x) px(x, y, c);
-    };
-    auto vline = [&](int x, int y0, int y1, const QColor& c) {
-        for (int y = y0; y <= y1; ++y) px(x, y, c);
-    };
-    img.fill(pal::cellGrey);
+    auto hline = [&](int x0, int x1, int y, const QColor& c) { grid.fill(x0, x1, y, y, c); };
+    auto vline = [&](int x, int y0, int y1, const QColor& c) { grid.fill(x, x, y0, y1, c); };
+    img.fill(pal::cell_grey);
     // Raised rim: lit along the top and left, in shadow along the bottom and right.
     hline(0, w - 1, 0, kPlateLight);
     vline(0, 0, h - 1, kPlateLight);
-    hline(1, w - 1, h - 1, pal::cellLine);
-    vline(w - 1, 0, h - 1, pal::cellLine);
+    hline(1, w - 1, h - 1, pal::cell_line);
+    vline(w - 1, 0, h - 1, pal::cell_line);
     hline(1, w - 2, h - 2, kPlateDim);
     vline(w - 2, 1, h - 2, kPlateDim);
     // A groove cut round the plate: dark on its upper and left wall, lit on the other two.
     const int g = 5;
-    hline(g + 1, w - 2 - g, g, pal::cellLine);
-    vline(g, g + 1, h - 2 - g, pal::cellLine);
+    hline(g + 1, w - 2 - g, g, pal::cell_line);
+    vline(g, g + 1, h - 2 - g, pal::cell_line);
     hline(g + 1, w - 2 - g, h - 1 - g, kPlateLight);
     vline(w - 1 - g, g + 1, h - 2 - g, kPlateLight);
-    hline(g + 2, w - 3 - g, h - 2 - g, pal::cellLine);
-    vline(w - 2 - g, g + 2, h - 3 - g, pal::cellLine);
+    hline(g + 2, w - 3 - g, h - 2 - g, pal::cell_line);
+    vline(w - 2 - g, g + 2, h - 3 - g, pal::cell_line);
     // Rivets in the four corners between rim and groove.
     auto rivet = [&](int x, int y) {
         px(x, y, kPlateLight);
-        px(x + 1, y, pal::cellGrey.lighter(108));
-        px(x, y + 1, pal::cellGrey.lighter(108));
-        px(x + 1, y + 1, pal::cellLine);
+        px(x + 1, y, pal::cell_grey.lighter(108));
+        px(x, y + 1, pal::cell_grey.lighter(108));
+        px(x + 1, y + 1, pal::cell_line);
     };
     rivet(2, 2);
     rivet(w - 4, 2);
@@ -76,7 +136,7 @@ void drawPlate(QImage& img) {
             for (int k = 0; k < 3; ++k) {
                 int xx = x - 1 + k;
                 int yy = rising ? y + 1 - k : y - 1 + k;
-                px(xx, yy, pal::cellLine);
+                px(xx, yy, pal::cell_line);
                 px(xx, yy + 1, kPlateLight);
             }
         }
@@ -84,7 +144,7 @@ void drawPlate(QImage& img) {
 }
 
 // Soft contact shadow of a figure on the plate.
-void plateShadow(QPainter& p, QPointF c, double rx, double ry) {
+void plate_shadow(QPainter& p, QPointF c, double rx, double ry) {
     p.setPen(Qt::NoPen);
     QRadialGradient g(c, 1.0);
     g.setColorAt(0, QColor(0x20, 0x22, 0x28, 120));
@@ -98,35 +158,39 @@ void plateShadow(QPainter& p, QPointF c, double rx, double ry) {
     p.restore();
 }
 
-QImage onCell(int w, int h, const std::function<void(QPainter&)>& figure) {
+QImage on_cell(QSize size, const std::function<void(QPainter&)>& figure) {
     // Figures are designed on a 50 x 50 square, the shape the game shows every cell in.
+    const int w = size.width(), h = size.height();
     Layer l(w, h, 50, 50);
     figure(l.p());
     // The rim belongs to the plate: neighbouring cells must meet without a seam.
     QImage fig = l.finish();
+    const int rim_x = int(std::lround(kRim * w / (w > 50 ? 50.0 : w)));
+    const int rim_y = int(std::lround(kRim * h / (h > 50 ? 50.0 : h)));
     for (int y = 0; y < h; ++y)
         for (int x = 0; x < w; ++x)
-            if (x < kRim || y < kRim || x >= w - kRim || y >= h - kRim) fig.setPixel(x, y, 0);
-    return over(cellBackground(w, h), fig);
+            if (x < rim_x || y < rim_y || x >= w - rim_x || y >= h - rim_y) fig.setPixel(x, y, 0);
+    return over(cell_background(w, h), fig);
 }
 
 }  // namespace
 
-QImage cellBackground(int w, int h) {
+QImage cell_background(int w, int h) {
     QImage img(w, h, QImage::Format_ARGB32_Premultiplied);
-    drawPlate(img);
+    // At its stored size the plate is drawn pixel for pixel; larger, from the 50 x 50 design.
+    draw_plate(img, w > 50 ? 50 : w, h > 50 ? 50 : h);
     return img;
 }
 
-QImage drawCellEmpty() {
-    return cellBackground(50, 50);
+QImage draw_cell_empty(QSize size) {
+    return cell_background(size.width(), size.height());
 }
 
-QImage drawRobotKnight() {
-    return onCell(49, 50, [](QPainter& p) {
+QImage draw_robot_knight(QSize size) {
+    return on_cell(size, [](QPainter& p) {
         const Tone& s = pal::steel;
         const double L = 1.6;
-        plateShadow(p, {26, 45}, 16, 3.5);
+        plate_shadow(p, {26, 45}, 16, 3.5);
         // Crest of spikes on the helmet.
         for (double a : {-90.0, -55.0, -125.0, -22.0, -158.0}) {
             QPainterPath sp = spike({20.5, 14}, {29.5, 14}, {25, 2.5}, 0.6);
@@ -151,7 +215,7 @@ QImage drawRobotKnight() {
         part(p, rrect(15, 25, 20, 15.5, 5), s, L);
         p.fillRect(QRectF(19, 33, 12, 1.2), s.shade);
         p.fillRect(QRectF(19, 35.6, 12, 1.2), s.shade);
-        part(p, ellipse(25, 29.3, 2.6, 2.3), pal::redEye, L * 0.7, 0.7);
+        part(p, ellipse(25, 29.3, 2.6, 2.3), pal::red_eye, L * 0.7, 0.7);
         part(p, spike({8, 26}, {15, 23}, {3.5, 17}, 0.5), s, L);
         part(p, spike({35, 23}, {42, 26}, {46.5, 17}, -0.5), s, L);
         part(p, ellipse(12.5, 27.5, 6, 4.8), s, L);
@@ -164,10 +228,10 @@ QImage drawRobotKnight() {
     });
 }
 
-QImage drawBaseSaucer() {
-    return onCell(49, 50, [](QPainter& p) {
+QImage draw_base_saucer(QSize size) {
+    return on_cell(size, [](QPainter& p) {
         const double L = 1.6;
-        plateShadow(p, {25, 44.5}, 18, 3.2);
+        plate_shadow(p, {25, 44.5}, 18, 3.2);
         // Landing legs.
         part(p, limb({14, 33}, {10, 38}, {8.5, 42.5}, 3), pal::dark, L);
         part(p, limb({36, 33}, {40, 38}, {41.5, 42.5}, 3), pal::dark, L);
@@ -178,7 +242,7 @@ QImage drawBaseSaucer() {
         p.setPen(QPen(pal::dark.line, 1.6, Qt::SolidLine, Qt::RoundCap));
         p.drawLine(QPointF(25, 13), QPointF(25, 6));
         p.restore();
-        part(p, ellipse(25, 5.5, 2.3, 2.3), pal::redEye, L * 0.8, 0.6);
+        part(p, ellipse(25, 5.5, 2.3, 2.3), pal::red_eye, L * 0.8, 0.6);
         // The glass dome, with a little dark pilot silhouette inside.
         QPainterPath dome = ellipse(25, 23, 11.5, 12).intersected(rrect(0, 0, 50, 25, 0));
         part(p, dome, pal::glass, L);
@@ -224,12 +288,12 @@ QImage drawBaseSaucer() {
     });
 }
 
-QImage drawKrotSimple() {
-    return onCell(50, 50, [](QPainter& p) {
+QImage draw_krot_simple(QSize size) {
+    return on_cell(size, [](QPainter& p) {
         const double L = 1.6;
         const Tone& d = pal::dark;
         const Tone quill{QColor(0x55606C), QColor(0x8C99A8), QColor(0x323940), QColor(0x111418)};
-        plateShadow(p, {27, 44.5}, 17, 3.2);
+        plate_shadow(p, {27, 44.5}, 17, 3.2);
         // Metal quills fanned along the back.
         for (int i = 0; i < 6; ++i) {
             double a = -160 + i * 27.0;
@@ -246,21 +310,21 @@ QImage drawKrotSimple() {
         for (double x : {22.5, 27.0, 31.5}) p.drawEllipse(QPointF(x, 34.8), 0.8, 0.8);
         // Snout with a red nose lamp.
         part(p, spike({17, 24.5}, {17, 35}, {5, 32.5}, 0.6), d, L);
-        part(p, ellipse(5.8, 32, 2.6, 2.4), pal::redEye, L * 0.8, 0.6);
+        part(p, ellipse(5.8, 32, 2.6, 2.4), pal::red_eye, L * 0.8, 0.6);
         // A glowing red eye under a heavy brow plate.
         p.setBrush(QColor(0xFF, 0x3B, 0x30, 100));
         p.drawEllipse(QPointF(20, 26.5), 4.4, 3.8);
-        part(p, ellipse(20, 26.5, 2.9, 2.5), pal::redEye, L * 0.7, 0.6);
+        part(p, ellipse(20, 26.5, 2.9, 2.5), pal::red_eye, L * 0.7, 0.6);
         glint(p, {19.2, 25.6}, 0.8);
         part(p, poly({{14.5, 22.5}, {25, 21}, {24.5, 23.8}, {15.5, 24.6}}), pal::metal, L * 0.8);
         glint(p, {31, 20.5}, 1.5);
     });
 }
 
-QImage drawKrotCostume() {
-    return onCell(50, 50, [](QPainter& p) {
+QImage draw_krot_costume(QSize size) {
+    return on_cell(size, [](QPainter& p) {
         const double L = 1.6;
-        plateShadow(p, {25, 44.5}, 19, 3.2);
+        plate_shadow(p, {25, 44.5}, 19, 3.2);
         // Spiked side wheels: bright spikes all round a dark tyre.
         const Tone bright{QColor(0xD6DCE4), QColor(0xFFFFFF), QColor(0x8A95A3), QColor(0x1E232B)};
         for (int side : {-1, 1}) {
@@ -297,9 +361,9 @@ QImage drawKrotCostume() {
     });
 }
 
-QImage drawRing() {
-    return onCell(49, 50, [](QPainter& p) {
-        plateShadow(p, {26, 45}, 13, 2.8);
+QImage draw_ring(QSize size) {
+    return on_cell(size, [](QPainter& p) {
+        plate_shadow(p, {26, 45}, 13, 2.8);
         // Seen a little from the side, so narrower than tall.
         QPainterPath ring = ellipse(25, 24.5, 15.5, 18.5).subtracted(ellipse(25, 24.5, 8.2, 11.2));
         part(p, ring, pal::gold, 1.7, 2.6);

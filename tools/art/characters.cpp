@@ -4,8 +4,7 @@
 
 #include <cmath>
 
-#include "assets.h"
-#include "figures.h"
+#include "tools/art/characters.h"
 
 namespace art {
 
@@ -23,14 +22,15 @@ QPainterPath limb(QPointF a, QPointF ctrl, QPointF b, double width) {
 namespace {
 
 // One of Brisko's quills: a broad blade rooted on the head circle (base angles a0..a1,
-// in degrees), reaching out to radius len in direction tipA. Both edges bow the same
+// in degrees), reaching out to radius len in direction tip_a. Both edges bow the same
 // way, so every quill curves up and back like a flame: his own mark, with the scarf.
-QPainterPath quill(double a0, double a1, double tipA, double len, double bend, double root = 12.5) {
+QPainterPath quill(double a0, double a1, double tip_a, double len, double bend,
+                   double root = 12.5) {
     auto polar = [](double r, double deg) {
         const double a = qDegreesToRadians(deg);
         return QPointF(r * std::cos(a), r * std::sin(a));
     };
-    const QPointF A = polar(root, a0), B = polar(root, a1), T = polar(len, tipA);
+    const QPointF A = polar(root, a0), B = polar(root, a1), T = polar(len, tip_a);
     auto bowed = [&](QPointF from, double k) {
         const QPointF d = T - from;
         return (from + T) / 2 + QPointF(d.y(), -d.x()) * k;
@@ -45,7 +45,7 @@ QPainterPath quill(double a0, double a1, double tipA, double len, double bend, d
 
 }  // namespace
 
-void briskoHead(QPainter& p, double line, const HeroLook& look) {
+void brisko_head(QPainter& p, double line, const HeroLook& look) {
     const Tone& b = look.body;
     // Crest: five quills fanned over the back of the head, drawn behind it.
     part(p, quill(0, 70, 40, 23, 0.3), b, line);
@@ -107,10 +107,10 @@ void brisko(QPainter& p, double line, const HeroLook& look) {
     // Legs and boots.
     part(p, limb({24, 62}, {23.5, 67}, {22.5, 72}, 6), look.body, line);
     part(p, limb({32, 62}, {33, 67}, {34.5, 72}, 6), look.body, line);
-    QPainterPath bootL = ellipse(19.5, 74.6, 7.6, 4.4).united(rrect(18.5, 69.5, 8, 6, 2.5));
-    QPainterPath bootR = ellipse(38.5, 74.6, 7.6, 4.4).united(rrect(31.5, 69.5, 8, 6, 2.5));
-    part(p, bootL, look.boots, line);
-    part(p, bootR, look.boots, line);
+    QPainterPath boot_l = ellipse(19.5, 74.6, 7.6, 4.4).united(rrect(18.5, 69.5, 8, 6, 2.5));
+    QPainterPath boot_r = ellipse(38.5, 74.6, 7.6, 4.4).united(rrect(31.5, 69.5, 8, 6, 2.5));
+    part(p, boot_l, look.boots, line);
+    part(p, boot_r, look.boots, line);
     p.setPen(Qt::NoPen);
     p.fillRect(QRectF(19.2, 70.4, 6.6, 1.6), look.boots.light);
     p.fillRect(QRectF(32.2, 70.4, 6.6, 1.6), look.boots.light);
@@ -127,7 +127,7 @@ void brisko(QPainter& p, double line, const HeroLook& look) {
     // Head.
     p.save();
     p.translate(27, 27);
-    briskoHead(p, line, look);
+    brisko_head(p, line, look);
     p.restore();
     // Scarf around the neck, knotted at the side.
     QPainterPath band;
@@ -141,7 +141,7 @@ void brisko(QPainter& p, double line, const HeroLook& look) {
     part(p, ellipse(34.5, 45.6, 3.1, 2.7), look.scarf, line * 0.9);
 }
 
-void briskoBall(QPainter& p, double line) {
+void brisko_ball(QPainter& p, double line) {
     const Tone& b = pal::hero;
     // Quills swept round the ball like the blades of a pinwheel: it spins.
     for (int i = 0; i < 7; ++i) {
@@ -168,7 +168,7 @@ void briskoBall(QPainter& p, double line) {
     glint(p, {-7.5, -8.5}, 2.2);
 }
 
-void pelkoHead(QPainter& p, double line) {
+void pelko_head(QPainter& p, double line) {
     const Tone& f = pal::fox;
     // Tall ears with cream insides.
     part(p, spike({-13, -5}, {-3, -11}, {-13, -28}, 1.2), f, line);
@@ -260,7 +260,7 @@ void pelko(QPainter& p, double line, bool tied) {
     }
     p.save();
     p.translate(29, 31);
-    pelkoHead(p, line);
+    pelko_head(p, line);
     p.restore();
     if (tied) {
         // Two turns of rope round his middle, with a knot.
@@ -278,7 +278,7 @@ void pelko(QPainter& p, double line, bool tied) {
     }
 }
 
-void pelkoBall(QPainter& p, double line) {
+void pelko_ball(QPainter& p, double line) {
     const Tone& f = pal::fox;
     part(p, ellipse(0, 0, 16.5, 16.5), f, line);
     // The tail wraps round the ball as a wide cream-tipped swirl.
@@ -372,7 +372,7 @@ void virzo(QPainter& p, double line) {
 
 namespace {
 
-QImage plainBackground(int w, int h, QColor top, QColor bottom) {
+QImage plain_background(int w, int h, QColor top, QColor bottom) {
     QImage bg(w, h, QImage::Format_ARGB32_Premultiplied);
     QPainter p(&bg);
     QLinearGradient g(0, 0, 0, h);
@@ -382,7 +382,7 @@ QImage plainBackground(int w, int h, QColor top, QColor bottom) {
     return bg;
 }
 
-void floorShadow(QPainter& p, QPointF c, double rx, double ry) {
+void floor_shadow(QPainter& p, QPointF c, double rx, double ry) {
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(0, 0, 0, 50));
     p.drawEllipse(c, rx, ry);
@@ -390,29 +390,32 @@ void floorShadow(QPainter& p, QPointF c, double rx, double ry) {
 
 }  // namespace
 
-QImage drawHeroPicture() {
+QImage draw_hero_picture(QSize size) {
     // Shown at about 0.86 : 1, wider than the 58 x 77 pixels: draw in those proportions.
-    Layer l(58, 77, 66, 77);
+    Layer l(size.width(), size.height(), 66, 77);
     QPainter& p = l.p();
-    floorShadow(p, {30, 74.5}, 20, 2.6);
+    floor_shadow(p, {30, 74.5}, 20, 2.6);
     p.translate(3, -1.5);
     brisko(p, 1.5);
-    return over(plainBackground(58, 77, QColor(0xE2E4E8), QColor(0xC4C7CD)), l.finish());
+    return over(plain_background(size.width(), size.height(), QColor(0xE2E4E8), QColor(0xC4C7CD)),
+                l.finish());
 }
 
-QImage drawFriendPicture() {
-    Layer l(69, 75, 64, 75);
+QImage draw_friend_picture(QSize size) {
+    Layer l(size.width(), size.height(), 64, 75);
     QPainter& p = l.p();
-    floorShadow(p, {30, 73}, 20, 2.4);
+    floor_shadow(p, {30, 73}, 20, 2.4);
     p.translate(-1, -1.5);
     pelko(p, 1.5);
-    return over(plainBackground(69, 75, QColor(0xE2E4E8), QColor(0xC4C7CD)), l.finish());
+    return over(plain_background(size.width(), size.height(), QColor(0xE2E4E8), QColor(0xC4C7CD)),
+                l.finish());
 }
 
-QImage drawVillainPicture() {
-    Layer l(68, 67);
+QImage draw_villain_picture(QSize size) {
+    Layer l(size.width(), size.height(), 68, 67);
     virzo(l.p(), 1.5);
-    return over(plainBackground(68, 67, QColor(0x9A9CA2), QColor(0x7C7E84)), l.finish());
+    return over(plain_background(size.width(), size.height(), QColor(0x9A9CA2), QColor(0x7C7E84)),
+                l.finish());
 }
 
 }  // namespace art

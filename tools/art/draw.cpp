@@ -1,4 +1,4 @@
-#include "draw.h"
+#include "tools/art/draw.h"
 
 #include <QtMath>
 
@@ -43,13 +43,13 @@ QImage Layer::finish() {
     return out;
 }
 
-static double autoDepth(const QPainterPath& path) {
+static double auto_depth(const QPainterPath& path) {
     QRectF b = path.boundingRect();
     return std::clamp(std::min(b.width(), b.height()) * 0.17, 0.7, 6.0);
 }
 
 void part(QPainter& p, const QPainterPath& path, const Tone& t, double line, double depth) {
-    double d = depth > 0 ? depth : autoDepth(path);
+    double d = depth > 0 ? depth : auto_depth(path);
     p.save();
     p.setPen(Qt::NoPen);
     p.fillPath(path, t.base);
@@ -60,7 +60,7 @@ void part(QPainter& p, const QPainterPath& path, const Tone& t, double line, dou
 }
 
 void flat(QPainter& p, const QPainterPath& path, const Tone& t, double line) {
-    double d = autoDepth(path);
+    double d = auto_depth(path);
     p.save();
     p.setPen(Qt::NoPen);
     p.fillPath(path, t.base);
@@ -130,11 +130,11 @@ QPainterPath spike(QPointF a, QPointF b, QPointF tip, double bow) {
     return path;
 }
 
-QPainterPath star(QPointF c, double rOut, double rIn, int n, double rotDeg) {
+QPainterPath star(QPointF c, double r_out, double r_in, int n, double rot_deg) {
     QPolygonF pts;
     for (int i = 0; i < 2 * n; ++i) {
-        double a = qDegreesToRadians(rotDeg + 180.0 * i / n);
-        double r = (i % 2 == 0) ? rOut : rIn;
+        double a = qDegreesToRadians(rot_deg + 180.0 * i / n);
+        double r = (i % 2 == 0) ? r_out : r_in;
         pts << QPointF(c.x() + r * std::cos(a), c.y() + r * std::sin(a));
     }
     QPainterPath path;

@@ -33,13 +33,13 @@ inline const Tone dark{QColor(0x3C434C), QColor(0x67717D), QColor(0x2A2F36), QCo
 inline const Tone pod{QColor(0x8E1B1B), QColor(0xC8473C), QColor(0x5A0E0E), QColor(0x260404)};
 inline const Tone glass{QColor(0x5FE6F0), QColor(0xC8FAFF), QColor(0x2A9FB0), QColor(0x0C3C46)};
 inline const Tone goggles{QColor(0x7FE3FF), QColor(0xD6F7FF), QColor(0x3A9DC0), QColor(0x0F3344)};
-inline const Tone redEye{QColor(0xFF3B30), QColor(0xFFA39C), QColor(0xB01810), QColor(0x3A0604)};
+inline const Tone red_eye{QColor(0xFF3B30), QColor(0xFFA39C), QColor(0xB01810), QColor(0x3A0604)};
 inline const Tone gold{QColor(0xF5C518), QColor(0xFFF08A), QColor(0xB8860B), QColor(0x5A3D00)};
 inline const Tone flame{QColor(0xFF8A00), QColor(0xFFE066), QColor(0xE04A00), QColor(0x7A1E00)};
 inline const Tone white{QColor(0xF4F6FA), QColor(0xFFFFFF), QColor(0xC2C8D2), QColor(0x2A3040)};
 inline const Tone craft{QColor(0x2F8FE8), QColor(0x8FCBFF), QColor(0x1C55A0), QColor(0x0C2450)};
-inline const QColor cellGrey(0x8E9096);
-inline const QColor cellLine(0x6F7177);
+inline const QColor cell_grey(0x8E9096);
+inline const QColor cell_line(0x6F7177);
 }  // namespace pal
 
 // A drawing surface supersampled 4 times. The painter works in "design units": the
@@ -78,7 +78,7 @@ QPainterPath poly(std::initializer_list<QPointF> pts);
 // A closed spike from a base segment a-b to a tip, with slightly bowed sides.
 QPainterPath spike(QPointF a, QPointF b, QPointF tip, double bow = 0.0);
 // A star polygon with n points.
-QPainterPath star(QPointF c, double rOut, double rIn, int n, double rotDeg = -90);
+QPainterPath star(QPointF c, double r_out, double r_in, int n, double rot_deg = -90);
 QPainterPath rotated(const QPainterPath& path, QPointF about, double deg);
 
 // Draws a layer's finished image over a background image of the same size.

@@ -1,4 +1,4 @@
-#include "formats.h"
+#include "tools/art/formats.h"
 
 #include <QFile>
 #include <QHash>
@@ -21,14 +21,14 @@ void put32(QByteArray& b, quint32 v) {
     for (int i = 0; i < 4; ++i) b.append(char((v >> (8 * i)) & 0xFF));
 }
 
-void putInfoHeader(QByteArray& b, int w, int h, int bpp, quint32 imageBytes, quint32 colours) {
+void put_info_header(QByteArray& b, int w, int h, int bpp, quint32 image_bytes, quint32 colours) {
     put32(b, 40);  // BITMAPINFOHEADER
     put32(b, quint32(w));
     put32(b, quint32(h));
     put16(b, 1);  // planes
     put16(b, quint16(bpp));
     put32(b, 0);  // BI_RGB
-    put32(b, imageBytes);
+    put32(b, image_bytes);
     put32(b, 3780);  // 96 dpi
     put32(b, 3780);
     put32(b, colours);
@@ -43,17 +43,17 @@ int distance2(QRgb a, QRgb b) {
 
 }  // namespace
 
-QByteArray encodeBmp24(const QImage& image) {
+QByteArray encode_bmp24(const QImage& image) {
     const QImage img = image.convertToFormat(QImage::Format_RGB888);
     const int w = img.width(), h = img.height();
     const int stride = (w * 3 + 3) & ~3;
-    const quint32 pixelBytes = quint32(stride * h);
+    const quint32 pixel_bytes = quint32(stride * h);
     QByteArray b;
     b.append("BM");
-    put32(b, 14 + 40 + pixelBytes);
+    put32(b, 14 + 40 + pixel_bytes);
     put32(b, 0);
     put32(b, 14 + 40);
-    putInfoHeader(b, w, h, 24, pixelBytes, 0);
+    put_info_header(b, w, h, 24, pixel_bytes, 0);
     for (int y = h - 1; y >= 0; --y) {
         const uchar* row = img.constScanLine(y);
         for (int x = 0; x < w; ++x) {
@@ -66,7 +66,7 @@ QByteArray encodeBmp24(const QImage& image) {
     return b;
 }
 
-QImage thresholdAlpha(const QImage& image, int threshold) {
+QImage threshold_alpha(const QImage& image, int threshold) {
     QImage src = image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
     QImage out(src.size(), QImage::Format_ARGB32);
     for (int y = 0; y < src.height(); ++y) {
@@ -85,7 +85,7 @@ QImage thresholdAlpha(const QImage& image, int threshold) {
     return out;
 }
 
-QVector<QRgb> medianCut(const QImage& image, int maxColours) {
+QVector<QRgb> median_cut(const QImage& image, int max_colours) {
     QHash<QRgb, int> counts;
     const QImage img = image.convertToFormat(QImage::Format_ARGB32);
     for (int y = 0; y < img.height(); ++y) {
@@ -103,7 +103,7 @@ QVector<QRgb> medianCut(const QImage& image, int maxColours) {
     // Hash order is not stable between runs; sort so the palette is deterministic.
     std::sort(all.begin(), all.end(), [](const Entry& a, const Entry& b) { return a.c < b.c; });
     QVector<QRgb> palette;
-    if (int(all.size()) <= maxColours) {
+    if (int(all.size()) <= max_colours) {
         for (const Entry& e : all) palette.push_back(e.c);
         return palette;
     }
@@ -112,11 +112,11 @@ QVector<QRgb> medianCut(const QImage& image, int maxColours) {
     auto channel = [](QRgb c, int ch) {
         return ch == 0 ? qRed(c) : ch == 1 ? qGreen(c) : qBlue(c);
     };
-    while (int(boxes.size()) < maxColours) {
+    while (int(boxes.size()) < max_colours) {
         // Split the box with the widest channel range (weighted by population).
         int best = -1;
-        long bestScore = -1;
-        int bestCh = 0;
+        long best_score = -1;
+        int best_ch = 0;
         for (int i = 0; i < int(boxes.size()); ++i) {
             if (boxes[i].size() < 2) continue;
             for (int ch = 0; ch < 3; ++ch) {
@@ -128,17 +128,17 @@ QVector<QRgb> medianCut(const QImage& image, int maxColours) {
                     pop += e.n;
                 }
                 long score = long(hi - lo) * (1 + long(std::sqrt(double(pop))));
-                if (score > bestScore) {
-                    bestScore = score;
+                if (score > best_score) {
+                    best_score = score;
                     best = i;
-                    bestCh = ch;
+                    best_ch = ch;
                 }
             }
         }
-        if (best < 0 || bestScore == 0) break;
+        if (best < 0 || best_score == 0) break;
         Box box = std::move(boxes[best]);
         std::stable_sort(box.begin(), box.end(), [&](const Entry& a, const Entry& b) {
-            return channel(a.c, bestCh) < channel(b.c, bestCh);
+            return channel(a.c, best_ch) < channel(b.c, best_ch);
         });
         long total = 0, half = 0;
         for (const Entry& e : box) total += e.n;
@@ -161,17 +161,17 @@ QVector<QRgb> medianCut(const QImage& image, int maxColours) {
     return palette;
 }
 
-QByteArray encodeIco8(const QImage& image) {
+QByteArray encode_ico8(const QImage& image) {
     const QImage img = image.convertToFormat(QImage::Format_ARGB32);
     const int w = img.width(), h = img.height();
     // Index 0 is black: transparent pixels point at it, so the XOR pass leaves the screen alone.
     QVector<QRgb> palette{qRgb(0, 0, 0)};
-    for (QRgb c : medianCut(img, 255)) palette.push_back(c);
+    for (QRgb c : median_cut(img, 255)) palette.push_back(c);
     while (palette.size() < 256) palette.push_back(qRgb(0, 0, 0));
 
-    const int xorStride = (w + 3) & ~3;
-    const int andStride = ((w + 31) / 32) * 4;
-    const quint32 dibBytes = quint32(40 + 256 * 4 + xorStride * h + andStride * h);
+    const int xor_stride = (w + 3) & ~3;
+    const int and_stride = ((w + 31) / 32) * 4;
+    const quint32 dib_bytes = quint32(40 + 256 * 4 + xor_stride * h + and_stride * h);
 
     QByteArray b;
     put16(b, 0);  // reserved
@@ -183,10 +183,10 @@ QByteArray encodeIco8(const QImage& image) {
     b.append(char(0));
     put16(b, 1);  // planes
     put16(b, 8);  // bits per pixel
-    put32(b, dibBytes);
+    put32(b, dib_bytes);
     put32(b, 6 + 16);
 
-    putInfoHeader(b, w, 2 * h, 8, quint32(xorStride * h + andStride * h), 256);
+    put_info_header(b, w, 2 * h, 8, quint32(xor_stride * h + and_stride * h), 256);
     for (QRgb c : palette) {
         b.append(char(qBlue(c)));
         b.append(char(qGreen(c)));
@@ -198,11 +198,11 @@ QByteArray encodeIco8(const QImage& image) {
         c |= 0xFF000000u;
         auto it = lookup.constFind(c);
         if (it != lookup.constEnd()) return it.value();
-        int best = 1, bestD = INT_MAX;
+        int best = 1, best_d = INT_MAX;
         for (int i = 1; i < palette.size(); ++i) {
             int d = distance2(c, palette[i]);
-            if (d < bestD) {
-                bestD = d;
+            if (d < best_d) {
+                best_d = d;
                 best = i;
             }
         }
@@ -212,11 +212,11 @@ QByteArray encodeIco8(const QImage& image) {
     for (int y = h - 1; y >= 0; --y) {
         const auto* s = reinterpret_cast<const QRgb*>(img.constScanLine(y));
         for (int x = 0; x < w; ++x) b.append(char(qAlpha(s[x]) ? indexOf(s[x]) : 0));
-        for (int pad = w; pad < xorStride; ++pad) b.append('\0');
+        for (int pad = w; pad < xor_stride; ++pad) b.append('\0');
     }
     for (int y = h - 1; y >= 0; --y) {
         const auto* s = reinterpret_cast<const QRgb*>(img.constScanLine(y));
-        QByteArray row(andStride, '\0');
+        QByteArray row(and_stride, '\0');
         for (int x = 0; x < w; ++x)
             if (qAlpha(s[x]) == 0) row[x / 8] = char(uchar(row[x / 8]) | (0x80 >> (x % 8)));
         b.append(row);
@@ -224,7 +224,7 @@ QByteArray encodeIco8(const QImage& image) {
     return b;
 }
 
-bool writeFile(const QString& path, const QByteArray& bytes) {
+bool write_file(const QString& path, const QByteArray& bytes) {
     QFile f(path);
     if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate)) return false;
     return f.write(bytes) == bytes.size();

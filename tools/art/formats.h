@@ -10,23 +10,23 @@
 namespace art {
 
 // 24 bits per pixel, BI_RGB, bottom-up rows padded to four bytes. Alpha is dropped.
-QByteArray encodeBmp24(const QImage& image);
+QByteArray encode_bmp24(const QImage& image);
 
 // One 48 x 48 (or any size up to 256) icon: BITMAPINFOHEADER, 256-entry palette,
 // 8-bit colour indices and a 1-bit AND mask. The image must already be two-level in
-// alpha (see thresholdAlpha): alpha 0 is transparent, anything else opaque.
-QByteArray encodeIco8(const QImage& image);
+// alpha (see threshold_alpha): alpha 0 is transparent, anything else opaque.
+QByteArray encode_ico8(const QImage& image);
 
 // Makes a hard-edged image out of an anti-aliased one: a pixel is opaque where its
 // coverage reaches the threshold, and then takes the colour of its covered part (the
 // un-premultiplied colour), so edges keep the outline's colour instead of fading into
 // whatever lies behind.
-QImage thresholdAlpha(const QImage& image, int threshold = 112);
+QImage threshold_alpha(const QImage& image, int threshold = 112);
 
-// Reduces the opaque colours of an image to at most maxColours (median cut) and returns
+// Reduces the opaque colours of an image to at most max_colours (median cut) and returns
 // the palette; index lookups are done by nearest colour.
-QVector<QRgb> medianCut(const QImage& image, int maxColours);
+QVector<QRgb> median_cut(const QImage& image, int max_colours);
 
-bool writeFile(const QString& path, const QByteArray& bytes);
+bool write_file(const QString& path, const QByteArray& bytes);
 
 }  // namespace art

@@ -2,8 +2,9 @@
 #include <QFont>
 #include <QFontDatabase>
 
-#include "assets.h"
-#include "figures.h"
+#include "tools/art/logos.h"
+
+#include "tools/art/draw.h"
 
 #include <cmath>
 
@@ -13,7 +14,7 @@ namespace {
 
 // A bold sans face from the system's DejaVu files, loaded by path so that the output
 // does not depend on what the font configuration would pick.
-QFont letteringFont(bool oblique = false) {
+QFont lettering_font(bool oblique = false) {
     static QString family[2];
     const int i = oblique ? 1 : 0;
     if (family[i].isEmpty()) {
@@ -32,7 +33,7 @@ QFont letteringFont(bool oblique = false) {
 }
 
 // The outline of a text, scaled to fill the given box exactly.
-QPainterPath textIn(const QString& text, const QFont& font, const QRectF& box) {
+QPainterPath text_in(const QString& text, const QFont& font, const QRectF& box) {
     QPainterPath path;
     path.addText(0, 0, font, text);
     QRectF b = path.boundingRect();
@@ -64,10 +65,10 @@ QPainterPath wobble(const QPainterPath& path, double amount, double freq, quint3
 
 }  // namespace
 
-QImage drawTitle() {
+QImage draw_title(QSize size) {
     // The banner is shown about 5.8 times as wide as high: draw in those proportions.
     const double W = 551, H = 95;
-    Layer l(551, 133, W, H);
+    Layer l(size.width(), size.height(), W, H);
     QPainter& p = l.p();
     // Orange and brown checkerboard, each square with a little bevel.
     const double sq = 19;
@@ -91,7 +92,7 @@ QImage drawTitle() {
     p.drawRect(QRectF(6, 6, W - 12, H - 12));
     // The title, letter by letter with a little bounce.
     const QString title = QStringLiteral("DROVANTA");
-    const QFont font = letteringFont();
+    const QFont font = lettering_font();
     const double left = 22, right = W - 22, top = 13, height = 66;
     const double gap = 8;
     const double lw = (right - left - gap * (title.size() - 1)) / title.size();
@@ -99,7 +100,7 @@ QImage drawTitle() {
     for (int i = 0; i < title.size(); ++i) {
         double x = left + i * (lw + gap);
         double bounce = (i % 2 == 0) ? -2.0 : 2.0;
-        QPainterPath ch = textIn(QString(title[i]), font, QRectF(x, top + bounce, lw, height));
+        QPainterPath ch = text_in(QString(title[i]), font, QRectF(x, top + bounce, lw, height));
         letters.addPath(rotated(ch, QPointF(x + lw / 2, top + height / 2), (i % 2 == 0) ? -3 : 3));
     }
     letters = letters.simplified();
@@ -131,10 +132,10 @@ QImage drawTitle() {
     return l.finish();
 }
 
-QImage drawLogoWord() {
+QImage draw_logo_word(QSize size) {
     // Shown about three times as wide as high.
     const double W = 126, H = 43;
-    Layer l(126, 55, W, H);
+    Layer l(size.width(), size.height(), W, H);
     QPainter& p = l.p();
     QLinearGradient g(0, 0, 0, H);
     g.setColorAt(0, QColor(0xFFB347));
@@ -151,7 +152,7 @@ QImage drawLogoWord() {
         p.drawPath(ray);
     }
     const QPainterPath word =
-        textIn(QStringLiteral("ВОРБЛИН"), letteringFont(true), QRectF(7, 7, 112, 23));
+        text_in(QStringLiteral("ВОРБЛИН"), lettering_font(true), QRectF(7, 7, 112, 23));
     p.setPen(QPen(QColor(0xFFE14A), 4.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     p.setBrush(QColor(0xFFE14A));
     p.drawPath(word);
@@ -174,10 +175,10 @@ QImage drawLogoWord() {
     return l.finish();
 }
 
-QImage drawLogoStudio() {
+QImage draw_logo_studio(QSize size) {
     // Shown about twice as wide as high.
     const double W = 270, H = 136;
-    Layer l(270, 161, W, H);
+    Layer l(size.width(), size.height(), W, H);
     QPainter& p = l.p();
     p.fillRect(QRectF(0, 0, W, H), QColor(0xFBF6EA));
     // Faint pencil guide lines.
@@ -185,7 +186,7 @@ QImage drawLogoStudio() {
     for (double y = 20; y < H; y += 17) p.drawLine(QPointF(6, y), QPointF(W - 6, y));
     const QColor red(0xD0201A), deep(0x8A0E0A);
     auto letter = [&](const QString& text, const QRectF& box, quint32 seed, double pen) {
-        QPainterPath t = wobble(textIn(text, letteringFont(true), box), 1.4, 0.09, seed);
+        QPainterPath t = wobble(text_in(text, lettering_font(true), box), 1.4, 0.09, seed);
         p.setPen(QPen(deep, pen + 1.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
         p.setBrush(deep);
         p.drawPath(t.translated(1.5, 1.5));

@@ -1,10 +1,12 @@
-// The pointer images and window icons: 48 x 48, hard-edged transparency, figure centred
-// on the active point (24, 24); arrows have their tip there.
+// The pointer images and window icons: designed on 48 x 48 and drawn at any size,
+// hard-edged transparency, figure centred on the active point (24, 24); arrows have
+// their tip there.
 #include <QHash>
 
-#include "assets.h"
-#include "figures.h"
-#include "formats.h"
+#include "tools/art/pointers.h"
+
+#include "tools/art/characters.h"
+#include "tools/art/formats.h"
 
 #include <cmath>
 
@@ -12,7 +14,7 @@ namespace art {
 
 namespace {
 
-// Outline width in pixels: the pointers are shown at two thirds of their size.
+// Outline width on the 48 x 48 design: the pointers are shown at two thirds of it.
 constexpr double kLine = 2.4;
 
 void arrow(QPainter& p, const Tone& t) {
@@ -29,19 +31,19 @@ void arrow(QPainter& p, const Tone& t) {
     outline(p, a, t.line, kLine);
 }
 
-void goldSparkles(QPainter& p, std::initializer_list<QPointF> at, double r) {
+void gold_sparkles(QPainter& p, std::initializer_list<QPointF> at, double r) {
     for (const QPointF& c : at) {
         QPainterPath s = sparkle(c, r, 0.3);
         part(p, s, pal::gold, 1.4, 1.0);
     }
 }
 
-void withFigure(QPainter& p, double scale, QPointF localCentre,
-                const std::function<void(double)>& f, double line = kLine) {
+void with_figure(QPainter& p, double scale, QPointF local_centre,
+                 const std::function<void(double)>& f, double line = kLine) {
     p.save();
     p.translate(24, 24);
     p.scale(scale, scale);
-    p.translate(-localCentre);
+    p.translate(-local_centre);
     f(line / scale);
     p.restore();
 }
@@ -62,7 +64,7 @@ void explosion(QPainter& p) {
          {QColor(0xFFE14A), QColor(0xFFFBD0), QColor(0xFFB000), QColor(0xC06000)}, 1.2, 1.2);
 }
 
-void blueSpinBall(QPainter& p) {
+void blue_spin_ball(QPainter& p) {
     // A plain ball whose swirl and speed arcs say "spinning".
     part(p, ellipse(24, 24, 17, 17), pal::hero, kLine, 3.5);
     p.save();
@@ -81,7 +83,7 @@ void blueSpinBall(QPainter& p) {
     p.drawArc(QRectF(2.5, 2.5, 43, 43), 280 * 16, 60 * 16);
 }
 
-void moleRobot(QPainter& p) {
+void mole_robot(QPainter& p) {
     const Tone& d = pal::dark;
     // Digging claws at the bottom corners.
     for (int side : {-1, 1}) {
@@ -102,7 +104,7 @@ void moleRobot(QPainter& p) {
     p.fillRect(QRectF(7, 15.5, 34, 4.5), pal::metal.shade);
     for (double x : {17.0, 31.0}) {
         part(p, ellipse(x, 18, 6.8, 6.8), pal::metal, kLine * 0.8, 1.5);
-        part(p, ellipse(x, 18, 4.6, 4.6), pal::redEye, 1.2, 1.5);
+        part(p, ellipse(x, 18, 4.6, 4.6), pal::red_eye, 1.2, 1.5);
         glint(p, {x - 1.6, 16.3}, 1.4);
     }
     // Snout with a metal nose and two big front teeth.
@@ -110,11 +112,11 @@ void moleRobot(QPainter& p) {
     part(p, rrect(20.5, 35, 7, 5.5, 1.2), pal::white, 1.4, 0.8);
     p.setPen(QPen(pal::white.line, 1.1));
     p.drawLine(QPointF(24, 35.5), QPointF(24, 40));
-    part(p, ellipse(24, 28.5, 3.4, 2.6), pal::redEye, 1.2, 0.8);
+    part(p, ellipse(24, 28.5, 3.4, 2.6), pal::red_eye, 1.2, 0.8);
     glint(p, {23, 27.8}, 0.9);
 }
 
-void infoBubble(QPainter& p) {
+void info_bubble(QPainter& p) {
     QPainterPath b = rrect(4, 5, 40, 31, 11);
     b = b.united(poly({{11, 31}, {20, 33}, {8, 44}}));
     part(p, b.simplified(), pal::white, kLine, 2.5);
@@ -134,18 +136,18 @@ HeroLook golden() {
     return g;
 }
 
-void heroGlow(QPainter& p) {
+void hero_glow(QPainter& p) {
     // A ring of rays behind him; partial alpha is not available, so the glow is solid.
     QPainterPath rays = star({24, 24}, 23.5, 17, 12, -90);
     part(p, rays, {QColor(0xFFFBE0), QColor(0xFFFFFF), QColor(0xFFEFA0), QColor(0xE0A000)}, 1.4,
          1.5);
-    withFigure(p, 0.88, {4.5, -6.5}, [&](double line) { briskoHead(p, line, golden()); });
+    with_figure(p, 0.88, {4.5, -6.5}, [&](double line) { brisko_head(p, line, golden()); });
 }
 
 }  // namespace
 
-QImage drawPointer(const QString& name) {
-    Layer l(48, 48);
+QImage draw_pointer(const QString& name, int side) {
+    Layer l(side, side, 48, 48);
     QPainter& p = l.p();
     if (name == "ico_arrow_blue") {
         arrow(p, {QColor(0x2F6BE0), QColor(0x8FB8FF), QColor(0x1E3F8F), QColor(0x0A1A48)});
@@ -154,39 +156,39 @@ QImage drawPointer(const QString& name) {
     } else if (name == "ico_arrow_yellow") {
         arrow(p, {QColor(0xFFD21F), QColor(0xFFF4A0), QColor(0xD99A00), QColor(0x5A3A00)});
     } else if (name == "ico_ball_blue") {
-        withFigure(p, 0.98, {0, 0}, [&](double line) { briskoBall(p, line); });
+        with_figure(p, 0.98, {0, 0}, [&](double line) { brisko_ball(p, line); });
     } else if (name == "ico_ball_blue_a") {
-        blueSpinBall(p);
+        blue_spin_ball(p);
     } else if (name == "ico_hero") {
-        withFigure(
+        with_figure(
             p, 0.6, {31, 41}, [&](double line) { brisko(p, line); }, 1.5);
     } else if (name == "ico_hero_head") {
-        withFigure(p, 0.98, {4.5, -6}, [&](double line) { briskoHead(p, line); });
+        with_figure(p, 0.98, {4.5, -6}, [&](double line) { brisko_head(p, line); });
     } else if (name == "ico_hero_sparkle") {
-        goldSparkles(p, {{7, 9}, {41, 40}}, 6.5);
-        withFigure(
+        gold_sparkles(p, {{7, 9}, {41, 40}}, 6.5);
+        with_figure(
             p, 0.54, {31, 41}, [&](double line) { brisko(p, line); }, 1.4);
-        goldSparkles(p, {{40, 10}, {8, 38}}, 5);
+        gold_sparkles(p, {{40, 10}, {8, 38}}, 5);
     } else if (name == "ico_explosion") {
         explosion(p);
     } else if (name == "ico_ball_orange") {
-        withFigure(p, 1.1, {0, -0.5}, [&](double line) { pelkoBall(p, line); });
+        with_figure(p, 1.1, {0, -0.5}, [&](double line) { pelko_ball(p, line); });
     } else if (name == "ico_friend") {
-        withFigure(
+        with_figure(
             p, 0.62, {39, 40}, [&](double line) { pelko(p, line); }, 1.5);
     } else if (name == "ico_friend_sparkle") {
-        goldSparkles(p, {{7, 9}, {41, 41}}, 6.5);
-        withFigure(
+        gold_sparkles(p, {{7, 9}, {41, 41}}, 6.5);
+        with_figure(
             p, 0.56, {39, 40}, [&](double line) { pelko(p, line); }, 1.4);
-        goldSparkles(p, {{8, 38}}, 5);
+        gold_sparkles(p, {{8, 38}}, 5);
     } else if (name == "ico_mole_robot") {
-        moleRobot(p);
+        mole_robot(p);
     } else if (name == "ico_hero_glow") {
-        heroGlow(p);
+        hero_glow(p);
     } else if (name == "ico_info") {
-        infoBubble(p);
+        info_bubble(p);
     }
-    return thresholdAlpha(l.finish());
+    return threshold_alpha(l.finish());
 }
 
 }  // namespace art

@@ -1,6 +1,7 @@
 // The top strip (wall and captive), the final scene's sky, airship and flight.
-#include "assets.h"
-#include "figures.h"
+#include "tools/art/scenes.h"
+
+#include "tools/art/characters.h"
 
 #include <cmath>
 
@@ -15,7 +16,7 @@ const QColor kTrace(0x5B6770);
 const QColor kGlow(0x80FFFF);
 
 // One colour ramp for every sky of the final scene, t = 0 at the top of the sky picture.
-QColor skyAt(double t) {
+QColor sky_at(double t) {
     const QColor top(0x2E7FDB), bottom(0xA8DAFF);
     t = std::clamp(t, 0.0, 1.0);
     return QColor::fromRgbF(top.redF() + (bottom.redF() - top.redF()) * t,
@@ -24,10 +25,10 @@ QColor skyAt(double t) {
 }
 
 // Sky background for a picture that lies between t0 and t1 of the big sky.
-void fillSky(QPainter& p, const QRectF& r, double t0, double t1) {
+void fill_sky(QPainter& p, const QRectF& r, double t0, double t1) {
     QLinearGradient g(r.topLeft(), r.bottomLeft());
-    g.setColorAt(0, skyAt(t0));
-    g.setColorAt(1, skyAt(t1));
+    g.setColorAt(0, sky_at(t0));
+    g.setColorAt(1, sky_at(t1));
     p.fillRect(r, g);
 }
 
@@ -55,8 +56,8 @@ void cloud(QPainter& p, double x, double y, double w, double h, quint32 seed, bo
 // they sit in the sky without a visible edge.
 constexpr double kSkyW = 385, kSkyH = 121;
 
-void skyBackdrop(QPainter& p) {
-    fillSky(p, QRectF(0, 0, kSkyW, kSkyH), 0, 1);
+void sky_backdrop(QPainter& p) {
+    fill_sky(p, QRectF(0, 0, kSkyW, kSkyH), 0, 1);
     cloud(p, 150, 8, 46, 14, 11);
     cloud(p, 300, 38, 60, 16, 12);
     cloud(p, 10, 30, 40, 12, 13);
@@ -68,15 +69,15 @@ void skyBackdrop(QPainter& p) {
 
 // Draws the part of the backdrop that a picture of w x h pixels covers when the game
 // shows it at the given place and size.
-void skyBehind(QPainter& p, int w, int h, const QRectF& shownAt) {
+void sky_behind(QPainter& p, int w, int h, const QRectF& shown_at) {
     p.save();
-    p.scale(w / shownAt.width(), h / shownAt.height());
-    p.translate(-shownAt.topLeft());
-    skyBackdrop(p);
+    p.scale(w / shown_at.width(), h / shown_at.height());
+    p.translate(-shown_at.topLeft());
+    sky_backdrop(p);
     p.restore();
 }
 
-void flameAt(QPainter& p, QPointF base, double s, double lean = 0) {
+void flame_at(QPainter& p, QPointF base, double s, double lean = 0) {
     QPainterPath f;
     f.moveTo(base + QPointF(-3.2 * s, 0));
     f.cubicTo(base + QPointF(-3.8 * s, -3 * s), base + QPointF((-1 + lean) * s, -5 * s),
@@ -100,7 +101,7 @@ void flameAt(QPainter& p, QPointF base, double s, double lean = 0) {
     outline(p, f, QColor(0x8A2400), 0.7);
 }
 
-void smokePuff(QPainter& p, QPointF c, double r, int alpha = 200) {
+void smoke_puff(QPainter& p, QPointF c, double r, int alpha = 200) {
     p.save();
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(0x4A, 0x4E, 0x56, alpha));
@@ -157,7 +158,7 @@ void airship(QPainter& p, bool wrecked) {
     }
 }
 
-void wreckDamage(QPainter& p) {
+void wreck_damage(QPainter& p) {
     // Jagged holes and torn plates along the hull.
     const QColor hole(0x1E2126);
     p.setPen(QPen(QColor(0x0E1014), 0.7));
@@ -176,10 +177,10 @@ void wreckDamage(QPainter& p) {
 
 }  // namespace
 
-QImage drawWall() {
+QImage draw_wall(QSize size) {
     // The wall spans the whole 401 x 145 strip on screen: draw in those proportions.
     const double W = 401, H = 145;
-    Layer l(127, 86, W, H);
+    Layer l(size.width(), size.height(), W, H);
     QPainter& p = l.p();
     QLinearGradient g(0, 0, 0, H);
     g.setColorAt(0, kWallLight.darker(105));
@@ -241,14 +242,14 @@ QImage drawWall() {
         p.drawLine(QPointF(x, 9), QPointF(x, 14));
         p.drawLine(QPointF(x, 40), QPointF(x, 45));
     }
-    return over(QImage(127, 86, QImage::Format_ARGB32_Premultiplied), l.finish());
+    return over(QImage(size, QImage::Format_ARGB32_Premultiplied), l.finish());
 }
 
-QImage drawCaptive() {
+QImage draw_captive(QSize size) {
     // Shown at 137 x 81 in the strip; the glowing pillars lie under the game's blinking
     // bars, which cover the left and right eighth of it.
     const double W = 146, H = 86;
-    Layer l(127, 86, W, H);
+    Layer l(size.width(), size.height(), W, H);
     QPainter& p = l.p();
     // The alcove: the wall's grey with a dark recess.
     p.fillRect(QRectF(0, 0, W, H), kWallBase);
@@ -271,7 +272,7 @@ QImage drawCaptive() {
     p.fillRect(QRectF(55, 5.5, 36, 10.5), QColor(0x061A0C));
     outline(p, rrect(55, 5.5, 36, 10.5, 1), pal::steel.line, 1.0);
     // 00:00 on a seven-segment display.
-    auto digitZero = [&](double x, double y) {
+    auto digit_zero = [&](double x, double y) {
         p.setPen(QPen(QColor(0x39FF6A), 1.5, Qt::SolidLine, Qt::RoundCap));
         const double w = 4.6, h = 7.2;
         p.drawLine(QPointF(x + 0.8, y), QPointF(x + w - 0.8, y));
@@ -281,7 +282,7 @@ QImage drawCaptive() {
         p.drawLine(QPointF(x + w, y + 0.8), QPointF(x + w, y + h / 2 - 0.6));
         p.drawLine(QPointF(x + w, y + h / 2 + 0.6), QPointF(x + w, y + h - 0.8));
     };
-    for (double x : {58.0, 65.0, 77.0, 84.0}) digitZero(x, 7.1);
+    for (double x : {58.0, 65.0, 77.0, 84.0}) digit_zero(x, 7.1);
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(0x39FF6A));
     p.drawEllipse(QPointF(73, 9.2), 0.9, 0.9);
@@ -312,37 +313,37 @@ QImage drawCaptive() {
     outline(p, tube, QColor(0x1C6E7C), 1.6);
     part(p, rrect(31, 17, 84, 6, 2.5), pal::steel, 1.4, 1.4);
     part(p, rrect(29, 78, 88, 8, 2.5), pal::steel, 1.4, 1.6);
-    return over(QImage(127, 86, QImage::Format_ARGB32_Premultiplied), l.finish());
+    return over(QImage(size, QImage::Format_ARGB32_Premultiplied), l.finish());
 }
 
-QImage drawSky() {
+QImage draw_sky(QSize size) {
     // The sky fills a 385 x 121 backdrop: draw in those proportions.
-    Layer l(1024, 1024, kSkyW, kSkyH);
-    skyBackdrop(l.p());
+    Layer l(size.width(), size.height(), kSkyW, kSkyH);
+    sky_backdrop(l.p());
     return l.finish();
 }
 
-QImage drawAirship(int stage) {
-    Layer l(95, 39);
+QImage draw_airship(int stage, QSize size) {
+    Layer l(size.width(), size.height(), 95, 39);
     QPainter& p = l.p();
-    skyBehind(p, 95, 39, QRectF(16, 24, 97, 41));
+    sky_behind(p, 95, 39, QRectF(16, 24, 97, 41));
     if (stage == 4) {
         p.save();
         p.translate(47, 19);
         p.rotate(-9);
         p.translate(-47, -17);
         airship(p, true);
-        wreckDamage(p);
+        wreck_damage(p);
         // The stern is ablaze under a column of smoke.
-        smokePuff(p, {86, 3}, 6);
-        smokePuff(p, {76, 1}, 5);
-        smokePuff(p, {66, 3}, 3.5);
-        flameAt(p, {78, 17}, 1.5, 0.5);
-        flameAt(p, {86, 20}, 1.3, 1);
-        flameAt(p, {71, 11}, 1.1, 0.5);
-        flameAt(p, {82, 27}, 1.1, 1);
-        flameAt(p, {68, 24}, 0.9, 0.5);
-        flameAt(p, {90, 12}, 0.9, 1);
+        smoke_puff(p, {86, 3}, 6);
+        smoke_puff(p, {76, 1}, 5);
+        smoke_puff(p, {66, 3}, 3.5);
+        flame_at(p, {78, 17}, 1.5, 0.5);
+        flame_at(p, {86, 20}, 1.3, 1);
+        flame_at(p, {71, 11}, 1.1, 0.5);
+        flame_at(p, {82, 27}, 1.1, 1);
+        flame_at(p, {68, 24}, 0.9, 0.5);
+        flame_at(p, {90, 12}, 0.9, 1);
         p.restore();
         return l.finish();
     }
@@ -359,17 +360,17 @@ QImage drawAirship(int stage) {
             p.setPen(Qt::NoPen);
             p.setBrush(QColor(0x2A, 0x26, 0x20, 150));
             p.drawEllipse(f + QPointF(0.5, 0.3), 3.6, 2.2);
-            smokePuff(p, f + QPointF(2.5, -9.5), 2.2, 150);
-            flameAt(p, f, 0.9, stage == 2 ? 0.8 : 0.3);
+            smoke_puff(p, f + QPointF(2.5, -9.5), 2.2, 150);
+            flame_at(p, f, 0.9, stage == 2 ? 0.8 : 0.3);
         }
     }
     return l.finish();
 }
 
-QImage drawFlight() {
-    Layer l(119, 88);
+QImage draw_flight(QSize size) {
+    Layer l(size.width(), size.height(), 119, 88);
     QPainter& p = l.p();
-    skyBehind(p, 119, 88, QRectF(264, 32, 121, 89));
+    sky_behind(p, 119, 88, QRectF(264, 32, 121, 89));
     // Speed lines behind the craft.
     p.setPen(QPen(QColor(255, 255, 255, 210), 1.6, Qt::SolidLine, Qt::RoundCap));
     for (int i = 0; i < 4; ++i)
@@ -391,12 +392,12 @@ QImage drawFlight() {
     p.save();
     p.translate(43, 36);
     p.scale(0.8, 0.8);
-    briskoHead(p, 1.4 / 0.8);
+    brisko_head(p, 1.4 / 0.8);
     p.restore();
     p.save();
     p.translate(76, 34);
     p.scale(0.76, 0.76);
-    pelkoHead(p, 1.4 / 0.76);
+    pelko_head(p, 1.4 / 0.76);
     p.restore();
     // Pelko waves goodbye.
     part(p, limb({84, 49}, {93, 44}, {95, 33}, 4.4), pal::fox, 1.3);
@@ -413,7 +414,7 @@ QImage drawFlight() {
     part(p, hull, pal::craft, 1.5, 3);
     p.fillPath(QPainterPath(rrect(14, 55, 100, 2, 0)).intersected(hull), QColor(0xFFD21F));
     part(p, poly({{22, 49.5}, {27, 40}, {31, 40}, {30, 49}}), pal::glass, 1.2, 1.2);
-    part(p, rrect(96, 50, 9, 4, 1.5), pal::redEye, 1.0, 0.8);
+    part(p, rrect(96, 50, 9, 4, 1.5), pal::red_eye, 1.0, 0.8);
     glint(p, {28, 52}, 1.4);
     p.restore();
     return l.finish();

@@ -1,4 +1,4 @@
-#include "sheet.h"
+#include "tools/art/sheet.h"
 
 #include <QFont>
 #include <QImageReader>
@@ -6,7 +6,10 @@
 #include <QPainter>
 #include <QTextStream>
 
-#include "assets.h"
+#include <functional>
+#include <vector>
+
+#include "tools/art/assets.h"
 
 namespace art {
 
@@ -23,104 +26,166 @@ QImage checker(int w, int h, int sq) {
 
 // Scaled the way the game's views scale pictures to their elements.
 QImage stretched(const QImage& img, int w, int h) {
-    return img.scaled(w, h, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    return img.size() == QSize(w, h)
+               ? img
+               : img.scaled(w, h, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+}
+
+const Asset& asset_named(const QString& name) {
+    for (const Asset& a : assets())
+        if (a.name == name) return a;
+    return assets().front();
+}
+
+// The file the game paints a picture from at `device` pixels on a screen of the given
+// ratio: the smallest one drawn for that ratio or below that is at least as large, or
+// else the largest of them.
+QString picked_file(const Asset& a, QSize device, int ratio) {
+    QString best = file_name(a), largest = best;
+    QSize best_size = a.size, largest_size = a.size;
+    bool covers = a.size.width() >= device.width() && a.size.height() >= device.height();
+    for (const Variant& v : a.variants) {
+        if (v.ratio > ratio) continue;
+        const auto area = [](QSize s) { return qint64(s.width()) * s.height(); };
+        if (v.size.width() >= device.width() && v.size.height() >= device.height() &&
+            (!covers || area(v.size) < area(best_size))) {
+            best = file_name(a, v), best_size = v.size, covers = true;
+        }
+        if (area(v.size) > area(largest_size)) largest = file_name(a, v), largest_size = v.size;
+    }
+    return covers ? best : largest;
 }
 
 }  // namespace
 
-int writeContactSheet(const QString& assetDir, const QString& outPng) {
-    QMap<QString, QImage> img;
+int write_contact_sheet(const QString& asset_dir, const QString& out_png) {
+    QMap<QString, QImage> img;  // every file by its name; the stored ones also by asset
     QTextStream err(stderr);
     for (const Asset& a : assets()) {
-        QImageReader r(assetDir + "/" + fileName(a));
-        QImage i = r.read();
-        if (i.isNull()) {
-            err << "cannot read " << fileName(a) << ": " << r.errorString() << "\n";
-            return 1;
+        QStringList files{file_name(a)};
+        for (const Variant& v : a.variants) files << file_name(a, v);
+        for (const QString& f : files) {
+            QImageReader r(asset_dir + "/" + f);
+            QImage i = r.read();
+            if (i.isNull()) {
+                err << "cannot read " << f << ": " << r.errorString() << "\n";
+                return 1;
+            }
+            img[f] = i.convertToFormat(QImage::Format_ARGB32_Premultiplied);
         }
-        img[a.name] = i.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+        img[a.name] = img[file_name(a)];
     }
+    // A picture as the game paints it w x h logical pixels large at the given ratio.
+    auto shown = [&](const QString& name, int w, int h, int ratio) {
+        const Asset& a = asset_named(name);
+        return stretched(img[picked_file(a, QSize(w * ratio, h * ratio), ratio)], w * ratio,
+                         h * ratio);
+    };
     const int W = 1900;
-    QImage sheet(W, 3400, QImage::Format_ARGB32_Premultiplied);
+    QImage sheet(W, 4600, QImage::Format_ARGB32_Premultiplied);
     sheet.fill(QColor(0xF0F0EE));
     QPainter p(&sheet);
     QFont font(QStringLiteral("DejaVu Sans"));
     font.setPixelSize(14);
     p.setFont(font);
 
-    // --- previews at twice the logical size, as on a HiDPI screen ---
+    // --- previews, side by side: the art for ratio 1 enlarged twice, and the art for
+    // ratio 2, each at the size a screen of ratio 2 shows it ---
     const int k = 2;
     int y = 10;
-    p.drawText(10, y + 14, QStringLiteral("In place, 2x (stretched as the game stretches them)"));
+    p.drawText(10, y + 14,
+               QStringLiteral("In place at ratio 2: left the ratio-1 art stretched, right the "
+                              "art drawn for ratio 2"));
     y += 24;
-    // Top strip: wall, captive; the floor line under it.
-    QImage strip(401, 146, QImage::Format_ARGB32_Premultiplied);
-    {
-        QPainter s(&strip);
-        s.drawImage(0, 0, stretched(img["pic_wall"], 401, 145));
-        s.drawImage(216, 64, stretched(img["pic_captive"], 137, 81));
-        s.drawImage(80, 16, stretched(img["pic_hero"], 57, 65));
-        s.drawImage(136, 30, stretched(img["pic_villain"], 40, 40));
-        s.fillRect(0, 144, 401, 2, QColor(0x404040));
+    // One preview of w x h logical pixels, painted as a screen of ratio 2 shows it with
+    // the pictures the game picks at the given ratio.
+    struct Preview {
+        int w, h;
+        QColor back;
+        std::function<void(const std::function<void(const char*, int, int, int, int)>&)> place;
+    };
+    auto render = [&](const Preview& v, int ratio) {
+        QImage out(v.w * k, v.h * k, QImage::Format_ARGB32_Premultiplied);
+        out.fill(v.back);
+        QPainter s(&out);
+        v.place([&](const char* name, int x, int y0, int w, int h) {
+            s.drawImage(x * k, y0 * k, stretched(shown(name, w, h, ratio), w * k, h * k));
+        });
+        return out;
+    };
+    const QString cells[3][4] = {
+        {"pic_robot_knight", "pic_cell_empty", "pic_krot_costume", "pic_base_saucer"},
+        {"pic_krot_simple", "pic_ring", "pic_cell_empty", "pic_krot_simple"},
+        {"pic_cell_empty", "pic_base_saucer", "pic_krot_costume", "pic_robot_knight"}};
+    const std::vector<Preview> previews{
+        // The top strip: wall, captive, the falling hero and the growing villain.
+        {401, 146, QColor(0x404040),
+         [](const auto& put) {
+             put("pic_wall", 0, 0, 401, 145);
+             put("pic_captive", 216, 64, 137, 81);
+             put("pic_hero", 80, 16, 57, 65);
+             put("pic_villain", 136, 30, 40, 40);
+         }},
+        // The final scene's panel.
+        {385, 121, Qt::black,
+         [](const auto& put) {
+             put("pic_sky", 0, 0, 385, 121);
+             put("pic_airship_burn2", 16, 24, 97, 41);
+             put("pic_flight", 264, 32, 121, 89);
+         }},
+        // The grid with the character frame and the banner, on the board's dark blue.
+        {401, 260, QColor(0x0000C0),
+         [&cells](const auto& put) {
+             for (int r = 0; r < 3; ++r)
+                 for (int c = 0; c < 4; ++c) {
+                     put("pic_cell_empty", 16 + 56 * c, 8 + 56 * r, 57, 57);
+                     put(qPrintable(cells[r][c]), 16 + 56 * c, 8 + 56 * r, 57, 57);
+                 }
+             put("pic_hero", 248, 16, 137, 161);
+             put("pic_title", 8, 184, 377, 65);
+         }},
+        // The friend's frame and the other airship frames.
+        {401, 170, QColor(0x0000C0),
+         [](const auto& put) {
+             put("pic_friend", 4, 4, 137, 161);
+             const char* ships[] = {"pic_airship", "pic_airship_burn1", "pic_airship_burn3",
+                                    "pic_airship_burn4"};
+             for (int i = 0; i < 4; ++i)
+                 put(ships[i], 150 + (i % 2) * 110, 20 + (i / 2) * 60, 97, 41);
+         }},
+        // The information window's logos and every pointer at its shown 32 x 32.
+        {433, 232, QColor(0x0000C0),
+         [](const auto& put) {
+             put("pic_logo_word", 192, 120, 121, 41);
+             put("pic_logo_studio", 312, 120, 113, 57);
+             int i = 0;
+             for (const Asset& a : assets()) {
+                 if (a.format != Format::Ico8) continue;
+                 put(qPrintable(a.name), 8 + (i % 5) * 36, 8 + (i / 5) * 36, 32, 32);
+                 ++i;
+             }
+         }},
+    };
+    for (const Preview& v : previews) {
+        p.drawImage(10, y, render(v, 1));
+        p.drawImage(10 + v.w * k + 20, y, render(v, 2));
+        y += v.h * k + 20;
     }
-    p.drawImage(10, y, stretched(strip, 401 * k, 146 * k));
-    // Final scene panel.
-    QImage panel(385, 121, QImage::Format_ARGB32_Premultiplied);
-    {
-        QPainter s(&panel);
-        s.drawImage(0, 0, stretched(img["pic_sky"], 385, 121));
-        s.drawImage(16, 24, stretched(img["pic_airship_burn2"], 97, 41));
-        s.drawImage(264, 32, stretched(img["pic_flight"], 121, 89));
-    }
-    p.drawImage(10 + 401 * k + 20, y, stretched(panel, 385 * k, 121 * k));
-    y += 146 * k + 20;
-    // The grid with the character frame and the banner, on the board's dark blue.
-    QImage board(401, 260, QImage::Format_ARGB32_Premultiplied);
-    board.fill(QColor(0x0000C0));
-    {
-        QPainter s(&board);
-        const char* cells[3][4] = {
-            {"pic_robot_knight", "pic_cell_empty", "pic_krot_costume", "pic_base_saucer"},
-            {"pic_krot_simple", "pic_ring", "pic_cell_empty", "pic_krot_simple"},
-            {"pic_cell_empty", "pic_base_saucer", "pic_krot_costume", "pic_robot_knight"}};
-        for (int r = 0; r < 3; ++r)
-            for (int c = 0; c < 4; ++c) {
-                s.drawImage(16 + 56 * c, 8 + 56 * r, stretched(img["pic_cell_empty"], 57, 57));
-                s.drawImage(16 + 56 * c, 8 + 56 * r, stretched(img[cells[r][c]], 57, 57));
-            }
-        s.drawImage(248, 16, stretched(img["pic_hero"], 137, 161));
-        s.drawImage(8, 184, stretched(img["pic_title"], 377, 65));
-    }
-    p.drawImage(10, y, stretched(board, 401 * k, 260 * k));
-    // Pointers at their shown size (32 x 32) on the board colour, and the info window logos.
-    int px = 10 + 401 * k + 20, py = y;
-    QImage info(433, 232, QImage::Format_ARGB32_Premultiplied);
-    info.fill(QColor(0x0000C0));
-    {
-        QPainter s(&info);
-        s.drawImage(192, 120, stretched(img["pic_logo_word"], 121, 41));
-        s.drawImage(312, 120, stretched(img["pic_logo_studio"], 113, 57));
-        int i = 0;
-        for (const Asset& a : assets()) {
-            if (a.format != Format::Ico8) continue;
-            s.drawImage(8 + (i % 5) * 36, 8 + (i / 5) * 36, stretched(img[a.name], 32, 32));
-            ++i;
-        }
-    }
-    p.drawImage(px, py, stretched(info, 433 * k, 232 * k));
-    y += 260 * k + 30;
+    y += 10;
 
     // --- every asset enlarged, pixels visible ---
     p.drawText(10, y, QStringLiteral("Every asset, enlarged (nearest neighbour)"));
     y += 10;
-    int x = 10, rowH = 0;
+    int x = 10, row_h = 0;
     for (const Asset& a : assets()) {
-        int s = a.format == Format::Ico8 ? 3 : (a.width > 500 ? (a.width > 800 ? 0 : 2) : 3);
+        int s = a.format == Format::Ico8
+                    ? 3
+                    : (a.size.width() > 500 ? (a.size.width() > 800 ? 0 : 2) : 3);
         QImage big;
         if (s == 0) {
             big = stretched(img[a.name], 385, 121);
         } else {
-            big = img[a.name].scaled(a.width * s, a.height * s, Qt::IgnoreAspectRatio,
+            big = img[a.name].scaled(a.size.width() * s, a.size.height() * s, Qt::IgnoreAspectRatio,
                                      Qt::FastTransformation);
         }
         if (a.format == Format::Ico8) {
@@ -135,19 +200,20 @@ int writeContactSheet(const QString& assetDir, const QString& outPng) {
         }
         if (x + big.width() > W - 10) {
             x = 10;
-            y += rowH + 26;
-            rowH = 0;
+            y += row_h + 26;
+            row_h = 0;
         }
         p.drawImage(x, y + 6, big);
         p.setPen(Qt::black);
-        p.drawText(x, y + 6 + big.height() + 15,
-                   QStringLiteral("%1  %2x%3").arg(fileName(a)).arg(a.width).arg(a.height));
+        p.drawText(
+            x, y + 6 + big.height() + 15,
+            QStringLiteral("%1  %2x%3").arg(file_name(a)).arg(a.size.width()).arg(a.size.height()));
         x += std::max(big.width(), 200) + 16;
-        rowH = std::max(rowH, big.height());
+        row_h = std::max(row_h, big.height());
     }
-    y += rowH + 40;
+    y += row_h + 40;
     p.end();
-    return sheet.copy(0, 0, W, y).save(outPng) ? 0 : 1;
+    return sheet.copy(0, 0, W, y).save(out_png) ? 0 : 1;
 }
 
 }  // namespace art

@@ -1,11 +1,11 @@
-// The contact sheet: every asset enlarged and labelled, plus previews of the pictures
-// stretched to the places the game shows them in.
+// The contact sheet: the pictures in the places the game shows them in, at ratio 1 and
+// at ratio 2 side by side, then every stored asset enlarged and labelled.
 #pragma once
 
 #include <QString>
 
 namespace art {
 
-int writeContactSheet(const QString& assetDir, const QString& outPng);
+int write_contact_sheet(const QString& asset_dir, const QString& out_png);
 
 }  // namespace art
