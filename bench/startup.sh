@@ -30,7 +30,7 @@ median() { sort -n | awk '{v[NR]=$1} END {print (NR % 2) ? v[(NR+1)/2] : (v[NR/2
 field() { printf '%s\n' "$@" | sed -n "s/.*$field=\([0-9.]*\).*/\1/p" | median; }
 printf '| %-24s | %10s | %10s | %6s |\n' "median of $runs runs" "game" "bare Qt" "ratio"
 printf '|%s|%s|%s|%s|\n' "--------------------------" "------------" "------------" "--------"
-for field in first_frame_ms rss_kib idle_cpu_percent; do
+for field in first_frame_ms first_frame_cpu_ms rss_kib idle_cpu_percent; do
   g=$(field "${game[@]}"); b=$(field "${bare[@]}")
   ratio=$(awk -v g="$g" -v b="$b" 'BEGIN { if (b > 0) printf "%.2f", g / b; else print "-" }')
   printf '| %-24s | %10s | %10s | %6s |\n' "$field" "$g" "$b" "$ratio"

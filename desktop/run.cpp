@@ -9,6 +9,7 @@
 #include "board/random.h"
 #include "desktop/art.h"
 #include "desktop/desktop.h"
+#include "desktop/fonts.h"
 #include "desktop/painting.h"
 #include "desktop/screen.h"
 #include "desktop/style.h"
@@ -24,6 +25,7 @@ void prepare_application(QApplication& app) {
         QApplication::installTranslator(translator);
     }
     QApplication::setStyle(new GameStyle);
+    use_built_in_fonts_only();
     QApplication::setFont(game_font());
     // The game ends when its main board is closed, not when its last window hides.
     QApplication::setQuitOnLastWindowClosed(false);
@@ -31,7 +33,7 @@ void prepare_application(QApplication& app) {
     // Ties the windows to the installed desktop entry (the Wayland app id, the task
     // bar's grouping); on X11 the class "Drovanta" matches its StartupWMClass.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.drovanta.Drovanta"));
-    QApplication::setWindowIcon(application_icon());
+    // The windows get their icons once they are drawn (WindowView::show_icon).
 }
 
 int run_game(int argc, char** argv) {

@@ -1,5 +1,6 @@
 #include "desktop/window_view.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QKeySequence>
 #include <QLineEdit>
@@ -7,9 +8,10 @@
 #include <QPaintEngine>
 #include <QPainter>
 #include <QPushButton>
+#include <QTimer>
 #include <cmath>
-#include <optional>
 #include <limits>
+#include <optional>
 
 #include "desktop/art.h"
 #include "desktop/colours.h"
@@ -71,10 +73,17 @@ WindowView::WindowView(board::Game& game, board::Window& window)
     setFixedSize(client);
     canvas_->setGeometry(QRect(QPoint(0, 0), client));
     setWindowTitle(QString::fromStdString(window.caption()));
-    if (window.icon()) setWindowIcon(window_icon(window.icon()->asset()));
     setFont(game_font());
     build_native_widgets();
     sync();
+}
+
+void WindowView::show_icon() {
+    if (!alive()) return;
+    const board::Window& w = model();
+    if (w.icon()) setWindowIcon(window_icon(w.icon()->asset()));
+    // Dialogs of the game (its messages) show the game's own icon.
+    if (QApplication::windowIcon().isNull()) QApplication::setWindowIcon(application_icon());
 }
 
 void WindowView::build_native_widgets() {
@@ -215,6 +224,11 @@ Canvas::Canvas(WindowView& view) : QWidget(&view), view_(view) {
 
 void Canvas::paintEvent(QPaintEvent*) {
     if (!view_.alive()) return;
+    if (!painted_) {
+        // The icon's pictures would cost the first frame a quarter of its time.
+        painted_ = true;
+        QTimer::singleShot(0, &view_, &WindowView::show_icon);
+    }
     QPainter p(this);
     const board::Window& w = view_.model();
     p.fillRect(rect(), to_qcolor(w.back_color()));

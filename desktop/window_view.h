@@ -34,6 +34,8 @@ class WindowView : public QWidget {
     // The element name a widget stands for ("" for none).
     std::string element_of(const QWidget* widget) const;
     void focus_initial();
+    // Gives the window its icon; done once it has been drawn for the first time.
+    void show_icon();
     Canvas* canvas() const { return canvas_; }
 
   protected:
@@ -72,6 +74,7 @@ class Canvas : public QWidget {
     WindowView& view_;
     QPoint last_mouse_{-1, -1};
     QString pointer_key_;
+    bool painted_ = false;
 };
 
 // A frame: its border and caption, and the labels and pictures that it holds.

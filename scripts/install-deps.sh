@@ -7,7 +7,7 @@ packages=(
   g++ cmake ninja-build pkg-config
   qt6-base-dev qt6-translations-l10n libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  locales
+  locales libfontconfig-dev
   libxcb-damage0-dev xvfb
   desktop-file-utils appstream
 )
