@@ -2,6 +2,7 @@
 
 #include <QFontDatabase>
 #include <QFontMetricsF>
+#include <QResource>
 #include <cmath>
 
 #include "desktop/art.h"
@@ -20,8 +21,14 @@ namespace {
 // Registers the built-in face once and tells its family name.
 QString built_in_family() {
     static const QString family = [] {
-        const int id = QFontDatabase::addApplicationFont(
-            QStringLiteral(":/fonts/LiberationSans-Regular.ttf"));
+        // Read in place from the program's own data, not copied: only the
+        // parts of the face that are used ever come into memory.
+        const QResource face(QStringLiteral(":/fonts/LiberationSans-Regular.ttf"));
+        const int id = face.compressionAlgorithm() == QResource::NoCompression
+                           ? QFontDatabase::addApplicationFontFromData(
+                                 QByteArray::fromRawData(reinterpret_cast<const char*>(face.data()),
+                                                         static_cast<qsizetype>(face.size())))
+                           : QFontDatabase::addApplicationFont(face.fileName());
         const QStringList families = QFontDatabase::applicationFontFamilies(id);
         return families.isEmpty() ? QStringLiteral("Liberation Sans") : families.first();
     }();
