@@ -7,21 +7,17 @@
 #include "desktop/art.h"
 #include "desktop/caption.h"
 #include "desktop/colours.h"
+#include "desktop/units.h"
 
 namespace desktop {
-
-QRectF pixel_rect(const board::Element& e) {
-    return {e.left() / kTwipsPerPixel, e.top() / kTwipsPerPixel, e.width() / kTwipsPerPixel,
-            e.height() / kTwipsPerPixel};
-}
 
 namespace {
 
 // Registers the built-in face once and tells its family name.
 QString built_in_family() {
     static const QString family = [] {
-        const int id = QFontDatabase::addApplicationFont(
-            QStringLiteral(":/fonts/LiberationSans-Regular.ttf"));
+        const int id =
+            QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/LiberationSans-Regular.ttf"));
         const QStringList families = QFontDatabase::applicationFontFamilies(id);
         return families.isEmpty() ? QStringLiteral("Liberation Sans") : families.first();
     }();
@@ -115,7 +111,7 @@ void paint_contents(QPainter& painter, const board::Window& window, const board:
 }
 
 void paint_frame(QPainter& p, const board::Element& frame) {
-    const QRectF r(0, 0, frame.width() / kTwipsPerPixel, frame.height() / kTwipsPerPixel);
+    const QRectF r(0, 0, to_pixels(frame.width()), to_pixels(frame.height()));
     p.fillRect(r, to_qcolor(frame.back_color()));
     const QFontMetricsF metrics(p.font());
     const qreal line_y = std::floor(metrics.height() / 2);

@@ -4,14 +4,12 @@
 #include <QStyleHints>
 #include <QTranslator>
 
-#include "app/game.h"
-#include "board/clock.h"
-#include "board/random.h"
+#include "board/game.h"
 #include "desktop/art.h"
 #include "desktop/desktop.h"
 #include "desktop/painting.h"
-#include "desktop/screen.h"
 #include "desktop/style.h"
+#include "desktop/units.h"
 
 namespace desktop {
 
@@ -34,22 +32,9 @@ void prepare_application(QApplication& app) {
     QApplication::setWindowIcon(application_icon());
 }
 
-int run_game(int argc, char** argv) {
-    QApplication app(argc, argv);
-    prepare_application(app);
-
-    board::SteadyClock clock;
-    board::UniformRandom random;
-    board::Game game(clock, random);
-    app::assemble(game);
-    game.set_double_click(
-        board::milliseconds(QApplication::doubleClickInterval()),
-        static_cast<int>(QGuiApplication::styleHints()->mouseDoubleClickDistance() *
-                         kTwipsPerPixel));
-    Screen screen(game);
-    app::start(game);
-    screen.refresh();
-    return QApplication::exec();
+void use_double_click_settings(board::Game& game) {
+    game.set_double_click(board::milliseconds(QApplication::doubleClickInterval()),
+                          to_twips(QGuiApplication::styleHints()->mouseDoubleClickDistance()));
 }
 
 }  // namespace desktop
