@@ -7,8 +7,8 @@
 #include "board/game.h"
 #include "desktop/art.h"
 #include "desktop/desktop.h"
+#include "desktop/game_style.h"
 #include "desktop/painting.h"
-#include "desktop/style.h"
 #include "desktop/units.h"
 
 namespace desktop {
