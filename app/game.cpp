@@ -18,8 +18,10 @@ void assemble(board::Game& game) {
     info::attach(game);
 }
 
-void start(board::Game& game) {
+void launch(board::Game& game) {
+    assemble(game);
     game.show(board::layout::kMainBoard);
+    if (board::View* view = game.view()) view->refresh();
 }
 
 }  // namespace app

@@ -5,10 +5,15 @@
 
 namespace app {
 
-// Defines the windows and attaches every handler; the caller then shows the main board.
+// Defines the windows and attaches every handler. A handler wired to a window,
+// element or event that does not exist throws std::logic_error naming it.
 void assemble(board::Game& game);
 
-// Shows the main board, which starts the game.
-void start(board::Game& game);
+// The one way a game is put together and started, on the desktop, in the
+// benchmarks and in the tests alike: assembles it, shows the main board (which
+// starts the game) and brings the game's view, if it has one, up to date. The
+// caller chooses the clock, the random source and the view (a desktop screen, or
+// none) before; what assembling throws comes out of here.
+void launch(board::Game& game);
 
 }  // namespace app

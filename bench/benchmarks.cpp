@@ -5,34 +5,40 @@
 #include <QApplication>
 #include <QImage>
 #include <QPainter>
+#include <memory>
 
 #include "app/game.h"
 #include "board/clock.h"
-#include "board/layout/main_board.h"
+#include "board/layout/main_board_view.h"
 #include "board/random.h"
 #include "desktop/desktop.h"
 #include "desktop/screen.h"
 
 namespace {
 
+using board::layout::kMainBoard;
+using board::layout::MainBoard;
+
+// The game on a manual clock, launched without a screen or, for the repaint, on one.
 struct Headless {
     board::ManualClock clock;
     board::UniformRandom random;
     board::Game game{clock, random};
-    Headless() {
-        app::assemble(game);
-        app::start(game);
+    std::unique_ptr<desktop::Screen> screen;
+    explicit Headless(bool on_screen = false) {
+        if (on_screen) screen = std::make_unique<desktop::Screen>(game);
+        app::launch(game);
     }
 };
 
 // The reset button: a press, a release and a click routed by position.
 void BM_ButtonClickThroughTheModel(benchmark::State& state) {
     Headless h;
-    const board::Element& button = h.game.form(board::layout::kMainBoard)["Command1"];
+    const board::Element& button = MainBoard(h.game).reset_statistics_button;
     const int x = button.left() + 100, y = button.top() + 100;
     for (auto _ : state) {
-        h.game.mouse_down(board::layout::kMainBoard, x, y);
-        h.game.mouse_up(board::layout::kMainBoard, x, y);
+        h.game.mouse_down(kMainBoard, x, y);
+        h.game.mouse_up(kMainBoard, x, y);
         h.clock.set(h.clock.now() + board::seconds(1));
     }
 }
@@ -41,13 +47,14 @@ BENCHMARK(BM_ButtonClickThroughTheModel);
 // A strike on a shown target, scored and hidden.
 void BM_TargetStrikeThroughTheModel(benchmark::State& state) {
     Headless h;
-    board::Window& w = h.game.form(board::layout::kMainBoard);
-    h.game.click(board::layout::kMainBoard, "Commandstart");
-    board::Element& target = w["Imagekrot6"];
+    h.game.click(kMainBoard, MainBoard::kStartButton);
+    board::Element& target = MainBoard(h.game).target(1, 1);
+    const int x = target.window_left() + target.width() / 2;
+    const int y = target.window_top() + target.height() / 2;
     for (auto _ : state) {
         target.set_visible(true);
-        h.game.mouse_down(board::layout::kMainBoard, 1500, 3800);
-        h.game.mouse_up(board::layout::kMainBoard, 1500, 3800);
+        h.game.mouse_down(kMainBoard, x, y);
+        h.game.mouse_up(kMainBoard, x, y);
         h.clock.set(h.clock.now() + board::seconds(1));
     }
 }
@@ -56,11 +63,11 @@ BENCHMARK(BM_TargetStrikeThroughTheModel);
 // A whole board tick of a running round: eight draws and the re-deal.
 void BM_BoardTick(benchmark::State& state) {
     Headless h;
-    h.game.click(board::layout::kMainBoard, "Commandstart");
-    board::Window& w = h.game.form(board::layout::kMainBoard);
-    w["Timer2"].set_enabled(false);
+    h.game.click(kMainBoard, MainBoard::kStartButton);
+    const MainBoard board(h.game);
+    board.round_clock_timer.set_enabled(false);
     for (auto _ : state) {
-        h.clock.set(w["Timer1"].due());
+        h.clock.set(board.board_tick_timer.due());
         h.game.run_due_timers();
     }
 }
@@ -69,12 +76,10 @@ BENCHMARK(BM_BoardTick);
 // Everything on the board painted once into an offscreen image.
 void BM_RepaintMainBoard(benchmark::State& state) {
     const qreal dpr = static_cast<qreal>(state.range(0));
-    Headless h;
-    desktop::Screen screen(h.game);
-    screen.refresh();
-    h.game.click(board::layout::kMainBoard, "Commandstart");
+    Headless h(true);
+    h.game.click(kMainBoard, MainBoard::kStartButton);
     board::advance(h.game, h.clock, board::milliseconds(800));  // targets on view
-    desktop::WindowView* view = screen.view_of(board::layout::kMainBoard);
+    desktop::WindowView* view = h.screen->view_of(kMainBoard);
     QImage image(view->size() * dpr, QImage::Format_ARGB32_Premultiplied);
     image.setDevicePixelRatio(dpr);
     view->render(&image);  // fill the caches of scaled pictures first

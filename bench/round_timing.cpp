@@ -12,7 +12,7 @@
 
 #include "app/game.h"
 #include "board/clock.h"
-#include "board/layout/main_board.h"
+#include "board/layout/main_board_view.h"
 #include "board/random.h"
 #include "desktop/desktop.h"
 #include "desktop/screen.h"
@@ -25,10 +25,11 @@ int main(int argc, char** argv) {
     board::SteadyClock clock;
     board::UniformRandom random;
     board::Game game(clock, random);
-    app::assemble(game);
     desktop::Screen screen(game);
-    app::start(game);
-    screen.refresh();
+    app::launch(game);
+
+    using board::layout::kMainBoard;
+    using board::layout::MainBoard;
 
     using Wall = std::chrono::steady_clock;
     Wall::time_point started;
@@ -38,10 +39,10 @@ int main(int argc, char** argv) {
     game.observe([&](const std::string&, const std::string& element, board::Event event) {
         if (event != board::Event::Timer) return;
         const auto now = Wall::now();
-        if (element == "Timer1") board_ticks.push_back(now);
-        if (element == "Timer2") {
+        if (element == MainBoard::kBoardTickTimer) board_ticks.push_back(now);
+        if (element == MainBoard::kRoundClockTimer) {
             ++clock_ticks;
-            if (!game.form(board::layout::kMainBoard)["Timer2"].enabled()) {
+            if (!MainBoard(game).round_clock_timer.enabled()) {
                 round_ms = std::chrono::duration<double, std::milli>(now - started).count();
                 QApplication::quit();
             }
@@ -50,12 +51,12 @@ int main(int argc, char** argv) {
     // Start the round from the event loop, as a player's click would.
     QTimer::singleShot(500, [&] {
         started = Wall::now();
-        game.click(board::layout::kMainBoard, "Commandstart");
+        game.click(kMainBoard, MainBoard::kStartButton);
     });
     QApplication::exec();
 
     std::vector<double> deviations;
-    const double interval = game.form(board::layout::kMainBoard)["Timer1"].interval();
+    const double interval = MainBoard(game).board_tick_timer.interval();
     for (std::size_t i = 1; i < board_ticks.size(); ++i) {
         const double period =
             std::chrono::duration<double, std::milli>(board_ticks[i] - board_ticks[i - 1]).count();

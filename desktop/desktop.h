@@ -2,12 +2,16 @@
 // real mouse, keyboard and time.
 #pragma once
 
-namespace desktop {
+namespace board {
+class Game;
+}
 
-// Builds the game, opens the main board and runs until it is closed.
-int run_game(int argc, char** argv);
+namespace desktop {
 
 // Russian, the game font, and a life that ends with the main board.
 void prepare_application(class QApplication& app);
+
+// The desktop's double-click time and distance, for the game's own double clicks.
+void use_double_click_settings(board::Game& game);
 
 }  // namespace desktop

@@ -8,13 +8,9 @@
 #include "desktop/art.h"
 #include "desktop/caption.h"
 #include "desktop/colours.h"
+#include "desktop/units.h"
 
 namespace desktop {
-
-QRectF pixel_rect(const board::Element& e) {
-    return {e.left() / kTwipsPerPixel, e.top() / kTwipsPerPixel, e.width() / kTwipsPerPixel,
-            e.height() / kTwipsPerPixel};
-}
 
 namespace {
 
@@ -122,7 +118,7 @@ void paint_contents(QPainter& painter, const board::Window& window, const board:
 }
 
 void paint_frame(QPainter& p, const board::Element& frame) {
-    const QRectF r(0, 0, frame.width() / kTwipsPerPixel, frame.height() / kTwipsPerPixel);
+    const QRectF r(0, 0, to_pixels(frame.width()), to_pixels(frame.height()));
     p.fillRect(r, to_qcolor(frame.back_color()));
     const QFontMetricsF metrics(p.font());
     const qreal line_y = std::floor(metrics.height() / 2);

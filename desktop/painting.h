@@ -3,16 +3,10 @@
 #pragma once
 
 #include <QPainter>
-#include <QRectF>
 
 #include "board/window.h"
 
 namespace desktop {
-
-constexpr qreal kTwipsPerPixel = 15.0;
-
-// An element's rectangle in logical pixels, relative to its container.
-QRectF pixel_rect(const board::Element& e);
 
 // The font every caption is drawn in.
 QFont game_font();

@@ -4,15 +4,13 @@
 #include <QStyleHints>
 #include <QTranslator>
 
-#include "app/game.h"
-#include "board/clock.h"
-#include "board/random.h"
+#include "board/game.h"
 #include "desktop/art.h"
 #include "desktop/desktop.h"
 #include "desktop/fonts.h"
+#include "desktop/game_style.h"
 #include "desktop/painting.h"
-#include "desktop/screen.h"
-#include "desktop/style.h"
+#include "desktop/units.h"
 
 namespace desktop {
 
@@ -36,22 +34,9 @@ void prepare_application(QApplication& app) {
     // The windows get their icons once they are drawn (WindowView::show_icon).
 }
 
-int run_game(int argc, char** argv) {
-    QApplication app(argc, argv);
-    prepare_application(app);
-
-    board::SteadyClock clock;
-    board::UniformRandom random;
-    board::Game game(clock, random);
-    app::assemble(game);
-    game.set_double_click(
-        board::milliseconds(QApplication::doubleClickInterval()),
-        static_cast<int>(QGuiApplication::styleHints()->mouseDoubleClickDistance() *
-                         kTwipsPerPixel));
-    Screen screen(game);
-    app::start(game);
-    screen.refresh();
-    return QApplication::exec();
+void use_double_click_settings(board::Game& game) {
+    game.set_double_click(board::milliseconds(QApplication::doubleClickInterval()),
+                          to_twips(QGuiApplication::styleHints()->mouseDoubleClickDistance()));
 }
 
 }  // namespace desktop

@@ -4,47 +4,20 @@
 #include <QCloseEvent>
 #include <QKeySequence>
 #include <QLineEdit>
-#include <QMouseEvent>
-#include <QPaintEngine>
-#include <QPainter>
 #include <QPushButton>
-#include <QTimer>
-#include <cmath>
 #include <limits>
 #include <optional>
 
 #include "desktop/art.h"
 #include "desktop/colours.h"
+#include "desktop/frame_view.h"
 #include "desktop/guard.h"
 #include "desktop/painting.h"
+#include "desktop/units.h"
 
 namespace desktop {
 
 namespace {
-
-QRect widget_rect(const board::Element& e) {
-    const auto px = [](int twips) { return static_cast<int>(std::lround(twips / kTwipsPerPixel)); };
-    return {px(e.left()), px(e.top()), px(e.width()), px(e.height())};
-}
-
-// The game knows the three main buttons and the two side ones; a mouse's
-// further buttons play no part in it.
-std::optional<board::MouseButton> button_of(Qt::MouseButton b) {
-    switch (b) {
-        case Qt::LeftButton:
-            return board::MouseButton::Left;
-        case Qt::RightButton:
-            return board::MouseButton::Right;
-        case Qt::MiddleButton:
-            return board::MouseButton::Middle;
-        case Qt::BackButton:
-            return board::MouseButton::Back;
-        case Qt::ForwardButton:
-            return board::MouseButton::Forward;
-        default:
-            return std::nullopt;
-    }
-}
 
 // A caption too long for its button is set a little smaller rather than cut off.
 void fit_caption(QPushButton& button) {
@@ -57,19 +30,12 @@ void fit_caption(QPushButton& button) {
     button.setFont(font);
 }
 
-int twips(qreal pixels) {
-    return static_cast<int>(std::floor(pixels * kTwipsPerPixel));
-}
-
 }  // namespace
-
-// --- WindowView ------------------------------------------------------------------
 
 WindowView::WindowView(board::Game& game, board::Window& window)
     : game_(game), name_(window.name()), serial_(window.serial()), canvas_(new Canvas(*this)) {
     setAttribute(Qt::WA_DeleteOnClose, false);
-    const QSize client(static_cast<int>(std::lround(window.client_width() / kTwipsPerPixel)),
-                       static_cast<int>(std::lround(window.client_height() / kTwipsPerPixel)));
+    const QSize client = client_size(window);
     setFixedSize(client);
     canvas_->setGeometry(QRect(QPoint(0, 0), client));
     setWindowTitle(QString::fromStdString(window.caption()));
@@ -213,114 +179,6 @@ void WindowView::closeEvent(QCloseEvent* event) {
     // The game decides what closing a window means.
     event->ignore();
     guarded(game_, [&] { game_.request_close(name_); });
-}
-
-// --- Canvas ----------------------------------------------------------------------
-
-Canvas::Canvas(WindowView& view) : QWidget(&view), view_(view) {
-    setMouseTracking(true);
-    setAttribute(Qt::WA_OpaquePaintEvent);
-}
-
-void Canvas::paintEvent(QPaintEvent*) {
-    if (!view_.alive()) return;
-    if (!painted_) {
-        // The icon's pictures would cost the first frame a quarter of its time.
-        painted_ = true;
-        QTimer::singleShot(0, &view_, &WindowView::show_icon);
-    }
-    QPainter p(this);
-    const board::Window& w = view_.model();
-    p.fillRect(rect(), to_qcolor(w.back_color()));
-    p.setFont(view_.font());
-    // The ratio of what is painted on: the screen's, or an image's when rendered into one.
-    paint_contents(p, w, nullptr, p.paintEngine()->paintDevice()->devicePixelRatioF());
-}
-
-void Canvas::mousePressEvent(QMouseEvent* event) {
-    last_mouse_ = event->position().toPoint();
-    const auto button = button_of(event->button());
-    if (!button) return;
-    board::Game& game = view_.game();
-    guarded(game, [&] {
-        game.mouse_down(view_.window_name(), twips(event->position().x()),
-                        twips(event->position().y()), *button);
-    });
-}
-
-void Canvas::mouseReleaseEvent(QMouseEvent* event) {
-    last_mouse_ = event->position().toPoint();
-    const auto button = button_of(event->button());
-    if (!button) return;
-    board::Game& game = view_.game();
-    guarded(game, [&] {
-        game.mouse_up(view_.window_name(), twips(event->position().x()),
-                      twips(event->position().y()), *button);
-    });
-}
-
-void Canvas::mouseDoubleClickEvent(QMouseEvent* event) {
-    // The toolkit hands over the second press of what it takes for a double
-    // click only as this event, with no press before it. It is a press like any
-    // other: the game alone decides what a double click is.
-    mousePressEvent(event);
-}
-
-void Canvas::mouseMoveEvent(QMouseEvent* event) {
-    last_mouse_ = event->position().toPoint();
-    update_pointer();
-}
-
-void Canvas::leaveEvent(QEvent*) {
-    last_mouse_ = QPoint(-1, -1);
-}
-
-void Canvas::update_pointer() {
-    if (!view_.alive()) return;
-    const QPoint at = last_mouse_.x() >= 0 ? last_mouse_ : mapFromGlobal(QCursor::pos());
-    if (!rect().contains(at)) return;
-    const board::Pointer pointer =
-        view_.model().pointer_at(twips(at.x() + 0.5), twips(at.y() + 0.5));
-    QString key;
-    switch (pointer.shape) {
-        case board::Pointer::Shape::Icon:
-            key = pointer.icon ? QString::fromStdString(pointer.icon->asset()) : QString();
-            break;
-        case board::Pointer::Shape::TextCursor:
-            key = QStringLiteral(":text");
-            break;
-        case board::Pointer::Shape::Arrow:
-            key = QStringLiteral(":arrow");
-            break;
-    }
-    key += QStringLiteral("@%1").arg(devicePixelRatioF());  // the image depends on the ratio
-    if (key == pointer_key_) return;
-    pointer_key_ = key;
-    if (pointer.shape == board::Pointer::Shape::TextCursor) {
-        setCursor(Qt::IBeamCursor);
-    } else if (pointer.shape == board::Pointer::Shape::Icon && pointer.icon) {
-        setCursor(pointer_cursor(pointer.icon->asset(), devicePixelRatioF()));
-    } else {
-        setCursor(Qt::ArrowCursor);
-    }
-}
-
-// --- FrameView -------------------------------------------------------------------
-
-FrameView::FrameView(WindowView& view, std::string element, QWidget* parent)
-    : QWidget(parent), view_(view), element_(std::move(element)) {
-    // The canvas beneath takes the mouse for everything the frame holds.
-    setAttribute(Qt::WA_TransparentForMouseEvents);
-}
-
-void FrameView::paintEvent(QPaintEvent*) {
-    if (!view_.alive()) return;
-    QPainter p(this);
-    p.setFont(view_.font());
-    const board::Window& w = view_.model();
-    const board::Element& frame = w[element_];
-    paint_frame(p, frame);
-    paint_contents(p, w, &frame, p.paintEngine()->paintDevice()->devicePixelRatioF());
 }
 
 }  // namespace desktop

@@ -7,10 +7,9 @@
 #include <string>
 
 #include "board/game.h"
+#include "desktop/canvas.h"
 
 namespace desktop {
-
-class Canvas;
 
 class WindowView : public QWidget {
     Q_OBJECT
@@ -52,43 +51,6 @@ class WindowView : public QWidget {
     std::uint64_t synced_revision_ = 0;
     Canvas* canvas_;
     std::map<std::string, QWidget*, std::less<>> natives_;
-};
-
-// Paints the window's own elements and routes the mouse to the game.
-class Canvas : public QWidget {
-    Q_OBJECT
-  public:
-    explicit Canvas(WindowView& view);
-    // Shows the pointer image of whatever now lies under the mouse.
-    void update_pointer();
-
-  protected:
-    void paintEvent(QPaintEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
-    void mouseDoubleClickEvent(QMouseEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
-    void leaveEvent(QEvent* event) override;
-
-  private:
-    WindowView& view_;
-    QPoint last_mouse_{-1, -1};
-    QString pointer_key_;
-    bool painted_ = false;
-};
-
-// A frame: its border and caption, and the labels and pictures that it holds.
-class FrameView : public QWidget {
-    Q_OBJECT
-  public:
-    FrameView(WindowView& view, std::string element, QWidget* parent);
-
-  protected:
-    void paintEvent(QPaintEvent* event) override;
-
-  private:
-    WindowView& view_;
-    std::string element_;
 };
 
 }  // namespace desktop

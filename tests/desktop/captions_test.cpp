@@ -9,6 +9,8 @@
 #include "board/text.h"
 #include "desktop/caption.h"
 #include "desktop/desktop_support.h"
+#include "desktop/painting.h"
+#include "desktop/units.h"
 
 using testing_support::DesktopGame;
 
@@ -19,7 +21,7 @@ constexpr std::string_view kBoard = board::layout::kMainBoard;
 QStringList lines_of(const board::Element& label, const QWidget& on) {
     const QFontMetricsF metrics(desktop::game_font(), &on);
     return desktop::wrap_caption(QString::fromStdString(label.caption()),
-                                 label.width() / desktop::kTwipsPerPixel, metrics);
+                                 desktop::to_pixels(label.width()), metrics);
 }
 
 }  // namespace
@@ -53,7 +55,7 @@ TEST(Captions, TheVersionColumnReadsOneLetterALine) {
     const board::Element& version = g["Label3"];
     QStringList lines = lines_of(version, *g.view());
     const QFontMetricsF metrics(desktop::game_font(), g.view());
-    EXPECT_LE(lines.size() * metrics.height(), version.height() / desktop::kTwipsPerPixel);
+    EXPECT_LE(lines.size() * metrics.height(), desktop::to_pixels(version.height()));
     QStringList words;
     for (const QString& line : lines) {
         if (!line.trimmed().isEmpty()) words << line.trimmed();

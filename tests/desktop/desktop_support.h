@@ -10,8 +10,8 @@
 
 #include "app/game.h"
 #include "board/layout/main_board.h"
-#include "desktop/painting.h"
 #include "desktop/screen.h"
+#include "desktop/units.h"
 #include "support/scripted_random.h"
 
 namespace testing_support {
@@ -19,10 +19,8 @@ namespace testing_support {
 class DesktopGame {
   public:
     DesktopGame() {
-        app::assemble(game);
         screen = std::make_unique<desktop::Screen>(game);
-        app::start(game);
-        screen->refresh();
+        app::launch(game);
         settle();
     }
     ~DesktopGame() {
@@ -48,9 +46,8 @@ class DesktopGame {
     // The middle of an element, in the canvas's pixels.
     QPoint middle_of(std::string_view element) const {
         const board::Element& e = (*this)[element];
-        return QPoint(
-            static_cast<int>((e.window_left() + e.width() / 2) / desktop::kTwipsPerPixel),
-            static_cast<int>((e.window_top() + e.height() / 2) / desktop::kTwipsPerPixel));
+        return QPoint(static_cast<int>(desktop::to_pixels(e.window_left() + e.width() / 2)),
+                      static_cast<int>(desktop::to_pixels(e.window_top() + e.height() / 2)));
     }
     void wait_ms(std::int64_t ms) {
         board::advance(game, clock, board::milliseconds(ms));

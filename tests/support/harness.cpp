@@ -13,8 +13,7 @@ Middle middle_of(const board::Element& e) {
 }
 
 board::Window& assembled_and_started(board::Game& game) {
-    app::assemble(game);
-    app::start(game);
+    app::launch(game);
     return game.form(board::layout::kMainBoard);
 }
 }  // namespace

@@ -1,4 +1,4 @@
-#include "desktop/style.h"
+#include "desktop/game_style.h"
 
 #include <QStyleFactory>
 

@@ -1,0 +1,35 @@
+// The surface of a game window: it paints the window's own labels, pictures and
+// shapes and routes the mouse to the game.
+#pragma once
+
+#include <QPoint>
+#include <QString>
+#include <QWidget>
+
+namespace desktop {
+
+class WindowView;
+
+class Canvas : public QWidget {
+    Q_OBJECT
+  public:
+    explicit Canvas(WindowView& view);
+    // Shows the pointer image of whatever now lies under the mouse.
+    void update_pointer();
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+
+  private:
+    WindowView& view_;
+    QPoint last_mouse_{-1, -1};
+    QString pointer_key_;
+    bool painted_ = false;
+};
+
+}  // namespace desktop

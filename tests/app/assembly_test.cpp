@@ -1,0 +1,89 @@
+// Putting the real game together: every handler finds the window, element and
+// event it is wired to, and a launch leaves the main board shown and on the view.
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+#include <string>
+
+#include "app/game.h"
+#include "board/clock.h"
+#include "board/layout/main_board.h"
+#include "board/layout/main_board_view.h"
+#include "support/scripted_random.h"
+
+namespace {
+
+using board::Event;
+using board::layout::kMainBoard;
+using board::layout::MainBoard;
+
+struct Fresh {
+    board::ManualClock clock;
+    testing_support::ScriptedRandom random;
+    board::Game game{clock, random};
+};
+
+// The message a registration fails with, or "" when it succeeds.
+std::string wiring_error(board::Game& game, std::string_view window, std::string_view element,
+                         Event event) {
+    try {
+        game.on(window, element, event, [](board::Game&) {});
+    } catch (const std::logic_error& error) {
+        return error.what();
+    }
+    return {};
+}
+
+TEST(Assembly, TheRealGameWiresEveryHandlerToSomethingThatExists) {
+    Fresh f;
+    EXPECT_NO_THROW(app::assemble(f.game));
+}
+
+TEST(Assembly, AMisspeltElementOnTheMainBoardFailsNamingIt) {
+    Fresh f;
+    app::assemble(f.game);
+    // As an attach function would write it, with one letter missing.
+    const std::string error = wiring_error(f.game, kMainBoard, "Comandstart", Event::Click);
+    EXPECT_NE(error.find("Comandstart"), std::string::npos) << error;
+    EXPECT_NE(error.find(kMainBoard), std::string::npos) << error;
+    EXPECT_NE(error.find("no such element"), std::string::npos) << error;
+    // The right name with an event its kind never raises fails just as loudly.
+    EXPECT_NE(wiring_error(f.game, kMainBoard, MainBoard::kBoardTickTimer, Event::Click)
+                  .find(MainBoard::kBoardTickTimer),
+              std::string::npos);
+    // And the right one is accepted.
+    EXPECT_EQ(wiring_error(f.game, kMainBoard, MainBoard::kStartButton, Event::Click), "");
+}
+
+// Records what the main board looked like each time the view was asked to show it.
+class RecordingView final : public board::View {
+  public:
+    explicit RecordingView(board::Game& game) : game_(game) {}
+    void refresh() override {
+        const board::Window* board = game_.find_form(kMainBoard);
+        shown_at_refresh.push_back(board && board->visible());
+    }
+    void tell_player(const std::string& message) override { told.push_back(message); }
+    void quit() override {}
+
+    std::vector<bool> shown_at_refresh;
+    std::vector<std::string> told;
+
+  private:
+    board::Game& game_;
+};
+
+TEST(Assembly, ALaunchShowsTheMainBoardAndBringsTheViewUpToDateLast) {
+    Fresh f;
+    RecordingView view(f.game);
+    f.game.set_view(&view);
+    app::launch(f.game);
+    ASSERT_NE(f.game.find_form(kMainBoard), nullptr);
+    EXPECT_TRUE(f.game.form(kMainBoard).visible());
+    ASSERT_FALSE(view.shown_at_refresh.empty());
+    EXPECT_TRUE(view.shown_at_refresh.back());
+    EXPECT_TRUE(view.told.empty());
+    f.game.set_view(nullptr);
+}
+
+}  // namespace
