@@ -6,11 +6,13 @@
 #include <QFontMetricsF>
 #include <cstdlib>
 
+#include "board/layout/main_board_view.h"
 #include "board/text.h"
 #include "desktop/caption.h"
 #include "desktop/desktop_support.h"
 #include "desktop/painting.h"
 #include "desktop/units.h"
+#include "info/information_window.h"
 
 using testing_support::DesktopGame;
 
@@ -37,22 +39,25 @@ TEST(Captions, AreSetInTheBuiltInFaceAtTheExpectedRatio) {
 TEST(Captions, EveryOneLineCaptionFitsItsLabel) {
     DesktopGame g;
     // The labels the player reads, those shown later in play included.
-    for (const char* name : {"Label1", "LabelTime", "Label2", "Labelscore", "Label4", "Label5",
-                             "Label6", "Label7", "Label12", "Label11", "Label20", "Label21"}) {
-        const board::Element& label = g[name];
-        const QStringList lines = lines_of(label, *g.view());
-        EXPECT_EQ(lines.size(), 1) << name << ": " << lines.join(QLatin1Char('|')).toStdString();
+    const board::layout::MainBoard b(g.game);
+    for (const board::Element* label :
+         {&b.time_heading, &b.time_left, &b.score_heading, &b.score, &b.rounds_heading,
+          &b.rounds_played, &b.best_score_heading, &b.best_score, &b.character_heading, &b.banner,
+          &b.rescue_message, &b.secret_hint}) {
+        const QStringList lines = lines_of(*label, *g.view());
+        EXPECT_EQ(lines.size(), 1)
+            << label->name() << ": " << lines.join(QLatin1Char('|')).toStdString();
     }
     // The best score and the rounds played stay on one line when they grow.
-    g["Label7"].set_caption("123456");
-    g["Label5"].set_caption("9999");
-    EXPECT_EQ(lines_of(g["Label7"], *g.view()).size(), 1);
-    EXPECT_EQ(lines_of(g["Label5"], *g.view()).size(), 1);
+    b.best_score.set_caption("123456");
+    b.rounds_played.set_caption("9999");
+    EXPECT_EQ(lines_of(b.best_score, *g.view()).size(), 1);
+    EXPECT_EQ(lines_of(b.rounds_played, *g.view()).size(), 1);
 }
 
 TEST(Captions, TheVersionColumnReadsOneLetterALine) {
     DesktopGame g;
-    const board::Element& version = g["Label3"];
+    const board::Element& version = board::layout::MainBoard(g.game).version_column;
     QStringList lines = lines_of(version, *g.view());
     const QFontMetricsF metrics(desktop::game_font(), g.view());
     EXPECT_LE(lines.size() * metrics.height(), desktop::to_pixels(version.height()));
@@ -66,7 +71,7 @@ TEST(Captions, TheVersionColumnReadsOneLetterALine) {
 TEST(Captions, EveryButtonCaptionFitsItsButton) {
     DesktopGame g;
     g.alt(kBoard, QStringLiteral("и"));
-    for (const std::string_view window : {kBoard, std::string_view("Form2")}) {
+    for (const std::string_view window : {kBoard, info::kInfoWindow}) {
         for (const auto& e : g.game.form(window).elements()) {
             if (e->kind() != board::Kind::Button || e->caption().empty()) continue;
             auto* button = g.widget<QPushButton>(e->name(), window);

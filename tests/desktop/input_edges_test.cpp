@@ -7,15 +7,18 @@
 #include <QWindow>
 #include <stdexcept>
 
+#include "board/layout/main_board_view.h"
 #include "board/number_text.h"
 #include "desktop/desktop_support.h"
+#include "info/information_window.h"
 
 using testing_support::DesktopGame;
 
 namespace {
 
 constexpr std::string_view kBoard = board::layout::kMainBoard;
-constexpr std::string_view kInfo = "Form2";
+constexpr std::string_view kInfo = info::kInfoWindow;
+using board::layout::MainBoard;
 
 // Counts the double-click events the toolkit hands to a widget, to be sure a
 // test really goes down that road.
@@ -43,7 +46,7 @@ void next_press_after(int ms) {
 }
 
 int score_of(const DesktopGame& g) {
-    return static_cast<int>(board::read_lenient(g["Labelscore"].caption()));
+    return static_cast<int>(board::read_lenient(MainBoard(g.game).score.caption()));
 }
 
 QMessageBox* open_message() {
@@ -57,7 +60,7 @@ QMessageBox* open_message() {
 void start_round_on_an_empty_board(DesktopGame& g) {
     g.alt(kBoard, QStringLiteral("н"));
     for (const auto target : board::layout::kTargets) g[target].set_visible(false);
-    g["Imagegas"].set_visible(false);
+    MainBoard(g.game).ring.set_visible(false);
 }
 
 }  // namespace
@@ -65,8 +68,11 @@ void start_round_on_an_empty_board(DesktopGame& g) {
 TEST(InputEdges, TwoQuickPressesOnNeighbouringTargetsStrikeBoth) {
     DesktopGame g;
     start_round_on_an_empty_board(g);
-    g["Imagekrot5"].set_visible(true);  // column 1, row 2
-    g["Imagekrot6"].set_visible(true);  // column 2, row 2, its right-hand neighbour
+    const MainBoard b(g.game);
+    board::Element& left = b.target(0, 1);
+    board::Element& right = b.target(1, 1);  // its neighbour across the border
+    left.set_visible(true);
+    right.set_visible(true);
     g.screen->refresh();
     QWindow* window = g.view()->windowHandle();
     DoubleClickCounter doubles(g.view()->canvas());
@@ -77,22 +83,22 @@ TEST(InputEdges, TwoQuickPressesOnNeighbouringTargetsStrikeBoth) {
     click_in(window, QPoint(74, 252));
     DesktopGame::settle();
     EXPECT_EQ(doubles.count, 1);
-    EXPECT_FALSE(g["Imagekrot5"].visible());
-    EXPECT_FALSE(g["Imagekrot6"].visible());
+    EXPECT_FALSE(left.visible());
+    EXPECT_FALSE(right.visible());
     EXPECT_EQ(score_of(g), 40);  // both still wear their load-time pictures: 20 each
 }
 
 TEST(InputEdges, AQuickSecondPressOnTheShownRingGivesTheDoubleClickBonus) {
     DesktopGame g;
     start_round_on_an_empty_board(g);
-    board::Element& ring = g["Imagegas"];
+    board::Element& ring = MainBoard(g.game).ring;
     ring.set_left(1080);
     ring.set_top(3360);
     ring.set_visible(true);
     g.screen->refresh();
     QWindow* window = g.view()->windowHandle();
     DoubleClickCounter doubles(g.view()->canvas());
-    const QPoint at = g.middle_of("Imagegas");
+    const QPoint at = g.middle_of(ring.name());
     click_in(window, at);
     EXPECT_EQ(score_of(g), 30);  // caught
     EXPECT_FALSE(ring.visible());
@@ -110,24 +116,26 @@ TEST(InputEdges, AQuickSecondPressOnTheShownRingGivesTheDoubleClickBonus) {
 TEST(InputEdges, SideButtonsNeitherStrikeNorCatch) {
     DesktopGame g;
     start_round_on_an_empty_board(g);
-    g["Imagekrot6"].set_visible(true);
+    board::Element& target = MainBoard(g.game).target(1, 1);
+    target.set_visible(true);
     g.screen->refresh();
     QWindow* window = g.view()->windowHandle();
     for (const Qt::MouseButton side : {Qt::BackButton, Qt::ForwardButton}) {
-        click_in(window, g.middle_of("Imagekrot6"), side);
+        click_in(window, g.middle_of(target.name()), side);
     }
     DesktopGame::settle();
-    EXPECT_TRUE(g["Imagekrot6"].visible());
+    EXPECT_TRUE(target.visible());
     EXPECT_EQ(score_of(g), 0);
     // The press and release still show the blow, as with any other button.
-    EXPECT_EQ(g["Imagekrot6"].mouse_icon()->asset(), "ico_ball_blue");
+    EXPECT_EQ(target.mouse_icon()->asset(), "ico_ball_blue");
 }
 
 TEST(InputEdges, AnAccessKeyHeldDownActsOnce) {
     DesktopGame g;
     g.alt(kBoard, QStringLiteral("н"));
     g.wait_ms(1000);
-    ASSERT_EQ(g["LabelTime"].caption(), "59");
+    const MainBoard b(g.game);
+    ASSERT_EQ(b.time_left.caption(), "59");
     // The keyboard repeats the held Alt+Н: the round is not started over.
     QWidget* focus = QApplication::focusWidget();
     ASSERT_NE(focus, nullptr);
@@ -137,22 +145,22 @@ TEST(InputEdges, AnAccessKeyHeldDownActsOnce) {
         QApplication::sendEvent(focus, &repeat);
     }
     DesktopGame::settle();
-    EXPECT_EQ(g["LabelTime"].caption(), "59");
+    EXPECT_EQ(b.time_left.caption(), "59");
 }
 
 TEST(InputEdges, BackFromInformationEnterStartsARound) {
     DesktopGame g;
-    QPushButton* info = g.widget<QPushButton>("Commandinfo");
+    QPushButton* info = g.widget<QPushButton>(MainBoard::kInfoButton);
     info->setFocus();
     QTest::keyClick(info, Qt::Key_Return);
     DesktopGame::settle();
     ASSERT_NE(g.view(kInfo), nullptr);
     g.alt(kInfo, QStringLiteral("О"));
     ASSERT_EQ(g.view(kInfo), nullptr);
-    EXPECT_EQ(QApplication::focusWidget(), g.widget<QPushButton>("Commandstart"));
+    EXPECT_EQ(QApplication::focusWidget(), g.widget<QPushButton>(MainBoard::kStartButton));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     DesktopGame::settle();
-    EXPECT_TRUE(g["Timer2"].enabled());
+    EXPECT_TRUE(MainBoard(g.game).round_clock_timer.enabled());
     EXPECT_EQ(g.view(kInfo), nullptr);
 }
 
@@ -204,14 +212,14 @@ TEST(InputEdges, AWindowLargerThanTheScreenKeepsItsTitleBarOnIt) {
 
 TEST(InputEdges, AnErrorInsideTheGameIsToldAndTheGameGoesOn) {
     DesktopGame g;
-    g.game.on(kBoard, "Command1", board::Event::Click,
+    g.game.on(kBoard, MainBoard::kResetStatisticsButton, board::Event::Click,
               [](board::Game&) { throw std::logic_error("test fault"); });
-    QTest::mouseClick(g.widget<QPushButton>("Command1"), Qt::LeftButton);
+    QTest::mouseClick(g.widget<QPushButton>(MainBoard::kResetStatisticsButton), Qt::LeftButton);
     DesktopGame::settle();
     QMessageBox* message = open_message();
     ASSERT_NE(message, nullptr);
     EXPECT_TRUE(message->text().contains(QStringLiteral("test fault")));
     message->close();
     g.alt(kBoard, QStringLiteral("н"));
-    EXPECT_TRUE(g["Timer2"].enabled());
+    EXPECT_TRUE(MainBoard(g.game).round_clock_timer.enabled());
 }

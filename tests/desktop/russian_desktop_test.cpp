@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "board/layout/main_board_view.h"
 #include "desktop/desktop_support.h"
 
 using testing_support::DesktopGame;
@@ -16,14 +17,16 @@ TEST(OnARussianDesktop, TheIntervalBoxReadsAPointAsADecimalPoint) {
         GTEST_SKIP() << "not started on a Russian desktop";
     }
     DesktopGame g;
-    QLineEdit* box = g.widget<QLineEdit>("Textspeed");
+    const board::layout::MainBoard b(g.game);
+    QLineEdit* box = g.widget<QLineEdit>(b.interval_box.name());
     for (const auto& [typed, interval] :
          {std::pair{"0.5e3", 500}, {"2.5e2", 250}, {"501.5", 502}, {"500.5", 500}}) {
         box->selectAll();
         QTest::keyClicks(box, QString::fromUtf8(typed));
-        QTest::mouseClick(g.widget<QPushButton>("Commandedit"), Qt::LeftButton);
+        QTest::mouseClick(g.widget<QPushButton>(board::layout::MainBoard::kSetIntervalButton),
+                          Qt::LeftButton);
         DesktopGame::settle();
-        EXPECT_EQ(g["Timer1"].interval(), interval) << typed;
-        EXPECT_EQ(g["Timer3"].interval(), interval) << typed;
+        EXPECT_EQ(b.board_tick_timer.interval(), interval) << typed;
+        EXPECT_EQ(b.ring_cycle_timer.interval(), interval) << typed;
     }
 }
