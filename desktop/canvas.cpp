@@ -59,24 +59,21 @@ void Canvas::paintEvent(QPaintEvent*) {
 }
 
 void Canvas::mousePressEvent(QMouseEvent* event) {
-    last_mouse_ = event->position().toPoint();
-    const auto button = button_of(event->button());
-    if (!button) return;
-    board::Game& game = view_.game();
-    guarded(game, [&] {
-        game.mouse_down(view_.window_name(), to_twips(event->position().x()),
-                        to_twips(event->position().y()), *button);
-    });
+    hand_on(event, &board::Game::mouse_down);
 }
 
 void Canvas::mouseReleaseEvent(QMouseEvent* event) {
+    hand_on(event, &board::Game::mouse_up);
+}
+
+void Canvas::hand_on(QMouseEvent* event, MouseAction action) {
     last_mouse_ = event->position().toPoint();
     const auto button = button_of(event->button());
     if (!button) return;
     board::Game& game = view_.game();
     guarded(game, [&] {
-        game.mouse_up(view_.window_name(), to_twips(event->position().x()),
-                      to_twips(event->position().y()), *button);
+        (game.*action)(view_.window_name(), to_twips(event->position().x()),
+                       to_twips(event->position().y()), *button, 0);
     });
 }
 

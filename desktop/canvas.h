@@ -5,6 +5,9 @@
 #include <QPoint>
 #include <QString>
 #include <QWidget>
+#include <string_view>
+
+#include "board/game.h"
 
 namespace desktop {
 
@@ -26,6 +29,10 @@ class Canvas : public QWidget {
     void leaveEvent(QEvent* event) override;
 
   private:
+    using MouseAction = void (board::Game::*)(std::string_view, int, int, board::MouseButton, int);
+    // Hands a press or release at the event's place to the game.
+    void hand_on(QMouseEvent* event, MouseAction action);
+
     WindowView& view_;
     QPoint last_mouse_{-1, -1};
     QString pointer_key_;
