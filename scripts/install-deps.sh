@@ -8,6 +8,10 @@ packages=(
   qt6-base-dev qt6-translations-l10n libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation2 fonts-dejavu-core
+  # The checks beyond the unit tests: sanitizer and fuzzing builds (clang, libFuzzer),
+  # a decimal-comma locale (localedef), and the game in a real X server.
+  clang libclang-rt-14-dev locales
+  xvfb openbox xdotool x11-xserver-utils imagemagick
 )
 
 missing=()
