@@ -79,25 +79,24 @@ board=$(timeout 30 xdotool search --sync --onlyvisible --name '^Drovanta\.$' | h
   fail "the main board did not appear"
 xdotool windowactivate --sync "$board" 2>/dev/null || true
 eval "$(xdotool getwindowgeometry --shell "$board")"
-bx=$X by=$Y
 # Twips to screen pixels: 15 twips a pixel at the window's own scale.
 scale=$(awk -v w="$WIDTH" 'BEGIN { printf "%.4f", w / 399 }')
 px() { awk -v t="$1" -v s="$scale" 'BEGIN { printf "%d", t / 15 * s + 0.5 }'; }
-log "main board $WIDTH x $HEIGHT at $bx,$by on $DISPLAY (scale $scale)"
+log "main board $WIDTH x $HEIGHT on $DISPLAY (scale $scale)"
 
 # The pixels of a rectangle in twips of the main board, as a checksum.
 look() {
-  local x y w h
-  x=$((bx + $(px "$1"))) y=$((by + $(px "$2"))) w=$(px "$3") h=$(px "$4")
-  import -window root -crop "${w}x${h}+${x}+${y}" -depth 8 rgb:- 2>/dev/null | md5sum | cut -c1-32
+  import -window "$board" -crop "$(px "$3")x$(px "$4")+$(px "$1")+$(px "$2")" +repage \
+    -depth 8 rgb:- 2>/dev/null | md5sum | cut -c1-32
 }
 time_look() { look 3360 6480 1935 255; }
 score_look() { look 3360 7080 1935 255; }
 # The twelve cells' checksums, row by row, from one picture of the grid.
 cell_looks() {
-  local x y w h c
-  x=$((bx + $(px 240))) y=$((by + $(px 2520))) w=$(px 3375) h=$(px 2535) c=$(px 855)
-  import -window root -crop "${w}x${h}+${x}+${y}" +repage "$work/grid.png" 2>/dev/null
+  local c
+  c=$(px 855)
+  import -window "$board" -crop "$(px 3375)x$(px 2535)+$(px 240)+$(px 2520)" +repage \
+    "$work/grid.png" 2>/dev/null
   for t in 2520 3360 4200; do
     for l in 240 1080 1920 2760; do
       convert "$work/grid.png" -crop "${c}x${c}+$(px $((l - 240)))+$(px $((t - 2520)))" +repage \
@@ -107,7 +106,7 @@ cell_looks() {
 }
 keys() { xdotool key --delay 60 "$@"; }
 click_at() {  # twips within the main board
-  xdotool mousemove --sync $((bx + $(px "$1"))) $((by + $(px "$2"))) click 1
+  xdotool mousemove --window "$board" "$(px "$1")" "$(px "$2")" click 1
 }
 alive() { kill -0 "$game_pid" 2>/dev/null || fail "the game is gone"; }
 lefts=(240 1080 1920 2760)
@@ -177,25 +176,29 @@ RANDOM=${DROVANTA_X_SEED:-9}
 combos=(alt+Cyrillic_en alt+Cyrillic_es alt+Cyrillic_pe alt+Cyrillic_u alt+Cyrillic_i
   alt+Cyrillic_o alt+Cyrillic_yu alt+Cyrillic_tse alt+Cyrillic_a alt+Cyrillic_be
   alt+Cyrillic_yeru alt+y alt+x Tab Return space Escape 7 5 0 BackSpace)
+# A window may vanish under an action (a key closed it): that action goes nowhere.
+quietly() { "$@" >/dev/null 2>&1 || true; }
 deadline=$(($(date +%s) + play_seconds))
 actions=0
 while [ "$(date +%s)" -lt "$deadline" ]; do
   # The window on view: the board or the information window (or a message box).
   win=$(xdotool getactivewindow 2>/dev/null) || win=
   if [ -z "$win" ]; then
-    win=$(xdotool search --onlyvisible --name '^(Drovanta\.|Information)$' | head -1) || win=
+    win=$(xdotool search --onlyvisible --name '^(Drovanta\.|Information)$' 2>/dev/null | head -1) || win=
     [ -n "$win" ] || { sleep 0.5; alive; continue; }
-    xdotool windowactivate "$win" 2>/dev/null || true
+    quietly xdotool windowactivate "$win"
   fi
-  eval "$(xdotool getwindowgeometry --shell "$win" 2>/dev/null)" || continue
+  geometry=$(xdotool getwindowgeometry --shell "$win" 2>/dev/null) || continue
+  eval "$geometry"
   for _ in $(seq 10); do
-    x=$((X + RANDOM % WIDTH)) y=$((Y + RANDOM % HEIGHT))
+    x=$((RANDOM % WIDTH)) y=$((RANDOM % HEIGHT))
+    at=(mousemove --window "$win" "$x" "$y")
     case $((RANDOM % 10)) in
-      0 | 1 | 2 | 3) xdotool mousemove "$x" "$y" click 1 ;;
-      4) xdotool mousemove "$x" "$y" click --repeat 2 --delay $((40 + RANDOM % 200)) 1 ;;
-      5) xdotool mousemove "$x" "$y" click $((2 + RANDOM % 2)) ;;
-      6) xdotool mousemove "$x" "$y" mousedown 1 sleep 0.1 mousemove $((x + 20)) "$y" mouseup 1 ;;
-      7 | 8) keys "${combos[RANDOM % ${#combos[@]}]}" ;;
+      0 | 1 | 2 | 3) quietly xdotool "${at[@]}" click 1 ;;
+      4) quietly xdotool "${at[@]}" click --repeat 2 --delay $((40 + RANDOM % 200)) 1 ;;
+      5) quietly xdotool "${at[@]}" click $((2 + RANDOM % 2)) ;;
+      6) quietly xdotool "${at[@]}" mousedown 1 sleep 0.1 mousemove_relative 20 0 mouseup 1 ;;
+      7 | 8) quietly keys "${combos[RANDOM % ${#combos[@]}]}" ;;
       9) sleep 0.$((RANDOM % 10)) ;;
     esac
     actions=$((actions + 1))
@@ -216,8 +219,6 @@ fi
 board=$(timeout 20 xdotool search --sync --onlyvisible --name '^Drovanta\.$' | head -1) ||
   fail "the main board is not on view after the random play"
 xdotool windowactivate --sync "$board" 2>/dev/null || true
-eval "$(xdotool getwindowgeometry --shell "$board")"
-bx=$X by=$Y
 before=$(time_look)
 keys alt+Cyrillic_en
 changed=
