@@ -26,6 +26,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <limits>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -144,12 +145,17 @@ void check_whole_writing(std::int32_t i) {
     expect(failure_of([&] { back = board::read_strict(text); }, "reading back") == 0,
            "\"" + text + "\" does not read strictly");
     expect(back == i, "\"" + text + "\" reads back as " + show(back));
-    expect(text == std::to_string(i), "the whole number " + std::to_string(i) + " is written \"" +
-                                          text + "\"");
+    expect(text == std::to_string(i),
+           "the whole number " + std::to_string(i) + " is written \"" + text + "\"");
 }
 
 void check_interval_box(std::string_view text) {
-    static testing_support::Harness h;  // one game for the whole run, like a long session
+    // One game for many inputs, like a long session; a fresh one now and then, as
+    // the messages it has told the player pile up.
+    static std::unique_ptr<testing_support::Harness> game;
+    static int uses = 0;
+    if (!game || ++uses % 10000 == 0) game = std::make_unique<testing_support::Harness>();
+    testing_support::Harness& h = *game;
     board::Element& box = h["Textspeed"];
     board::Element& tick = h["Timer1"];
     board::Element& ring = h["Timer3"];
@@ -180,7 +186,8 @@ void check_interval_box(std::string_view text) {
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
     // A decimal-comma locale, as QApplication sets it on a Russian desktop.
     if (!std::setlocale(LC_ALL, "ru_RU.UTF-8")) std::setlocale(LC_ALL, "de_DE.UTF-8");
-    std::fprintf(stderr, "fuzzing numbers under the locale \"%s\"\n", std::setlocale(LC_ALL, nullptr));
+    std::fprintf(stderr, "fuzzing numbers under the locale \"%s\"\n",
+                 std::setlocale(LC_ALL, nullptr));
     return 0;
 }
 

@@ -31,5 +31,5 @@ if [ "$status" -ne 0 ]; then
   exit "$status"
 fi
 grep -E '^fuzzing numbers' "$log" || true
-grep -E '^#[0-9]+ +DONE' "$log" | tail -1
-grep -E '^stat::(number_of_executed_units|average_exec_per_sec|new_units_added)' "$log"
+grep -E '^#[0-9]+[[:space:]]+DONE' "$log" | tail -1 || true
+grep -E '^stat::(number_of_executed_units|average_exec_per_sec|new_units_added|peak_rss_mb)' "$log" || true
