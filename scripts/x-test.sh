@@ -2,9 +2,10 @@
 # The real game in a real X server, driven from outside and judged by the pixels
 # on the screen: Xvfb with openbox, real input through XTest (xdotool), under a
 # Russian locale. Checks that Alt+Н starts a round, that a click on a shown target
-# changes the score, that Alt+И and Alt+О go to the information window and back,
-# and that the game is still alive and answering after a spell of random clicks
-# and keys.
+# strikes it and changes the score, that two fast clicks on two targets side by
+# side strike both (the toolkit sees a double click there), that Alt+И and Alt+О
+# go to the information window and back, and that the game is still alive and
+# answering after a spell of random clicks and keys.
 #   scripts/x-test.sh [seconds of random play, default 120]
 # Needs build/drovanta (scripts/build.sh). DROVANTA_X_DISPLAY picks the display.
 set -euo pipefail
@@ -95,11 +96,14 @@ score_look() { look 3360 7080 1935 255; }
 cell_looks() {
   local c
   c=$(px 855)
+  xdotool mousemove 0 0  # the pointer's image would count as the cell's own
+  sleep 0.1
   import -window "$board" -crop "$(px 3375)x$(px 2535)+$(px 240)+$(px 2520)" +repage \
     "$work/grid.png" 2>/dev/null
   for t in 2520 3360 4200; do
     for l in 240 1080 1920 2760; do
-      convert "$work/grid.png" -crop "${c}x${c}+$(px $((l - 240)))+$(px $((t - 2520)))" +repage \
+      # Inset by a few pixels: neighbouring cells share their edge column.
+      convert "$work/grid.png" -crop "$((c - 8))x$((c - 8))+$(($(px $((l - 240))) + 4))+$(($(px $((t - 2520))) + 4))" +repage \
         -depth 8 rgb:- | md5sum | cut -c1-32
     done
   done
@@ -117,14 +121,49 @@ sleep 6  # the opening scene plays in the top strip; the cells stay empty meanwh
 idle_time=$(time_look)
 mapfile -t idle_cells < <(cell_looks)
 
-# A slow board makes the targets stand still long enough to aim at them: the
-# interval box takes "3000" and Alt+У applies it.
-click_at $((1800 + 3495 / 2)) $((7440 + 435 / 2))
-keys ctrl+a
-xdotool type --delay 60 3000
-keys alt+Cyrillic_u
-sleep 0.5
+# The board's pace through its interval box: the text, then Alt+У.
+set_interval() {
+  click_at $((1800 + 3495 / 2)) $((7440 + 435 / 2))
+  keys ctrl+a
+  xdotool type --delay 60 "$1"
+  keys alt+Cyrillic_u
+}
+# Which cells differ from their idle look: a target (or the ring) on view.
+shown_cells() {
+  mapfile -t cells < <(cell_looks)
+  shown=()
+  for i in "${!cells[@]}"; do [ "${cells[i]}" = "${idle_cells[i]}" ] || shown+=("$i"); done
+}
+# Whether the ring stands on a cell (of the last picture of the grid): gold pixels.
+# A click there catches the ring and leaves any target beneath it on view.
+ringed() {
+  local c gold
+  c=$(px 855)
+  gold=$(convert "$work/grid.png" -crop "$((c - 8))x$((c - 8))+$(($(px $((lefts[$1 % 4] - 240))) + 4))+$(($(px $((tops[$1 / 4] - 2520))) + 4))" \
+    +repage -fuzz 20% -fill white -opaque '#f0c020' -fill black +opaque white -format '%[fx:mean]' info:)
+  awk -v g="$gold" 'BEGIN { exit !(g > 0.1) }'
+}
+# Deals the board afresh and then holds it still: a fast tick, then the longest;
+# a board still moving half a second later (a key that went astray) is dealt again.
+deal_and_hold() {
+  local before
+  for _ in 1 2 3 4 5; do
+    set_interval 100
+    sleep 0.5
+    set_interval 65535
+    sleep 0.3
+    shown_cells
+    before="${cells[*]}"
+    sleep 0.5
+    shown_cells
+    [ "${cells[*]}" = "$before" ] && return 0
+    log "the board is still moving; dealing again"
+  done
+  fail "the board would not hold still"
+}
 
+set_interval 3000
+sleep 0.5
 keys alt+Cyrillic_en
 changed=
 for _ in $(seq 30); do
@@ -135,20 +174,49 @@ done
 log "Alt+Н started a round: the time field changed"
 start_score=$(score_look)
 
-# --- a click on a shown target changes the score --------------------------------------
-struck=
+# --- a click on a shown target strikes it and changes the score -------------------------
+sleep 3.5  # the first board tick
+target=
+for _ in $(seq 10); do
+  deal_and_hold
+  [ "${#shown[@]}" -ge 4 ] || fail "the board shows ${#shown[@]} targets after its tick"
+  for i in "${shown[@]}"; do ringed "$i" || { target=$i; break 2; }; done
+done
+[ -n "$target" ] || fail "no target without the ring over it in 10 deals"
+click_at $((lefts[target % 4] + 427)) $((tops[target / 4] + 427))
+sleep 0.5
+[ "$(score_look)" != "$start_score" ] || fail "a click on a shown target left the score as it was"
+shown_cells
+for j in "${shown[@]}"; do [ "$j" != "$target" ] || fail "a clicked target stayed on view"; done
+log "a click on a shown target struck it and changed the score field"
+
+# --- two fast clicks on two targets side by side strike both -----------------------------
+# The second press comes 100 ms after the first and 4 px from it: the toolkit sees
+# a double click, the game two presses on two targets.
+pair=
 for attempt in $(seq 20); do
-  sleep 0.5
-  mapfile -t cells < <(cell_looks)
-  for i in "${!cells[@]}"; do
-    [ "${cells[i]}" != "${idle_cells[i]}" ] || continue
-    click_at $((lefts[i % 4] + 427)) $((tops[i / 4] + 427))
-    sleep 0.4
-    if [ "$(score_look)" != "$start_score" ]; then struck=1; break 2; fi
+  deal_and_hold
+  for i in "${shown[@]}"; do
+    for j in "${shown[@]}"; do
+      [ $((j)) -eq $((i + 1)) ] && [ $((i / 4)) -eq $((j / 4)) ] || continue
+      ringed "$i" || ringed "$j" || { pair="$i $j"; break 3; }
+    done
   done
 done
-[ -n "$struck" ] || fail "no click on a shown target changed the score"
-log "a click on a shown target changed the score field (attempt $attempt)"
+[ -n "$pair" ] || fail "no two targets side by side in 20 deals"
+read -r i j <<<"$pair"
+edge=$(px "${lefts[j % 4]}")
+y=$(px $((tops[i / 4] + 427)))
+xdotool mousemove --window "$board" $((edge - 1)) "$y" click 1 sleep 0.1 \
+  mousemove --window "$board" $((edge + 3)) "$y" click 1
+sleep 0.5
+shown_cells
+for k in "${shown[@]}"; do
+  [ "$k" != "$i" ] || fail "the first of two fast clicks did not strike its target"
+  [ "$k" != "$j" ] || fail "the second of two fast clicks, 4 px and 100 ms after the first, was lost"
+done
+log "two fast clicks on two targets side by side struck both (deal $attempt)"
+set_interval 750
 
 # --- the information window and back --------------------------------------------------
 keys alt+Cyrillic_i
