@@ -1,6 +1,7 @@
 #include "board/element.h"
 
 #include <algorithm>
+#include <atomic>
 
 #include "board/clock.h"
 #include "board/failure.h"
@@ -9,8 +10,22 @@
 
 namespace board {
 
+namespace {
+std::atomic<std::int64_t> live_elements{0};
+}
+
 Element::Element(Window& window, std::string name, Kind kind)
-    : window_(&window), name_(std::move(name)), kind_(kind) {}
+    : window_(&window), name_(std::move(name)), kind_(kind) {
+    ++live_elements;
+}
+
+Element::~Element() {
+    --live_elements;
+}
+
+std::int64_t Element::live() {
+    return live_elements;
+}
 
 template <typename T>
 void Element::assign(T& field, T value) {

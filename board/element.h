@@ -25,6 +25,7 @@ using Micros = std::int64_t;  // a moment or a span of time in microseconds
 class Element {
   public:
     Element(Window& window, std::string name, Kind kind);
+    ~Element();
     Element(const Element&) = delete;
     Element& operator=(const Element&) = delete;
 
@@ -92,6 +93,9 @@ class Element {
     int window_left() const;
     int window_top() const;
     bool contains(int x, int y) const;
+
+    // How many elements exist right now, in every loaded window together.
+    static std::int64_t live();
 
   private:
     template <typename T>

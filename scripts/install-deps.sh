@@ -8,8 +8,11 @@ packages=(
   qt6-base-dev qt6-translations-l10n libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   locales libfontconfig-dev
-  libxcb-damage0-dev xvfb
   desktop-file-utils appstream
+  # The checks beyond the unit tests: sanitizer and fuzzing builds (clang, libFuzzer),
+  # and the game in a real X server (also the start-up probe's).
+  clang libclang-rt-14-dev
+  xvfb openbox xdotool x11-xserver-utils imagemagick libxcb-damage0-dev
 )
 
 missing=()
