@@ -94,7 +94,7 @@ time_look() { look 3360 6480 1935 255; }
 score_look() { look 3360 7080 1935 255; }
 # The twelve cells' checksums, row by row, from one picture of the grid.
 cell_looks() {
-  local c
+  local c t l
   c=$(px 855)
   xdotool mousemove 0 0  # the pointer's image would count as the cell's own
   sleep 0.1
@@ -132,7 +132,10 @@ set_interval() {
 shown_cells() {
   mapfile -t cells < <(cell_looks)
   shown=()
-  for i in "${!cells[@]}"; do [ "${cells[i]}" = "${idle_cells[i]}" ] || shown+=("$i"); done
+  local cell  # not i: callers keep their own
+  for cell in "${!cells[@]}"; do
+    [ "${cells[cell]}" = "${idle_cells[cell]}" ] || shown+=("$cell")
+  done
 }
 # Whether the ring stands on a cell (of the last picture of the grid): gold pixels.
 # A click there catches the ring and leaves any target beneath it on view.
