@@ -3,6 +3,8 @@
 // the silhouette (fewer, broader quills, no belly), the large ones get every detail.
 #include "tools/art/app_icon.h"
 
+#include "tools/art/characters.h"
+
 #include <QDir>
 #include <QPainter>
 #include <QPainterPath>
@@ -43,7 +45,7 @@ Detail detail_for(int size) {
 
 // A shaded part: base, top-left highlight crescent, bottom-right shade crescent, outline.
 void shaded_part(QPainter& p, const QPainterPath& path, const Shades& s, const Detail& d,
-                double unit) {
+                 double unit) {
     p.setPen(Qt::NoPen);
     p.fillPath(path, s.base);
     if (d.shading) {
@@ -140,13 +142,7 @@ QImage draw_app_icon(int size) {
 
         if (d.belly) {
             // The curled-up belly: a light swirl.
-            QPainterPath belly;
-            belly.moveTo(-9, 4);
-            belly.cubicTo(-9, -7, 7, -9, 9, 0);
-            belly.cubicTo(10, 7, 1, 10, -3, 6);
-            belly.cubicTo(2, 6, 5, 2, 3, -2);
-            belly.cubicTo(0, -5, -6, -2, -9, 4);
-            belly.closeSubpath();
+            const QPainterPath belly = curled_belly();
             Detail soft = d;
             soft.line = d.line * 0.7;
             soft.rim = d.rim * 0.6;

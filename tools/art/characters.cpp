@@ -141,6 +141,17 @@ void brisko(QPainter& p, double line, const HeroLook& look) {
     part(p, ellipse(34.5, 45.6, 3.1, 2.7), look.scarf, line * 0.9);
 }
 
+QPainterPath curled_belly() {
+    QPainterPath belly;
+    belly.moveTo(-9, 4);
+    belly.cubicTo(-9, -7, 7, -9, 9, 0);
+    belly.cubicTo(10, 7, 1, 10, -3, 6);
+    belly.cubicTo(2, 6, 5, 2, 3, -2);
+    belly.cubicTo(0, -5, -6, -2, -9, 4);
+    belly.closeSubpath();
+    return belly;
+}
+
 void brisko_ball(QPainter& p, double line) {
     const Tone& b = pal::hero;
     // Quills swept round the ball like the blades of a pinwheel: it spins.
@@ -150,14 +161,7 @@ void brisko_ball(QPainter& p, double line) {
     }
     part(p, ellipse(0, 0, 15.5, 15.5), b, line);
     // The curled-up body: a light belly swirl and the scarf peeking out.
-    QPainterPath belly;
-    belly.moveTo(-9, 4);
-    belly.cubicTo(-9, -7, 7, -9, 9, 0);
-    belly.cubicTo(10, 7, 1, 10, -3, 6);
-    belly.cubicTo(2, 6, 5, 2, 3, -2);
-    belly.cubicTo(0, -5, -6, -2, -9, 4);
-    belly.closeSubpath();
-    part(p, belly, pal::skin, line * 0.7);
+    part(p, curled_belly(), pal::skin, line * 0.7);
     QPainterPath scarf;
     scarf.moveTo(-14.5, 5);
     scarf.quadTo(-8, 13, 2, 15);

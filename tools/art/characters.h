@@ -25,6 +25,8 @@ void brisko_head(QPainter& p, double line, const HeroLook& look = {});
 void brisko(QPainter& p, double line, const HeroLook& look = {});
 // Brisko rolled into a spinning ball, centred on (0, 0), radius about 20.
 void brisko_ball(QPainter& p, double line);
+// The light swirl of a hero's belly, curled into a ball of radius 15.5 at the origin.
+QPainterPath curled_belly();
 
 // Pelko's head, centred on (0, 0), radius 14; ears reach up to y = -30.
 void pelko_head(QPainter& p, double line);
