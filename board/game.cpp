@@ -18,26 +18,6 @@ void Game::define(WindowLayout layout) {
 
 namespace {
 
-const char* event_name(Event event) {
-    switch (event) {
-        case Event::Load:
-            return "Load";
-        case Event::Close:
-            return "Close";
-        case Event::Click:
-            return "Click";
-        case Event::DblClick:
-            return "DblClick";
-        case Event::MouseDown:
-            return "MouseDown";
-        case Event::MouseUp:
-            return "MouseUp";
-        case Event::Timer:
-            return "Timer";
-    }
-    return "?";
-}
-
 const char* kind_name(Kind kind) {
     switch (kind) {
         case Kind::Label:
@@ -74,6 +54,26 @@ bool can_raise(Kind kind, Event event) {
 }
 
 }  // namespace
+
+const char* event_name(Event event) {
+    switch (event) {
+        case Event::Load:
+            return "Load";
+        case Event::Close:
+            return "Close";
+        case Event::Click:
+            return "Click";
+        case Event::DblClick:
+            return "DblClick";
+        case Event::MouseDown:
+            return "MouseDown";
+        case Event::MouseUp:
+            return "MouseUp";
+        case Event::Timer:
+            return "Timer";
+    }
+    return "?";
+}
 
 void Game::on(std::string_view window, std::string_view element, Event event, Handler handler) {
     check_wiring(window, element, event);

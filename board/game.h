@@ -21,6 +21,8 @@
 namespace board {
 
 enum class Event { Load, Close, Click, DblClick, MouseDown, MouseUp, Timer };
+// The event's own name: "Load", "Click", ...
+const char* event_name(Event event);
 // Back and Forward are a mouse's side buttons: they press and release like the
 // others, but only the left button clicks.
 enum class MouseButton { Left = 1, Right = 2, Middle = 4, Back = 8, Forward = 16 };

@@ -72,26 +72,6 @@ std::string utf8(char32_t c) {
     return {static_cast<char>(0xC0 | (c >> 6)), static_cast<char>(0x80 | (c & 0x3F))};
 }
 
-const char* event_name(Event e) {
-    switch (e) {
-        case Event::Load:
-            return "Load";
-        case Event::Close:
-            return "Close";
-        case Event::Click:
-            return "Click";
-        case Event::DblClick:
-            return "DblClick";
-        case Event::MouseDown:
-            return "MouseDown";
-        case Event::MouseUp:
-            return "MouseUp";
-        case Event::Timer:
-            return "Timer";
-    }
-    return "?";
-}
-
 }  // namespace
 
 RandomPlay::RandomPlay(std::uint64_t seed) : clock_(0, seed), rng_(seed) {
@@ -321,7 +301,7 @@ void RandomPlay::after_handler(const std::string& window, const std::string& ele
     const std::string before = score_;
     check_score(start);
     if (out_.violation) {
-        *out_.violation += "\n  in the " + std::string(event_name(event)) + " handler of " +
+        *out_.violation += "\n  in the " + std::string(board::event_name(event)) + " handler of " +
                            element + " (" + window + "), score before: \"" + before + "\"";
     }
 }
