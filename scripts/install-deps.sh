@@ -9,6 +9,8 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   locales libfontconfig-dev
   desktop-file-utils appstream
+  # The art program letters the title and the logos in DejaVu Sans Bold (Oblique).
+  fonts-dejavu-core fonts-dejavu-extra
   # The checks beyond the unit tests: sanitizer and fuzzing builds (clang, libFuzzer),
   # and the game in a real X server (also the start-up probe's).
   clang libclang-rt-14-dev
