@@ -109,6 +109,17 @@ cell_looks() {
   done
 }
 keys() { xdotool key --delay 60 "$@"; }
+# Alt+Н, then up to six seconds for the time field to leave the given look.
+starts_a_round() {
+  local before=$1 changed=
+  keys alt+Cyrillic_en
+  for _ in $(seq 30); do
+    sleep 0.2
+    [ "$(time_look)" != "$before" ] && { changed=1; break; }
+  done
+  [ -n "$changed" ]
+}
+
 click_at() {  # twips within the main board
   xdotool mousemove --window "$board" "$(px "$1")" "$(px "$2")" click 1
 }
@@ -167,13 +178,7 @@ deal_and_hold() {
 
 set_interval 3000
 sleep 0.5
-keys alt+Cyrillic_en
-changed=
-for _ in $(seq 30); do
-  sleep 0.2
-  [ "$(time_look)" != "$idle_time" ] && { changed=1; break; }
-done
-[ -n "$changed" ] || fail "Alt+Н did not start a round: the time field kept its idle look"
+starts_a_round "$idle_time" || fail "Alt+Н did not start a round: the time field kept its idle look"
 log "Alt+Н started a round: the time field changed"
 start_score=$(score_look)
 
@@ -290,14 +295,7 @@ fi
 board=$(timeout 20 xdotool search --sync --onlyvisible --name '^Drovanta\.$' | head -1) ||
   fail "the main board is not on view after the random play"
 xdotool windowactivate --sync "$board" 2>/dev/null || true
-before=$(time_look)
-keys alt+Cyrillic_en
-changed=
-for _ in $(seq 30); do
-  sleep 0.2
-  [ "$(time_look)" != "$before" ] && { changed=1; break; }
-done
-[ -n "$changed" ] || fail "after the random play Alt+Н no longer starts a round"
+starts_a_round "$(time_look)" || fail "after the random play Alt+Н no longer starts a round"
 alive
 if grep -Eq 'terminate called|Segmentation|Aborted|AddressSanitizer' "$work/game.log"; then
   fail "the game reported a crash"
