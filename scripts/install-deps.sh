@@ -1,22 +1,78 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that building, playing and testing need.
+# Installs the Debian packages that one purpose needs, and only those:
+#   play     building the game and playing it (play.sh)
+#   package  that, and building the Debian package (scripts/make-deb.sh)
+#   test     building everything and running every check (test.sh)
 # Does nothing when they are all there already, so it is cheap to run every time.
+#   scripts/install-deps.sh [play|package|test]      (default test)
+#   scripts/install-deps.sh --list play|package|test|debian13
+# --list prints the packages one a line and installs nothing; `debian13` is what
+# the Debian 13 root of scripts/debian13.sh holds.
 set -euo pipefail
 
-packages=(
+# Building and playing.
+play=(
   g++ cmake ninja-build pkg-config
-  qt6-base-dev qt6-translations-l10n libgl-dev
-  libgtest-dev libgmock-dev libbenchmark-dev
-  locales libfontconfig-dev
-  desktop-file-utils appstream
-  # The art program letters the title and the logos in DejaVu Sans Bold (Oblique).
-  fonts-dejavu-core fonts-dejavu-extra
-  # The checks beyond the unit tests: sanitizer and fuzzing builds (clang, libFuzzer),
-  # and the game in a real X server (also the start-up probe's).
-  clang libclang-rt-14-dev
-  xvfb openbox xdotool x11-xserver-utils imagemagick libxcb-damage0-dev
+  qt6-base-dev libgl-dev libfontconfig-dev
+  # Russian texts in the toolkit's own dialogs.
+  qt6-translations-l10n
+  # Native windows on a Wayland desktop (without it Qt falls back to XWayland).
+  qt6-wayland
 )
 
+# The Debian package: dpkg-shlibdeps finds its dependencies.
+package=(dpkg-dev file)
+
+# What the unit and toolkit suite (ctest) needs besides building: the tests, the
+# benchmarks built beside them, the decimal-comma locale, the validators of the
+# installed tree, and the faces the art program letters the title and logos in.
+# These also go into the Debian 13 root.
+suite=(
+  libgtest-dev libgmock-dev libbenchmark-dev
+  locales desktop-file-utils appstream
+  fonts-dejavu-core fonts-dejavu-extra
+)
+
+# The game in a real X server (scripts/x-test.sh) and the start-up probe
+# (bench/startup.sh). These also go into the Debian 13 root.
+xserver=(xvfb openbox xdotool x11-xserver-utils imagemagick libxcb-damage0-dev)
+
+# ---------------------------------------------------------------------------------
+# TEST-ONLY PACKAGES: further checks append what they need here.
+#   suite_extra: needed by ctest itself; also installed in the Debian 13 root.
+#   checks_extra: needed by checks that run on this machine only (test.sh), not
+#   inside the Debian 13 root.
+suite_extra=(
+)
+checks_extra=(
+  # Sanitizer and fuzzing builds (clang, libFuzzer).
+  clang libclang-rt-dev
+  # The Debian 13 run (scripts/debian13.sh).
+  mmdebstrap
+)
+# ---------------------------------------------------------------------------------
+
+# Inside the Debian 13 root the compiler cache keeps repeated runs short.
+debian13=("${play[@]}" "${suite[@]}" "${xserver[@]}" "${suite_extra[@]}" ccache)
+
+list() {
+  case $1 in
+    play) printf '%s\n' "${play[@]}" ;;
+    package) printf '%s\n' "${play[@]}" "${package[@]}" ;;
+    test) printf '%s\n' "${play[@]}" "${package[@]}" "${suite[@]}" "${xserver[@]}" \
+      "${suite_extra[@]}" "${checks_extra[@]}" ;;
+    debian13) printf '%s\n' "${debian13[@]}" ;;
+    *) echo "install-deps: unknown purpose '$1' (play, package, test or debian13)" >&2; return 2 ;;
+  esac
+}
+
+if [ "${1:-}" = --list ]; then
+  list "${2:?install-deps: --list needs a purpose}"
+  exit
+fi
+
+mapfile -t packages < <(list "${1:-test}")
+[ ${#packages[@]} -gt 0 ] || exit 2
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

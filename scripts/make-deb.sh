@@ -3,8 +3,8 @@
 # runs lintian on it when lintian is installed.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/install-deps.sh
-scripts/build.sh
+scripts/install-deps.sh package
+scripts/build.sh play
 cmake --build build --target package
 deb=$(ls -t build/drovanta_*.deb | head -1)
 if command -v lintian >/dev/null; then lintian "$deb"; fi
