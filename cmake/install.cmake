@@ -57,8 +57,9 @@ set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
 string(JOIN "" CPACK_DEBIAN_PACKAGE_DESCRIPTION ${CPACK_DEBIAN_PACKAGE_DESCRIPTION})
 # Dependencies come from the binary, through dpkg-shlibdeps.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# Russian texts in the toolkit's own dialogs.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-translations-l10n)
+# Russian texts in the toolkit's own dialogs; native windows on a Wayland desktop
+# (without the plugin Qt falls back to XWayland, blurred on a HiDPI screen).
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n, qt6-wayland")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 set(CPACK_PACKAGE_DIRECTORY ${CMAKE_BINARY_DIR})
 include(CPack)
