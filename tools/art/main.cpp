@@ -3,13 +3,16 @@
 //   drovanta_art write <assets dir>
 //   drovanta_art sheet <assets dir> <out.png>
 //   drovanta_art icons <icons dir>
+//   drovanta_art check <assets dir>   (draws into a temporary folder and compares)
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
+#include <QTemporaryDir>
 #include <QTextStream>
 
 #include "tools/art/app_icon.h"
 #include "tools/art/assets.h"
+#include "tools/art/compare.h"
 #include "tools/art/formats.h"
 #include "tools/art/sheet.h"
 
@@ -69,6 +72,31 @@ int write_all(const QString& dir) {
         err << "cannot write " << dir << "/manifest.h\n";
         return 1;
     }
+    if (!write_file(dir + "/" + kPlatformFile, platform_name().toUtf8() + "\n")) {
+        err << "cannot write " << dir << "/" << kPlatformFile << "\n";
+        return 1;
+    }
+    return 0;
+}
+
+int check(const QString& dir) {
+    QTextStream out(stdout);
+    QTemporaryDir drawn;
+    if (!drawn.isValid() || write_all(drawn.path()) != 0) return 1;
+    bool by_pixels = false;
+    const QStringList problems = compare_art(drawn.path(), dir, &by_pixels);
+    if (by_pixels)
+        out << dir << " was drawn on another platform than " << platform_name()
+            << ": pictures compared by pixels, each channel within " << kPixelTolerance
+            << " levels\n";
+    for (const QString& p : problems) out << "  " << p << "\n";
+    if (!problems.isEmpty()) {
+        out << problems.size() << " file(s) are not what the art program draws; "
+            << "if the drawing changed on purpose, run scripts/make-art.sh\n";
+        return 1;
+    }
+    out << dir << ": every file is what the art program draws"
+        << (by_pixels ? " (within the tolerance)" : " (byte for byte)") << "\n";
     return 0;
 }
 
@@ -81,6 +109,8 @@ int main(int argc, char** argv) {
     if (args.size() == 3 && args[1] == "write") return write_all(args[2]);
     if (args.size() == 4 && args[1] == "sheet") return write_contact_sheet(args[2], args[3]);
     if (args.size() == 3 && args[1] == "icons") return write_app_icons(args[2]);
-    QTextStream(stderr) << "usage: drovanta_art write <dir> | sheet <dir> <out.png> | icons <dir>\n";
+    if (args.size() == 3 && args[1] == "check") return check(args[2]);
+    QTextStream(stderr)
+        << "usage: drovanta_art write <dir> | sheet <dir> <out.png> | icons <dir> | check <dir>\n";
     return 2;
 }
