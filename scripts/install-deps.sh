@@ -20,7 +20,8 @@ play=(
   qt6-wayland
 )
 
-# The Debian package: dpkg-shlibdeps finds its dependencies.
+# The Debian package: dpkg-shlibdeps finds its dependencies (the suite builds one
+# too, and lints it where lintian is installed).
 package=(dpkg-dev file)
 
 # What the unit and toolkit suite (ctest) needs besides building: the tests, the
@@ -49,11 +50,13 @@ checks_extra=(
   clang libclang-rt-dev
   # The Debian 13 run (scripts/debian13.sh).
   mmdebstrap
+  # The package's lint (tests/install/package_test.sh).
+  lintian
 )
 # ---------------------------------------------------------------------------------
 
 # Inside the Debian 13 root the compiler cache keeps repeated runs short.
-debian13=("${play[@]}" "${suite[@]}" "${xserver[@]}" "${suite_extra[@]}" ccache)
+debian13=("${play[@]}" "${package[@]}" "${suite[@]}" "${xserver[@]}" "${suite_extra[@]}" ccache)
 
 list() {
   case $1 in
