@@ -123,22 +123,40 @@ QPixmap scaled_picture(std::string_view name, int width, int height, qreal devic
 }
 
 QCursor pointer_cursor(std::string_view name, qreal device_pixel_ratio) {
+    return pointer_cursor(name, device_pixel_ratio, current_platform());
+}
+
+QCursor pointer_cursor(std::string_view name, qreal device_pixel_ratio, Platform platform) {
     static QHash<QString, QCursor> cache;
-    const QString key = QStringLiteral("%1@%2").arg(qstring(name)).arg(device_pixel_ratio);
+    const QString key = QStringLiteral("%1@%2/%3")
+                            .arg(qstring(name))
+                            .arg(device_pixel_ratio)
+                            .arg(static_cast<int>(platform));
     if (const auto it = cache.constFind(key); it != cache.constEnd()) return *it;
-    // Built at its size in device pixels with a ratio of 1, and the active point
-    // given in those pixels: that puts it at the centre at every ratio, also on
-    // toolkits that do not scale a pointer's active point.
-    const int side = std::max(1, static_cast<int>(std::lround(32 * device_pixel_ratio)));
+    // The window system is handed the image at the size it shows it at.
+    //  X11: the image at its size in device pixels with a ratio of 1 and the active
+    //  point in those pixels, since the xcb plugin hands both on unscaled.
+    //  Wayland: a buffer of a whole-number scale (a fractional one is cut down to
+    //  its whole part, which would show it larger), so the art for the next whole
+    //  ratio up, with the active point in logical pixels; the compositor shrinks
+    //  it for a fractional output scale.
+    const qreal ratio = platform == Platform::wayland ? art_ratio(device_pixel_ratio)
+                                                      : device_pixel_ratio;
+    const int side = std::max(1, static_cast<int>(std::lround(kPointerSide * ratio)));
     const assets::File* file =
         best_of(files_of(name), QSize(side, side), [](const assets::File&) { return true; });
     const QImage image = file ? file_image(*file) : stand_in(side, side, true);
-    const QPixmap pixmap =
+    QPixmap pixmap =
         QPixmap::fromImage(image.size() == QSize(side, side)
                                ? image
                                : hard_edged(image.scaled(side, side, Qt::IgnoreAspectRatio,
                                                          Qt::SmoothTransformation)));
-    const QCursor cursor(pixmap, side / 2, side / 2);
+    int active = side / 2;
+    if (platform == Platform::wayland) {
+        pixmap.setDevicePixelRatio(ratio);
+        active = kPointerSide / 2;
+    }
+    const QCursor cursor(pixmap, active, active);
     cache.insert(key, cursor);
     return cursor;
 }
