@@ -8,6 +8,7 @@
 #include <cmath>
 
 #include "desktop/guard.h"
+#include "desktop/platform.h"
 
 namespace desktop {
 
@@ -53,6 +54,13 @@ void Screen::reconcile_windows() {
             views_.emplace_back(view);
         }
         if (w->visible() && !view->isVisible()) {
+            // The window that goes when this one comes up: where the platform lets
+            // the compositor place a window by its parent, it opens over that one.
+            for (const auto& other : views_) {
+                if (other && other != view && other->isVisible() &&
+                    (!other->alive() || !other->model().visible()))
+                    open_over(view, other.data());
+            }
             view->show();
             if (QGuiApplication::platformName() != QLatin1String("offscreen")) view->raise();
             view->activateWindow();
