@@ -139,7 +139,7 @@ cells=12
 # --- looking at the board: one capture, read once ----------------------------------
 # Each look is a checksum of a region's pixels. A cell is inset by a few pixels
 # (neighbouring cells share their edge column) and is also read for gold: the
-# share of its pixels in the ring's colour.
+# share of its pixels in the ring's colour, in thousandths.
 regions=(time_left score final_panel)
 crops=()
 for role in "${regions[@]}"; do
@@ -155,18 +155,20 @@ for ((c = 0; c < cells; c++)); do
   crops+=('(' -clone 0 -crop "$((w - 8))x$((h - 8))+$((l + 4))+$((t + 4))" +repage
     -fuzz 20% -fill white -opaque '#f0c020' -fill black +opaque white ')')
 done
-# Fills look[region] and look[cellN] with checksums and gold[N] with the ring's share.
+# Fills look[region] and look[cellN] with checksums and gold[N] with the ring's share
+# of cell N.
 declare -A look
 gold=()
 capture() {
   local lines i
   mapfile -t lines < <(convert "x:$board" -depth 8 "${crops[@]}" -delete 0 \
-    -format '%# %[fx:mean]\n' info: 2>/dev/null)
+    -format '%# %[fx:int(mean*1000)]\n' info: 2>/dev/null)
   [ "${#lines[@]}" -eq $((${#regions[@]} + 2 * cells)) ] || return 1
   for i in "${!regions[@]}"; do look[${regions[i]}]=${lines[i]%% *}; done
   for ((i = 0; i < cells; i++)); do
     look[cell$i]=${lines[${#regions[@]} + i]%% *}
     gold[i]=${lines[${#regions[@]} + cells + i]##* }
+    [[ ${gold[i]} =~ ^[0-9]+$ ]] || return 1
   done
 }
 # The same with the pointer out of the way: its image would count as a cell's own.
@@ -226,7 +228,7 @@ shown_cells() {
 }
 # Whether the ring stands on a cell (of the latest capture). A click there catches
 # the ring and leaves any target beneath it on view.
-ringed() { awk -v g="${gold[$1]}" 'BEGIN { exit !(g > 0.1) }'; }
+ringed() { [ "${gold[$1]}" -gt 100 ]; }
 # Deals the board afresh and then holds it still: a fast tick until the board has
 # changed, then the longest; the board counts as held once three looks running
 # agree. A board that will not hold (a key that went astray) is dealt again.
