@@ -27,10 +27,12 @@ Platform platform_of(QStringView platform_name);
 // The platform the running application shows its windows on.
 Platform current_platform();
 
-// Ties a window that opens while `on_view` is shown to it, where the platform places
-// windows by such ties (Wayland: the compositor may open it over its parent; the
-// tie ends by itself once `on_view` is hidden). Does nothing on X11, where the
-// window is moved over `on_view` instead. Either may be null.
+// Ties a new window that opens while `on_view` is shown to it as its parent, where
+// the platform places windows by such ties (Wayland: the compositor may open it
+// over its parent; the tie ends by itself once `on_view` is hidden). Does nothing
+// on X11, where the window is moved over `on_view` instead, and nothing if either
+// is null. Only ever the window that opens second: the toolkit counts a window
+// with a parent as secondary, and quits once no primary window is left.
 void open_over(QWidget* window, QWidget* on_view);
 
 }  // namespace desktop

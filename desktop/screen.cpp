@@ -54,13 +54,6 @@ void Screen::reconcile_windows() {
             views_.emplace_back(view);
         }
         if (w->visible() && !view->isVisible()) {
-            // The window that goes when this one comes up: where the platform lets
-            // the compositor place a window by its parent, it opens over that one.
-            for (const auto& other : views_) {
-                if (other && other != view && other->isVisible() &&
-                    (!other->alive() || !other->model().visible()))
-                    open_over(view, other.data());
-            }
             view->show();
             if (QGuiApplication::platformName() != QLatin1String("offscreen")) view->raise();
             view->activateWindow();
@@ -85,10 +78,17 @@ void Screen::reconcile_windows() {
 void Screen::place(WindowView& view) const {
     // The first window opens in the middle of the screen, later ones over the
     // middle of the window that is on view, where the player is looking.
+    // (Wayland ignores the position; the tie below asks the same of the compositor.)
     QRect around;
+    WindowView* on_view = nullptr;
     for (const auto& v : views_) {
-        if (v && v->isVisible()) around = v->frameGeometry();
+        if (v && v->isVisible()) {
+            around = v->frameGeometry();
+            on_view = v.data();
+        }
     }
+    // Where only the compositor places windows, it may place this one by its parent.
+    open_over(&view, on_view);
     const QScreen* screen = around.isNull() ? QGuiApplication::primaryScreen()
                                             : QGuiApplication::screenAt(around.center());
     if (!screen) screen = QGuiApplication::primaryScreen();
