@@ -4,8 +4,11 @@
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <span>
 #include <unordered_map>
+
+#include "desktop/art_pick.h"
 
 namespace desktop {
 
@@ -27,31 +30,8 @@ std::span<const assets::File> files_of(std::string_view name) {
     return {first, last};
 }
 
-qint64 area(int w, int h) {
-    return static_cast<qint64>(w) * h;
-}
-
-// The smallest of the files that covers `device`, else the largest; `usable` filters.
-template <typename Usable>
-const assets::File* best_of(std::span<const assets::File> files, QSize device, Usable usable) {
-    const assets::File* covering = nullptr;
-    const assets::File* largest = nullptr;
-    for (const assets::File& f : files) {
-        if (!usable(f)) continue;
-        if (f.width >= device.width() && f.height >= device.height() &&
-            (!covering || area(f.width, f.height) < area(covering->width, covering->height))) {
-            covering = &f;
-        }
-        if (!largest || area(f.width, f.height) > area(largest->width, largest->height)) {
-            largest = &f;
-        }
-    }
-    return covering ? covering : largest;
-}
-
-// The highest ratio whose art a screen of the given ratio uses.
-int art_ratio(qreal device_pixel_ratio) {
-    return std::max(1, static_cast<int>(std::ceil(device_pixel_ratio - 1e-6)));
+desktop::Drawing drawing_of(const assets::File& f) {
+    return {f.width, f.height, f.ratio};
 }
 
 // A flat stand-in, used only while a file is missing from the build.
@@ -81,9 +61,8 @@ QImage hard_edged(const QImage& image) {
 }  // namespace
 
 const assets::File* pick_file(std::string_view name, QSize device, qreal device_pixel_ratio) {
-    const int ratio = art_ratio(device_pixel_ratio);
-    return best_of(files_of(name), device,
-                   [ratio](const assets::File& f) { return f.ratio <= ratio; });
+    return pick_drawing(files_of(name), device.width(), device.height(),
+                        art_ratio(device_pixel_ratio), drawing_of);
 }
 
 QImage file_image(const assets::File& file) {
@@ -123,22 +102,41 @@ QPixmap scaled_picture(std::string_view name, int width, int height, qreal devic
 }
 
 QCursor pointer_cursor(std::string_view name, qreal device_pixel_ratio) {
+    return pointer_cursor(name, device_pixel_ratio, current_platform());
+}
+
+QCursor pointer_cursor(std::string_view name, qreal device_pixel_ratio, Platform platform) {
     static QHash<QString, QCursor> cache;
-    const QString key = QStringLiteral("%1@%2").arg(qstring(name)).arg(device_pixel_ratio);
+    const QString key = QStringLiteral("%1@%2/%3")
+                            .arg(qstring(name))
+                            .arg(device_pixel_ratio)
+                            .arg(static_cast<int>(platform));
     if (const auto it = cache.constFind(key); it != cache.constEnd()) return *it;
-    // Built at its size in device pixels with a ratio of 1, and the active point
-    // given in those pixels: that puts it at the centre at every ratio, also on
-    // toolkits that do not scale a pointer's active point.
-    const int side = std::max(1, static_cast<int>(std::lround(32 * device_pixel_ratio)));
-    const assets::File* file =
-        best_of(files_of(name), QSize(side, side), [](const assets::File&) { return true; });
+    // The window system is handed the image at the size it shows it at.
+    //  X11: the image at its size in device pixels with a ratio of 1 and the active
+    //  point in those pixels, since the xcb plugin hands both on unscaled.
+    //  Wayland: a buffer of a whole-number scale (a fractional one is cut down to
+    //  its whole part, which would show it larger), so the art for the next whole
+    //  ratio up, with the active point in logical pixels; the compositor shrinks
+    //  it for a fractional output scale.
+    const qreal ratio = platform == Platform::wayland ? art_ratio(device_pixel_ratio)
+                                                      : device_pixel_ratio;
+    const int side = std::max(1, static_cast<int>(std::lround(kPointerSide * ratio)));
+    // Pointers are drawn for every size a screen shows them at: any drawing will do.
+    const assets::File* file = pick_drawing(files_of(name), side, side,
+                                            std::numeric_limits<int>::max(), drawing_of);
     const QImage image = file ? file_image(*file) : stand_in(side, side, true);
-    const QPixmap pixmap =
+    QPixmap pixmap =
         QPixmap::fromImage(image.size() == QSize(side, side)
                                ? image
                                : hard_edged(image.scaled(side, side, Qt::IgnoreAspectRatio,
                                                          Qt::SmoothTransformation)));
-    const QCursor cursor(pixmap, side / 2, side / 2);
+    int active = side / 2;
+    if (platform == Platform::wayland) {
+        pixmap.setDevicePixelRatio(ratio);
+        active = kPointerSide / 2;
+    }
+    const QCursor cursor(pixmap, active, active);
     cache.insert(key, cursor);
     return cursor;
 }

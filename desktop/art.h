@@ -11,6 +11,7 @@
 #include <string_view>
 
 #include "assets/manifest.h"
+#include "desktop/platform.h"
 
 namespace desktop {
 
@@ -32,9 +33,14 @@ QImage asset_image(std::string_view name);
 // size differs.
 QPixmap scaled_picture(std::string_view name, int width, int height, qreal device_pixel_ratio);
 
+// The side of every pointer image, in logical pixels.
+inline constexpr int kPointerSide = 32;
+
 // A pointer image as a 32 x 32 (logical) pointer whose active point is its centre,
-// from the image drawn for its size in device pixels (32, 48, 64 or 96).
+// from the image drawn for its size in device pixels (32, 48, 64 or 96), built the
+// way the given platform (by default the running one) shows it at that size.
 QCursor pointer_cursor(std::string_view name, qreal device_pixel_ratio);
+QCursor pointer_cursor(std::string_view name, qreal device_pixel_ratio, Platform platform);
 
 // A window icon.
 QPixmap icon_pixmap(std::string_view name);

@@ -8,6 +8,7 @@
 #include <cmath>
 
 #include "desktop/guard.h"
+#include "desktop/platform.h"
 
 namespace desktop {
 
@@ -77,10 +78,17 @@ void Screen::reconcile_windows() {
 void Screen::place(WindowView& view) const {
     // The first window opens in the middle of the screen, later ones over the
     // middle of the window that is on view, where the player is looking.
+    // (Wayland ignores the position; the tie below asks the same of the compositor.)
     QRect around;
+    WindowView* on_view = nullptr;
     for (const auto& v : views_) {
-        if (v && v->isVisible()) around = v->frameGeometry();
+        if (v && v->isVisible()) {
+            around = v->frameGeometry();
+            on_view = v.data();
+        }
     }
+    // Where only the compositor places windows, it may place this one by its parent.
+    open_over(&view, on_view);
     const QScreen* screen = around.isNull() ? QGuiApplication::primaryScreen()
                                             : QGuiApplication::screenAt(around.center());
     if (!screen) screen = QGuiApplication::primaryScreen();

@@ -167,8 +167,14 @@ void WindowView::focus_initial() {
 
 bool WindowView::event(QEvent* event) {
     // On a screen of another pixel ratio the pictures and pointer images are picked
-    // anew: paint everything and hand every pointer over again.
-    if (event->type() == QEvent::ScreenChangeInternal) {
+    // anew: paint everything and hand every pointer over again. Toolkits from 6.6
+    // on also say so when the ratio of the same screen changes (a Wayland output's
+    // scale changed while the game runs); 6.4 keeps the ratio it started with.
+    bool ratio_changed = event->type() == QEvent::ScreenChangeInternal;
+#if QT_VERSION >= QT_VERSION_CHECK(6, 6, 0)
+    ratio_changed = ratio_changed || event->type() == QEvent::DevicePixelRatioChange;
+#endif
+    if (ratio_changed) {
         synced_revision_ = std::numeric_limits<std::uint64_t>::max();
         sync();
     }

@@ -7,19 +7,36 @@
 # go to the information window and back, and that the game is still alive and
 # answering after a spell of random clicks and keys.
 #   scripts/x-test.sh [seconds of random play, default 120]
-# Needs build/drovanta (scripts/build.sh). DROVANTA_X_DISPLAY picks the display.
+# Needs build/drovanta and build/drovanta_geometry (scripts/build.sh); every
+# rectangle it looks at or clicks comes from the latter, which reads the layouts.
+# It waits for what it expects by looking again, never for a fixed time.
+# DROVANTA_X_DISPLAY picks the display.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$PWD
 play_seconds=${1:-120}
 game=$root/build/drovanta
+geometry=$root/build/drovanta_geometry
 work=$root/build/x-test
 mkdir -p "$work"
 rm -f "$work"/*.png "$work"/*.rgb
-[ -x "$game" ] || { echo "x-test: $game is not built" >&2; exit 1; }
+for program in "$game" "$geometry"; do
+  [ -x "$program" ] || { echo "x-test: $program is not built" >&2; exit 1; }
+done
 
 started=$(date +%s)
 log() { printf '[x-test %3ds] %s\n' "$(($(date +%s) - started))" "$*"; }
+
+# Runs the command again every tenth of a second until it succeeds, for at most
+# the given number of seconds.
+within() {
+  local until=$((SECONDS + $1))
+  shift
+  until "$@"; do
+    [ "$SECONDS" -lt "$until" ] || return 1
+    sleep 0.1
+  done
+}
 
 # --- the X server, the window manager and the keyboard ------------------------------
 display=${DROVANTA_X_DISPLAY:-}
@@ -48,11 +65,16 @@ fail() {
 
 Xvfb "$DISPLAY" -screen 0 1280x1024x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
 pids+=($!)
-for _ in $(seq 100); do xdotool getdisplaygeometry >/dev/null 2>&1 && break; sleep 0.1; done
-xdotool getdisplaygeometry >/dev/null 2>&1 || fail "Xvfb did not come up on $DISPLAY"
+within 10 xdotool getdisplaygeometry >/dev/null 2>&1 || fail "Xvfb did not come up on $DISPLAY"
 openbox --sm-disable >"$work/openbox.log" 2>&1 &
 pids+=($!)
-sleep 1
+# The window manager is up once it announces its desktops on the root window.
+wm_ready() {
+  local n
+  n=$(xdotool get_num_desktops 2>/dev/null) || return 1
+  [ "${n:-0}" -gt 0 ]
+}
+within 10 wm_ready || fail "openbox did not come up"
 
 # Cyrillic letters get keycodes of their own before the game starts, so that
 # xdotool never remaps a key between presses (the game would read the press
@@ -70,120 +92,176 @@ done
 # A Russian desktop: the C library writes and reads a decimal comma.
 locales=$(scripts/ru-locale.sh)
 
+# --- the windows' geometry, from the layouts ----------------------------------------
+# The main board is the first window the report names, the information window
+# the second; elements are found by the part they play.
+layout=$("$geometry") || fail "drovanta_geometry failed"
+mapfile -t windows < <(awk '$2 == "client" { print $1 }' <<<"$layout")
+[ "${#windows[@]}" -eq 2 ] || fail "drovanta_geometry names ${#windows[@]} windows, not 2"
+title_of() { awk -v w="$1" '$1 == w && $2 == "caption" { print substr($0, length(w) + 10) }' <<<"$layout"; }
+# A window's title as an exact pattern for xdotool search.
+title_pattern() { printf '^%s$' "$(title_of "$1" | sed 's/[][\.*^$+?(){}|]/\\&/g')"; }
+board_title=$(title_pattern "${windows[0]}")
+info_title=$(title_pattern "${windows[1]}")
+client_width=$(awk -v w="${windows[0]}" '$1 == w && $2 == "client" { print $3 }' <<<"$layout")
+
 # --- the game -------------------------------------------------------------------------
 LOCPATH=$locales LANG=ru_RU.UTF-8 LC_ALL=ru_RU.UTF-8 QT_QPA_PLATFORM=xcb \
   "$game" >"$work/game.log" 2>&1 &
 game_pid=$!
-pids+=($game_pid)
+pids+=("$game_pid")
 
-board=$(timeout 30 xdotool search --sync --onlyvisible --name '^Drovanta\.$' | head -1) ||
+board=$(timeout 30 xdotool search --sync --onlyvisible --name "$board_title" | head -1) ||
   fail "the main board did not appear"
 xdotool windowactivate --sync "$board" 2>/dev/null || true
 eval "$(xdotool getwindowgeometry --shell "$board")"
-# Twips to screen pixels: 15 twips a pixel at the window's own scale.
-scale=$(awk -v w="$WIDTH" 'BEGIN { printf "%.4f", w / 399 }')
-px() { awk -v t="$1" -v s="$scale" 'BEGIN { printf "%d", t / 15 * s + 0.5 }'; }
+scale=$(awk -v w="$WIDTH" -v c="$client_width" 'BEGIN { printf "%.4f", w / c }')
 log "main board $WIDTH x $HEIGHT on $DISPLAY (scale $scale)"
 
-# The pixels of a rectangle in twips of the main board, as a checksum.
-look() {
-  import -window "$board" -crop "$(px "$3")x$(px "$4")+$(px "$1")+$(px "$2")" +repage \
-    -depth 8 rgb:- 2>/dev/null | md5sum | cut -c1-32
+# Every main-board role's rectangle in screen pixels of the window: rect[role]="l t w h".
+declare -A rect
+eval "$(awk -v w="${windows[0]}" -v s="$scale" '
+  function px(v) { return sprintf("%d", v * s + (v < 0 ? -0.5 : 0.5)) }
+  $1 != w { next }
+  $2 == "role" { role[$3] = $4; next }
+  $2 != "client" && $2 != "caption" { box[$2] = px($3) " " px($4) " " px($5) " " px($6) }
+  END { for (r in role) printf "rect[%s]=\"%s\"\n", r, box[role[r]] }' <<<"$layout")"
+for role in time_left score interval_box final_panel cell{0..11}; do
+  [ -n "${rect[$role]:-}" ] || fail "drovanta_geometry names no $role"
+done
+middle() {  # of a role's rectangle: "x y"
+  local l t w h
+  read -r l t w h <<<"${rect[$1]}"
+  echo "$((l + w / 2)) $((t + h / 2))"
 }
-time_look() { look 3360 6480 1935 255; }
-score_look() { look 3360 7080 1935 255; }
-# The twelve cells' checksums, row by row, from one picture of the grid.
-cell_looks() {
-  local c t l
-  c=$(px 855)
-  xdotool mousemove 0 0  # the pointer's image would count as the cell's own
-  sleep 0.1
-  import -window "$board" -crop "$(px 3375)x$(px 2535)+$(px 240)+$(px 2520)" +repage \
-    "$work/grid.png" 2>/dev/null
-  for t in 2520 3360 4200; do
-    for l in 240 1080 1920 2760; do
-      # Inset by a few pixels: neighbouring cells share their edge column.
-      convert "$work/grid.png" -crop "$((c - 8))x$((c - 8))+$(($(px $((l - 240))) + 4))+$(($(px $((t - 2520))) + 4))" +repage \
-        -depth 8 rgb:- | md5sum | cut -c1-32
-    done
-  done
-}
-keys() { xdotool key --delay 60 "$@"; }
-# Alt+Н, then up to six seconds for the time field to leave the given look.
-starts_a_round() {
-  local before=$1 changed=
-  keys alt+Cyrillic_en
-  for _ in $(seq 30); do
-    sleep 0.2
-    [ "$(time_look)" != "$before" ] && { changed=1; break; }
-  done
-  [ -n "$changed" ]
-}
+cells=12
 
-click_at() {  # twips within the main board
-  xdotool mousemove --window "$board" "$(px "$1")" "$(px "$2")" click 1
+# --- looking at the board: one capture, read once ----------------------------------
+# Each look is a checksum of a region's pixels. A cell is inset by a few pixels
+# (neighbouring cells share their edge column) and is also read for gold: the
+# share of its pixels in the ring's colour, in thousandths.
+regions=(time_left score final_panel)
+crops=()
+for role in "${regions[@]}"; do
+  read -r l t w h <<<"${rect[$role]}"
+  crops+=('(' -clone 0 -crop "${w}x${h}+${l}+${t}" +repage ')')
+done
+for ((c = 0; c < cells; c++)); do
+  read -r l t w h <<<"${rect[cell$c]}"
+  crops+=('(' -clone 0 -crop "$((w - 8))x$((h - 8))+$((l + 4))+$((t + 4))" +repage ')')
+done
+for ((c = 0; c < cells; c++)); do
+  read -r l t w h <<<"${rect[cell$c]}"
+  crops+=('(' -clone 0 -crop "$((w - 8))x$((h - 8))+$((l + 4))+$((t + 4))" +repage
+    -fuzz 20% -fill white -opaque '#f0c020' -fill black +opaque white ')')
+done
+# Fills look[region] and look[cellN] with checksums and gold[N] with the ring's share
+# of cell N.
+declare -A look
+gold=()
+capture() {
+  local lines i
+  mapfile -t lines < <(convert "x:$board" -depth 8 "${crops[@]}" -delete 0 \
+    -format '%# %[fx:int(mean*1000)]\n' info: 2>/dev/null)
+  [ "${#lines[@]}" -eq $((${#regions[@]} + 2 * cells)) ] || return 1
+  for i in "${!regions[@]}"; do look[${regions[i]}]=${lines[i]%% *}; done
+  for ((i = 0; i < cells; i++)); do
+    look[cell$i]=${lines[${#regions[@]} + i]%% *}
+    gold[i]=${lines[${#regions[@]} + cells + i]##* }
+    [[ ${gold[i]} =~ ^[0-9]+$ ]] || return 1
+  done
+}
+# The same with the pointer out of the way: its image would count as a cell's own.
+capture_cells() {
+  xdotool mousemove 0 0
+  within 5 capture || fail "could not read the main board's pixels"
+}
+cell_looks() { local c; for ((c = 0; c < cells; c++)); do printf '%s ' "${look[cell$c]}"; done; }
+
+keys() { xdotool key --delay 60 "$@"; }
+click_middle() {  # of a role's rectangle on the main board
+  local x y
+  read -r x y <<<"$(middle "$1")"
+  xdotool mousemove --window "$board" "$x" "$y" click 1
 }
 alive() { kill -0 "$game_pid" 2>/dev/null || fail "the game is gone"; }
-lefts=(240 1080 1920 2760)
-tops=(2520 3360 4200)
+
+# Alt+Н, then up to six seconds for the time field to leave the look it had.
+time_changed() { capture && [ "${look[time_left]}" != "$1" ]; }
+starts_a_round() {
+  capture || return 1
+  local before=${look[time_left]}
+  keys alt+Cyrillic_en
+  within 6 time_changed "$before"
+}
 
 # --- a round starts by its access key -------------------------------------------------
-sleep 6  # the opening scene plays in the top strip; the cells stay empty meanwhile
-idle_time=$(time_look)
-mapfile -t idle_cells < <(cell_looks)
+# The opening scene plays in the top strip meanwhile; the scene is over once the
+# strip looks the same three times running.
+still=0 strip=
+strip_still() {
+  capture || return 1
+  if [ "${look[final_panel]}" = "$strip" ]; then still=$((still + 1)); else still=0; fi
+  strip=${look[final_panel]}
+  [ "$still" -ge 2 ]
+}
+within 20 strip_still || fail "the opening scene never came to rest"
+log "the opening scene has come to rest"
+capture_cells
+mapfile -t idle_cells < <(for ((c = 0; c < cells; c++)); do echo "${look[cell$c]}"; done)
 
 # The board's pace through its interval box: the text, then Alt+У.
 set_interval() {
-  click_at $((1800 + 3495 / 2)) $((7440 + 435 / 2))
+  click_middle interval_box
   keys ctrl+a
   xdotool type --delay 60 "$1"
   keys alt+Cyrillic_u
 }
-# Which cells differ from their idle look: a target (or the ring) on view.
+# Which cells differ from their idle look (of the latest capture): a target, or
+# the ring, on view.
 shown_cells() {
-  mapfile -t cells < <(cell_looks)
   shown=()
   local cell  # not i: callers keep their own
-  for cell in "${!cells[@]}"; do
-    [ "${cells[cell]}" = "${idle_cells[cell]}" ] || shown+=("$cell")
+  for ((cell = 0; cell < cells; cell++)); do
+    [ "${look[cell$cell]}" = "${idle_cells[cell]}" ] || shown+=("$cell")
   done
 }
-# Whether the ring stands on a cell (of the last picture of the grid): gold pixels.
-# A click there catches the ring and leaves any target beneath it on view.
-ringed() {
-  local c gold
-  c=$(px 855)
-  gold=$(convert "$work/grid.png" -crop "$((c - 8))x$((c - 8))+$(($(px $((lefts[$1 % 4] - 240))) + 4))+$(($(px $((tops[$1 / 4] - 2520))) + 4))" \
-    +repage -fuzz 20% -fill white -opaque '#f0c020' -fill black +opaque white -format '%[fx:mean]' info:)
-  awk -v g="$gold" 'BEGIN { exit !(g > 0.1) }'
+# Whether the ring stands on a cell (of the latest capture). A click there catches
+# the ring and leaves any target beneath it on view.
+ringed() { [ "${gold[$1]}" -gt 100 ]; }
+# Deals the board afresh and then holds it still: a fast tick until the board has
+# changed, then the longest; the board counts as held once three looks running
+# agree. A board that will not hold (a key that went astray) is dealt again.
+board_moved() { capture_cells; [ "$(cell_looks)" != "$1" ]; }
+board_held() {
+  capture_cells
+  local now
+  now=$(cell_looks)
+  if [ "$now" = "$held_look" ]; then held=$((held + 1)); else held=0; fi
+  held_look=$now
+  [ "$held" -ge 2 ]
 }
-# Deals the board afresh and then holds it still: a fast tick, then the longest;
-# a board still moving half a second later (a key that went astray) is dealt again.
 deal_and_hold() {
   local before
   for _ in 1 2 3 4 5; do
+    capture_cells
+    before=$(cell_looks)
     set_interval 100
-    sleep 0.5
+    within 5 board_moved "$before" || fail "the board did not move at an interval of 100 ms"
     set_interval 65535
-    sleep 0.3
-    shown_cells
-    before="${cells[*]}"
-    sleep 0.5
-    shown_cells
-    [ "${cells[*]}" = "$before" ] && return 0
+    held=0 held_look=
+    if within 5 board_held; then shown_cells; return 0; fi
     log "the board is still moving; dealing again"
   done
   fail "the board would not hold still"
 }
 
 set_interval 3000
-sleep 0.5
-starts_a_round "$idle_time" || fail "Alt+Н did not start a round: the time field kept its idle look"
+starts_a_round || fail "Alt+Н did not start a round: the time field kept its idle look"
 log "Alt+Н started a round: the time field changed"
-start_score=$(score_look)
+start_score=${look[score]}
 
 # --- a click on a shown target strikes it and changes the score -------------------------
-sleep 3.5  # the first board tick
 target=
 for _ in $(seq 10); do
   deal_and_hold
@@ -191,58 +269,67 @@ for _ in $(seq 10); do
   for i in "${shown[@]}"; do ringed "$i" || { target=$i; break 2; }; done
 done
 [ -n "$target" ] || fail "no target without the ring over it in 10 deals"
-click_at $((lefts[target % 4] + 427)) $((tops[target / 4] + 427))
-sleep 0.5
-[ "$(score_look)" != "$start_score" ] || fail "a click on a shown target left the score as it was"
+click_middle "cell$target"
+score_changed() { capture && [ "${look[score]}" != "$start_score" ]; }
+within 5 score_changed || fail "a click on a shown target left the score as it was"
+capture_cells
 shown_cells
 for j in "${shown[@]}"; do [ "$j" != "$target" ] || fail "a clicked target stayed on view"; done
 log "a click on a shown target struck it and changed the score field"
 
 # --- two fast clicks on two targets side by side strike both -----------------------------
 # The second press comes 100 ms after the first and 4 px from it: the toolkit sees
-# a double click, the game two presses on two targets.
+# a double click, the game two presses on two targets. Cells are numbered row by
+# row, so neighbours in a row are i and i + 1 with the same top.
+same_row() {
+  local a b
+  read -r _ a _ _ <<<"${rect[cell$1]}"
+  read -r _ b _ _ <<<"${rect[cell$2]}"
+  [ "$a" = "$b" ]
+}
 pair=
 for attempt in $(seq 20); do
   deal_and_hold
   for i in "${shown[@]}"; do
     for j in "${shown[@]}"; do
-      [ $((j)) -eq $((i + 1)) ] && [ $((i / 4)) -eq $((j / 4)) ] || continue
+      [ $((j)) -eq $((i + 1)) ] && same_row "$i" "$j" || continue
       ringed "$i" || ringed "$j" || { pair="$i $j"; break 3; }
     done
   done
 done
 [ -n "$pair" ] || fail "no two targets side by side in 20 deals"
 read -r i j <<<"$pair"
-edge=$(px "${lefts[j % 4]}")
-y=$(px $((tops[i / 4] + 427)))
+read -r edge _ _ _ <<<"${rect[cell$j]}"
+read -r _ y <<<"$(middle "cell$i")"
 xdotool mousemove --window "$board" $((edge - 1)) "$y" click 1 sleep 0.1 \
   mousemove --window "$board" $((edge + 3)) "$y" click 1
-sleep 0.5
-shown_cells
-for k in "${shown[@]}"; do
-  [ "$k" != "$i" ] || fail "the first of two fast clicks did not strike its target"
-  [ "$k" != "$j" ] || fail "the second of two fast clicks, 4 px and 100 ms after the first, was lost"
-done
+both_struck() {
+  capture_cells
+  shown_cells
+  local k
+  for k in "${shown[@]}"; do [ "$k" != "$i" ] && [ "$k" != "$j" ] || return 1; done
+}
+if ! within 3 both_struck; then
+  for k in "${shown[@]}"; do
+    [ "$k" != "$i" ] || fail "the first of two fast clicks did not strike its target"
+    [ "$k" != "$j" ] || fail "the second of two fast clicks, 4 px and 100 ms after the first, was lost"
+  done
+fi
 log "two fast clicks on two targets side by side struck both (deal $attempt)"
 set_interval 750
 
 # --- the information window and back --------------------------------------------------
 keys alt+Cyrillic_i
-info=$(timeout 20 xdotool search --sync --onlyvisible --name '^Information$' | head -1) ||
+info=$(timeout 20 xdotool search --sync --onlyvisible --name "$info_title" | head -1) ||
   fail "Alt+И did not open the information window"
 log "Alt+И opened the information window"
 xdotool windowactivate --sync "$info" 2>/dev/null || true
 keys alt+Cyrillic_o
-back=
-for _ in $(seq 100); do
-  sleep 0.1
-  if ! xdotool search --onlyvisible --name '^Information$' >/dev/null 2>&1 &&
-    xdotool search --onlyvisible --name '^Drovanta\.$' >/dev/null 2>&1; then
-    back=1
-    break
-  fi
-done
-[ -n "$back" ] || fail "Alt+О did not bring the main board back"
+board_back() {
+  ! xdotool search --onlyvisible --name "$info_title" >/dev/null 2>&1 &&
+    xdotool search --onlyvisible --name "$board_title" >/dev/null 2>&1
+}
+within 10 board_back || fail "Alt+О did not bring the main board back"
 log "Alt+О brought the main board back"
 alive
 
@@ -260,7 +347,8 @@ while [ "$(date +%s)" -lt "$deadline" ]; do
   # The window on view: the board or the information window (or a message box).
   win=$(xdotool getactivewindow 2>/dev/null) || win=
   if [ -z "$win" ]; then
-    win=$(xdotool search --onlyvisible --name '^(Drovanta\.|Information)$' 2>/dev/null | head -1) || win=
+    win=$( (xdotool search --onlyvisible --name "$board_title"
+      xdotool search --onlyvisible --name "$info_title") 2>/dev/null | head -1) || win=
     [ -n "$win" ] || { sleep 0.5; alive; continue; }
     quietly xdotool windowactivate "$win"
   fi
@@ -285,17 +373,19 @@ log "$actions random actions"
 
 # --- still alive and answering -----------------------------------------------------------
 alive
-for _ in 1 2 3; do keys Escape; sleep 0.3; done
+# Message boxes close one Escape at a time, each a moment after the last.
+xdotool key --delay 300 Escape Escape Escape
 # Whatever window was on view, Alt+О in the information window leads back to the board.
-if xdotool search --onlyvisible --name '^Information$' >/dev/null 2>&1; then
-  xdotool windowactivate --sync "$(xdotool search --onlyvisible --name '^Information$' | head -1)" || true
+if xdotool search --onlyvisible --name "$info_title" >/dev/null 2>&1; then
+  xdotool windowactivate --sync "$(xdotool search --onlyvisible --name "$info_title" | head -1)" || true
   keys alt+Cyrillic_o
-  sleep 1
+  info_gone() { ! xdotool search --onlyvisible --name "$info_title" >/dev/null 2>&1; }
+  within 10 info_gone || fail "Alt+О did not close the information window after the random play"
 fi
-board=$(timeout 20 xdotool search --sync --onlyvisible --name '^Drovanta\.$' | head -1) ||
+board=$(timeout 20 xdotool search --sync --onlyvisible --name "$board_title" | head -1) ||
   fail "the main board is not on view after the random play"
 xdotool windowactivate --sync "$board" 2>/dev/null || true
-starts_a_round "$(time_look)" || fail "after the random play Alt+Н no longer starts a round"
+starts_a_round || fail "after the random play Alt+Н no longer starts a round"
 alive
 if grep -Eq 'terminate called|Segmentation|Aborted|AddressSanitizer' "$work/game.log"; then
   fail "the game reported a crash"

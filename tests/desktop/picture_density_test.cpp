@@ -94,12 +94,13 @@ TEST(PictureDensity, APictureIsDecodedOnceAndSharedByItsScaledCopies) {
     EXPECT_EQ(desktop::scaled_picture("no_such_picture", 20, 10, 2.0).size(), QSize(40, 20));
 }
 
-TEST(PictureDensity, PointerImagesAreDrawnForTheirSizeHardEdgedAndCentred) {
+TEST(PictureDensity, PointerImagesAreDrawnForTheirSizeHardEdgedAndCentredOnX11) {
+    // X11 shows the pixmap's device pixels as they are and its active point unscaled.
     for (const auto& [ratio, side] : std::vector<std::pair<qreal, int>>{
              {1.0, 32}, {1.25, 40}, {1.5, 48}, {2.0, 64}, {3.0, 96}}) {
         for (const char* name : {"ico_hero", "ico_ball_blue", "ico_explosion"}) {
             SCOPED_TRACE(std::string(name) + " at " + std::to_string(ratio));
-            const QCursor cursor = desktop::pointer_cursor(name, ratio);
+            const QCursor cursor = desktop::pointer_cursor(name, ratio, desktop::Platform::x11);
             EXPECT_EQ(cursor.pixmap().size(), QSize(side, side));
             EXPECT_EQ(cursor.pixmap().devicePixelRatio(), 1.0);
             EXPECT_EQ(cursor.hotSpot(), QPoint(side / 2, side / 2));
@@ -107,9 +108,48 @@ TEST(PictureDensity, PointerImagesAreDrawnForTheirSizeHardEdgedAndCentred) {
         }
     }
     // At 2 the pointer is the image drawn 64 pixels large, not the 48 one enlarged.
-    EXPECT_EQ(max_difference(desktop::pointer_cursor("ico_hero", 2.0).pixmap().toImage(),
-                             desktop::file_image(file_named("ico_hero.64x64.png"))),
+    EXPECT_EQ(max_difference(
+                  desktop::pointer_cursor("ico_hero", 2.0, desktop::Platform::x11).pixmap().toImage(),
+                  desktop::file_image(file_named("ico_hero.64x64.png"))),
               0);
+}
+
+TEST(PictureDensity, OnWaylandAPointerIsABufferOfWholeScaleWithItsActivePointInLogicalPixels) {
+    // The compositor shows a buffer of scale s at its size divided by s, and takes
+    // the active point in logical pixels: every ratio gives a 32-pixel pointer
+    // centred on its active point, from the art for the next whole ratio up.
+    for (const auto& [ratio, scale] : std::vector<std::pair<qreal, int>>{
+             {1.0, 1}, {1.25, 2}, {1.5, 2}, {2.0, 2}, {3.0, 3}}) {
+        for (const char* name : {"ico_hero", "ico_ball_blue", "ico_explosion"}) {
+            SCOPED_TRACE(std::string(name) + " at " + std::to_string(ratio));
+            const QCursor cursor = desktop::pointer_cursor(name, ratio, desktop::Platform::wayland);
+            const QPixmap pixmap = cursor.pixmap();
+            EXPECT_EQ(pixmap.size(), QSize(32 * scale, 32 * scale));
+            EXPECT_EQ(pixmap.devicePixelRatio(), scale);
+            EXPECT_EQ(pixmap.deviceIndependentSize(), QSizeF(32, 32));
+            EXPECT_EQ(cursor.hotSpot(), QPoint(16, 16));
+            EXPECT_TRUE(hard_edged_and_centred(pixmap.toImage()));
+        }
+    }
+    EXPECT_EQ(max_difference(desktop::pointer_cursor("ico_ball_blue", 1.5, desktop::Platform::wayland)
+                                 .pixmap()
+                                 .toImage(),
+                             desktop::file_image(file_named("ico_ball_blue.64x64.png"))),
+              0);
+    // The two constructions are kept apart.
+    EXPECT_NE(desktop::pointer_cursor("ico_hero", 2.0, desktop::Platform::wayland).hotSpot(),
+              desktop::pointer_cursor("ico_hero", 2.0, desktop::Platform::x11).hotSpot());
+}
+
+TEST(PictureDensity, ThePlatformFollowsThePluginName) {
+    EXPECT_EQ(desktop::platform_of(u"xcb"), desktop::Platform::x11);
+    EXPECT_EQ(desktop::platform_of(u"offscreen"), desktop::Platform::x11);
+    EXPECT_EQ(desktop::platform_of(u"wayland"), desktop::Platform::wayland);
+    EXPECT_EQ(desktop::platform_of(u"wayland-egl"), desktop::Platform::wayland);
+    // The tests run offscreen: pointers are built as on X11, and a window is tied
+    // to no other.
+    EXPECT_EQ(desktop::current_platform(), desktop::Platform::x11);
+    EXPECT_EQ(desktop::pointer_cursor("ico_hero", 2.0).hotSpot(), QPoint(32, 32));
 }
 
 TEST(PictureDensityOnScreen, TheCellAndTheHeroArePaintedFromTheArtForTheScreensRatio) {

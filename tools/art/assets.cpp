@@ -3,6 +3,12 @@
 #include <QTextStream>
 
 #include <cmath>
+#include <string>
+#include <string_view>
+
+#include "board/layout/main_board.h"
+#include "desktop/units.h"
+#include "info/information_window.h"
 
 #include "tools/art/cell.h"
 #include "tools/art/characters.h"
@@ -26,10 +32,43 @@ std::vector<Variant> operator+(std::vector<Variant> a, const std::vector<Variant
     return a;
 }
 
-// Sizes the game shows pictures at, in logical pixels (element size in twips / 15).
-const std::vector<Variant> kCell = shown_at(57, 57, {2, 3});
-const std::vector<Variant> kCharacterFrame = shown_at(137, 161, {1, 2, 3});
-const std::vector<Variant> kAirship = shown_at(97, 41, {2, 3});
+// The size an element of a window's layout is shown at, in logical pixels.
+QSize shown_size(const board::WindowLayout& window, std::string_view element) {
+    for (const board::ElementRow& row : window.rows) {
+        if (row.name == element) {
+            return {desktop::to_whole_pixels(row.width), desktop::to_whole_pixels(row.height)};
+        }
+    }
+    qFatal("the layout of %s has no element %s", std::string(window.name).c_str(),
+           std::string(element).c_str());
+}
+
+const board::WindowLayout& main_board() {
+    static const board::WindowLayout layout = board::layout::main_board();
+    return layout;
+}
+const board::WindowLayout& information_window() {
+    static const board::WindowLayout layout = info::information_window();
+    return layout;
+}
+
+// Variants for a picture shown where an element of a layout stands.
+std::vector<Variant> shown_in(const board::WindowLayout& window, std::string_view element,
+                              std::initializer_list<int> ratios) {
+    const QSize size = shown_size(window, element);
+    return shown_at(size.width(), size.height(), ratios);
+}
+std::vector<Variant> on_board(std::string_view element, std::initializer_list<int> ratios) {
+    return shown_in(main_board(), element, ratios);
+}
+
+// Where the pictures are shown. Targets and the ring take the place of the empty
+// cells; the friend's picture the portrait's; every stage of the airship its own.
+const std::vector<Variant> kCell = on_board(board::layout::kCells[0], {2, 3});
+const std::vector<Variant> kCharacterFrame = on_board("Image1", {1, 2, 3});
+const std::vector<Variant> kAirship = on_board("Imagebaze", {2, 3});
+// The villain grows in the opening scene from his place in the layout up to this.
+constexpr int kVillainLargest = 85;
 
 Asset bmp(const char* name, int w, int h, std::function<QImage(QSize)> f,
           std::vector<Variant> variants) {
@@ -63,24 +102,24 @@ const std::vector<Asset>& assets() {
         bmp("pic_krot_costume", 50, 50, draw_krot_costume, kCell),
         bmp("pic_ring", 49, 50, draw_ring, kCell),
         // In the character frame, and falling past the top strip in the opening scene.
-        bmp("pic_hero", 58, 77, draw_hero_picture, kCharacterFrame + shown_at(57, 65, {2, 3})),
+        bmp("pic_hero", 58, 77, draw_hero_picture, kCharacterFrame + on_board("Image14", {2, 3})),
         bmp("pic_friend", 69, 75, draw_friend_picture, kCharacterFrame),
         // Grows up to 85 x 85 in the opening scene.
-        bmp("pic_villain", 68, 67, draw_villain_picture, shown_at(85, 85, {1, 2, 3})),
-        bmp("pic_captive", 127, 86, draw_captive, shown_at(137, 81, {1, 2, 3})),
-        bmp("pic_wall", 127, 86, draw_wall, shown_at(401, 145, {1, 2, 3})),
+        bmp("pic_villain", 68, 67, draw_villain_picture, shown_at(kVillainLargest, kVillainLargest, {1, 2, 3})),
+        bmp("pic_captive", 127, 86, draw_captive, on_board("Image13", {1, 2, 3})),
+        bmp("pic_wall", 127, 86, draw_wall, on_board("Imagefon", {1, 2, 3})),
         bmp("pic_airship", 95, 39, airship(0), kAirship),
         bmp("pic_airship_burn1", 95, 39, airship(1), kAirship),
         bmp("pic_airship_burn2", 95, 39, airship(2), kAirship),
         bmp("pic_airship_burn3", 95, 39, airship(3), kAirship),
         bmp("pic_airship_burn4", 95, 39, airship(4), kAirship),
-        bmp("pic_flight", 119, 88, draw_flight, shown_at(121, 89, {2, 3})),
-        bmp("pic_title", 551, 133, draw_title, shown_at(377, 65, {1, 2, 3})),
-        bmp("pic_logo_word", 126, 55, draw_logo_word, shown_at(121, 41, {2, 3})),
+        bmp("pic_flight", 119, 88, draw_flight, on_board("Image21", {2, 3})),
+        bmp("pic_title", 551, 133, draw_title, on_board("Image27", {1, 2, 3})),
+        bmp("pic_logo_word", 126, 55, draw_logo_word, shown_in(information_window(), "Image2", {2, 3})),
         {QStringLiteral("pic_sky"), Format::Jpeg, QSize(1024, 1024), draw_sky,
-         shown_at(385, 121, {1, 2, 3})},
+         on_board("Image16", {1, 2, 3})},
         {QStringLiteral("pic_logo_studio"), Format::Jpeg, QSize(270, 161), draw_logo_studio,
-         shown_at(113, 57, {2, 3})},
+         shown_in(information_window(), "Image1", {2, 3})},
         ico("ico_arrow_blue"),
         ico("ico_arrow_lightblue"),
         ico("ico_arrow_yellow"),

@@ -9,6 +9,7 @@
 #include <functional>
 #include <vector>
 
+#include "desktop/art_pick.h"
 #include "tools/art/assets.h"
 
 namespace art {
@@ -38,22 +39,19 @@ const Asset& asset_named(const QString& name) {
 }
 
 // The file the game paints a picture from at `device` pixels on a screen of the given
-// ratio: the smallest one drawn for that ratio or below that is at least as large, or
-// else the largest of them.
+// ratio, by the game's own rule.
 QString picked_file(const Asset& a, QSize device, int ratio) {
-    QString best = file_name(a), largest = best;
-    QSize best_size = a.size, largest_size = a.size;
-    bool covers = a.size.width() >= device.width() && a.size.height() >= device.height();
+    struct Drawn {
+        QString file;
+        desktop::Drawing drawing;
+    };
+    std::vector<Drawn> drawn{{file_name(a), {a.size.width(), a.size.height(), 1}}};
     for (const Variant& v : a.variants) {
-        if (v.ratio > ratio) continue;
-        const auto area = [](QSize s) { return qint64(s.width()) * s.height(); };
-        if (v.size.width() >= device.width() && v.size.height() >= device.height() &&
-            (!covers || area(v.size) < area(best_size))) {
-            best = file_name(a, v), best_size = v.size, covers = true;
-        }
-        if (area(v.size) > area(largest_size)) largest = file_name(a, v), largest_size = v.size;
+        drawn.push_back({file_name(a, v), {v.size.width(), v.size.height(), v.ratio}});
     }
-    return covers ? best : largest;
+    const Drawn* pick = desktop::pick_drawing(drawn, device.width(), device.height(), ratio,
+                                              [](const Drawn& d) { return d.drawing; });
+    return pick->file;
 }
 
 }  // namespace

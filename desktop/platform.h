@@ -1,0 +1,38 @@
+// Where the desktops the game runs on differ, named once: how a pointer image's
+// pixels and active point reach the window system, and how a window that replaces
+// another is placed. Everything else is the same on X11 and on native Wayland.
+#pragma once
+
+#include <QStringView>
+
+class QWidget;
+
+namespace desktop {
+
+enum class Platform {
+    // X11 (Qt's xcb plugin) and every other plugin: a pointer image is handed to the
+    // window system in device pixels as it is, its active point unscaled; a
+    // window's position is the program's to set.
+    x11,
+    // Native Wayland: a pointer image is a buffer whose scale is the pixmap's pixel
+    // ratio (a whole number), its active point in logical pixels; only the
+    // compositor places windows.
+    wayland,
+};
+
+// The platform a Qt platform plugin name stands for ("xcb", "wayland",
+// "wayland-egl", "offscreen", ...).
+Platform platform_of(QStringView platform_name);
+
+// The platform the running application shows its windows on.
+Platform current_platform();
+
+// Ties a new window that opens while `on_view` is shown to it as its parent, where
+// the platform places windows by such ties (Wayland: the compositor may open it
+// over its parent; the tie ends by itself once `on_view` is hidden). Does nothing
+// on X11, where the window is moved over `on_view` instead, and nothing if either
+// is null. Only ever the window that opens second: the toolkit counts a window
+// with a parent as secondary, and quits once no primary window is left.
+void open_over(QWidget* window, QWidget* on_view);
+
+}  // namespace desktop
