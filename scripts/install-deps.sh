@@ -15,6 +15,13 @@ packages=(
   # and the game in a real X server (also the start-up probe's).
   clang libclang-rt-14-dev
   xvfb openbox xdotool x11-xserver-utils imagemagick libxcb-damage0-dev
+  # --- for the tests only: the screen reader's view (scripts/a11y-test.sh) ---
+  # Qt's private headers switch the platform's accessibility on in the headless
+  # accessibility tests; the accessibility bus, a private session bus and pyatspi
+  # walk the real game's tree.
+  qt6-base-private-dev
+  at-spi2-core dbus-daemon python3-pyatspi
+  # --- end of the screen reader's block ---
 )
 
 missing=()
