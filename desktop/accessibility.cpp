@@ -8,6 +8,7 @@
 
 #include "board/reading.h"
 #include "desktop/canvas.h"
+#include "desktop/frame_view.h"
 #include "desktop/guard.h"
 #include "desktop/units.h"
 #include "desktop/window_view.h"
@@ -232,8 +233,22 @@ QAccessibleInterface* CanvasAccessible::make_child(std::size_t index) {
     return new ElementAccessible(*this, index);
 }
 
+// A frame: a group named by the caption on its border.
+class FrameAccessible : public QAccessibleWidget {
+  public:
+    explicit FrameAccessible(FrameView* frame) : QAccessibleWidget(frame, QAccessible::Grouping) {}
+    QString text(QAccessible::Text t) const override {
+        if (t != QAccessible::Name) return QAccessibleWidget::text(t);
+        auto* view = qobject_cast<WindowView*>(widget()->window());
+        if (!view || !view->alive()) return {};
+        const board::Element* frame = view->model().find(view->element_of(widget()));
+        return frame ? QString::fromStdString(board::tidy(frame->caption())) : QString();
+    }
+};
+
 QAccessibleInterface* canvas_factory(const QString&, QObject* object) {
     if (auto* canvas = qobject_cast<Canvas*>(object)) return new CanvasAccessible(canvas);
+    if (auto* frame = qobject_cast<FrameView*>(object)) return new FrameAccessible(frame);
     return nullptr;
 }
 

@@ -2,7 +2,7 @@
 // shape that a window's reading plan names becomes an accessible child of the
 // window's canvas, with its role, name, state and place on the screen, and the
 // targets and the ring can be pressed. Changes are announced after each refresh,
-// and only while a reader listens.
+// and only while a reader listens. A frame is a group named by its caption.
 #pragma once
 
 namespace desktop {

@@ -234,6 +234,25 @@ TEST(Accessibility, OnlyWhatChangedIsAnnounced) {
     for (QAccessibleInterface* c : children_of(surface)) EXPECT_TRUE(c->state().invisible);
 }
 
+TEST(Accessibility, TheFinalPanelIsAGroupNamedByItsCaptionThatCoversTheStrip) {
+    DesktopGame g;
+    const board::layout::MainBoard b(g.game);
+    QAccessibleInterface* surface = surface_of(g);
+    QAccessibleInterface* panel = QAccessible::queryAccessibleInterface(g.view()->widget_for(b.final_panel.name()));
+    ASSERT_NE(panel, nullptr);
+    EXPECT_EQ(panel->role(), QAccessible::Grouping);
+    EXPECT_EQ(panel->text(QAccessible::Name), QStringLiteral("База уничтожена!"));
+    EXPECT_TRUE(panel->state().invisible);
+    EXPECT_FALSE(showing(surface, QStringLiteral("Доктор Вирзо")).empty());
+
+    b.final_panel.set_visible(true);
+    g.game.view()->refresh();
+    EXPECT_FALSE(panel->state().invisible);
+    EXPECT_TRUE(showing(surface, QStringLiteral("Доктор Вирзо")).empty());
+    EXPECT_EQ(showing(surface, QStringLiteral("Воздушный корабль Вирзо")).size(), 1u);
+    EXPECT_EQ(showing(surface, QStringLiteral("Чёрная точка")).size(), 1u);
+}
+
 TEST(Accessibility, TheInformationWindowReadsItsTextsAndPressesItsButtons) {
     DesktopGame g;
     g.alt(board::layout::kMainBoard, QStringLiteral("И"));
