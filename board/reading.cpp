@@ -55,7 +55,8 @@ std::size_t ReadingPlan::index_of(const Element* element) const {
 std::vector<Glance> glance(const Window& window, const ReadingPlan& plan) {
     std::vector<std::pair<const Element*, std::size_t>> lookup;
     lookup.reserve(plan.items.size());
-    for (std::size_t i = 0; i < plan.items.size(); ++i) lookup.emplace_back(plan.items[i].element, i);
+    for (std::size_t i = 0; i < plan.items.size(); ++i)
+        lookup.emplace_back(plan.items[i].element, i);
     std::sort(lookup.begin(), lookup.end());
 
     std::vector<Glance> out(plan.items.size());
@@ -68,18 +69,18 @@ std::vector<Glance> glance(const Window& window, const ReadingPlan& plan) {
     }
     for (const auto& owned : window.elements()) {
         const Element& e = *owned;
-        if (e.kind() != Kind::Label && e.kind() != Kind::Picture && e.kind() != Kind::Shape) continue;
+        if (e.kind() != Kind::Label && e.kind() != Kind::Picture && e.kind() != Kind::Shape)
+            continue;
         const bool shown = e.shown();
         const Rect r = rect_of(e);
         const auto at = std::lower_bound(lookup.begin(), lookup.end(),
                                          std::pair<const Element*, std::size_t>(&e, 0));
         if (at != lookup.end() && at->first == &e) {
             Glance& g = out[at->second];
-            const bool covered =
-                std::find(pictures.begin(), pictures.end(), r) != pictures.end() ||
-                std::any_of(frames.begin(), frames.end(), [&](const Rect& f) {
-                    return f.container == r.container && f.holds(r);
-                });
+            const bool covered = std::find(pictures.begin(), pictures.end(), r) != pictures.end() ||
+                                 std::any_of(frames.begin(), frames.end(), [&](const Rect& f) {
+                                     return f.container == r.container && f.holds(r);
+                                 });
             g.seen = window.visible() && shown && !covered;
             g.enabled = e.enabled();
             g.left = e.window_left();

@@ -30,7 +30,7 @@ struct ReadingItem {
 };
 
 struct ReadingPlan {
-    std::string surface_name = {};  // the painted surface as a whole
+    std::string surface_name = {};        // the painted surface as a whole
     std::vector<ReadingItem> items = {};  // in reading order
     // The position of the item that shows this element, or items.size().
     std::size_t index_of(const Element* element) const;
@@ -40,7 +40,7 @@ struct ReadingPlan {
 struct Glance {
     bool seen = false;  // shown, and not hidden behind something drawn over it
     bool enabled = true;
-    std::string name;   // empty while it cannot be seen
+    std::string name;                              // empty while it cannot be seen
     int left = 0, top = 0, width = 0, height = 0;  // twips in the window's client area
     bool operator==(const Glance&) const = default;
 };

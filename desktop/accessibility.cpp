@@ -50,7 +50,8 @@ class CanvasAccessible : public QAccessibleWidget {
         return looks_;
     }
     QAccessibleInterface* item(std::size_t index) const {
-        return index < children_.size() ? QAccessible::accessibleInterface(children_[index]) : nullptr;
+        return index < children_.size() ? QAccessible::accessibleInterface(children_[index])
+                                        : nullptr;
     }
 
     void announce() {
@@ -62,8 +63,8 @@ class CanvasAccessible : public QAccessibleWidget {
             if (was == is) continue;
             QAccessibleInterface* iface = item(i);
             if (was.seen != is.seen) {
-                QAccessibleEvent shown(iface, is.seen ? QAccessible::ObjectShow
-                                                      : QAccessible::ObjectHide);
+                QAccessibleEvent shown(iface,
+                                       is.seen ? QAccessible::ObjectShow : QAccessible::ObjectHide);
                 QAccessible::updateAccessibility(&shown);
             }
             if (is.seen && was.name != is.name) {
@@ -263,7 +264,8 @@ void install_accessibility() {
 
 void announce_changes(Canvas& canvas) {
     if (!QAccessible::isActive()) return;
-    if (auto* surface = dynamic_cast<CanvasAccessible*>(QAccessible::queryAccessibleInterface(&canvas)))
+    if (auto* surface =
+            dynamic_cast<CanvasAccessible*>(QAccessible::queryAccessibleInterface(&canvas)))
         surface->announce();
 }
 

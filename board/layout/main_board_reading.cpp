@@ -14,12 +14,24 @@ ReadingPlan main_board_reading(Window& window) {
     const MainBoard board(window);
     // Elements that only keep a number, a picture or a pointer image for the handlers.
     std::set<const Element*> unseen = {
-        &board.costume_register,     &board.ring_kind_register,     &board.ring_column_register,
-        &board.ring_row_register,    &board.plain_robot,            &board.costumed_robot,
-        &board.target_press_pointer, &board.target_release_pointer, &board.ring_press_pointer,
-        &board.ring_release_pointer, &board.friends_picture,        &board.friends_strike_pointer,
-        &board.friends_ring_press_pointer, &board.airship_burning_1, &board.airship_burning_2,
-        &board.airship_burning_3,    &board.airship_wreck,          &board.airship_frame_register,
+        &board.costume_register,
+        &board.ring_kind_register,
+        &board.ring_column_register,
+        &board.ring_row_register,
+        &board.plain_robot,
+        &board.costumed_robot,
+        &board.target_press_pointer,
+        &board.target_release_pointer,
+        &board.ring_press_pointer,
+        &board.ring_release_pointer,
+        &board.friends_picture,
+        &board.friends_strike_pointer,
+        &board.friends_ring_press_pointer,
+        &board.airship_burning_1,
+        &board.airship_burning_2,
+        &board.airship_burning_3,
+        &board.airship_wreck,
+        &board.airship_frame_register,
     };
     unseen.insert(board.row_registers.begin(), board.row_registers.end());
     unseen.insert(board.ring_kinds.begin(), board.ring_kinds.end());
@@ -44,7 +56,8 @@ ReadingPlan main_board_reading(Window& window) {
         switch (e.kind()) {
             case Kind::Label:
                 item.role = ReadingRole::Text;
-                if (e.caption().find_first_not_of(' ') == std::string::npos) item.speak = spoken_bar;
+                if (e.caption().find_first_not_of(' ') == std::string::npos)
+                    item.speak = spoken_bar;
                 break;
             case Kind::Picture:
                 item.role = ReadingRole::Picture;

@@ -32,8 +32,8 @@ TEST(Reading, ThePlanReadsTopToBottomAndNeverTheHandlersOwnElements) {
     for (const auto& item : plan.items) EXPECT_TRUE(read.insert(item.element).second);
     for (const board::Element* e :
          {&b.costume_register, &b.ring_kind_register, &b.plain_robot, &b.costumed_robot,
-          &b.friends_picture, &b.target_press_pointer, &b.airship_wreck,
-          &b.airship_frame_register, &b.board_tick_timer, &b.start_button, &b.interval_box}) {
+          &b.friends_picture, &b.target_press_pointer, &b.airship_wreck, &b.airship_frame_register,
+          &b.board_tick_timer, &b.start_button, &b.interval_box}) {
         EXPECT_EQ(read.count(e), 0u) << e->name();
     }
     // Each target right before its cell, row by row; the ring after the grid.

@@ -2,10 +2,10 @@
 // accessibility interfaces on the offscreen platform.
 #include <gtest/gtest.h>
 
-#include <QAccessible>
 #include <QtGui/private/qguiapplication_p.h>
 #include <qpa/qplatformaccessibility.h>
 #include <qpa/qplatformintegration.h>
+#include <QAccessible>
 #include <vector>
 
 #include "board/layout/main_board_view.h"
@@ -58,7 +58,8 @@ class Listening {
     }
 };
 
-QAccessibleInterface* surface_of(DesktopGame& g, std::string_view window = board::layout::kMainBoard) {
+QAccessibleInterface* surface_of(DesktopGame& g,
+                                 std::string_view window = board::layout::kMainBoard) {
     return QAccessible::queryAccessibleInterface(g.view(window)->canvas());
 }
 
@@ -122,7 +123,8 @@ TEST(Accessibility, TheStatisticsReadAsHeadingsAndTheValuesTheyName) {
     EXPECT_NE(named(surface, QStringLiteral("Версия 1.3")), nullptr);
     EXPECT_EQ(showing(surface, QStringLiteral("Пустая клетка")).size(), 12u);
     EXPECT_EQ(named(surface, QStringLiteral("Персонаж: Бриско"))->role(), QAccessible::Graphic);
-    EXPECT_EQ(named(surface, QStringLiteral("Бриско"))->role(), QAccessible::Graphic);  // the scene's
+    EXPECT_EQ(named(surface, QStringLiteral("Бриско"))->role(),
+              QAccessible::Graphic);  // the scene's
 
     // The score's rectangle on the screen, where the canvas paints it; and what
     // lies at its middle there is the score.
@@ -157,7 +159,8 @@ TEST(Accessibility, NothingHiddenIsNamedAndTheHoldersAreNeverThere) {
 
     b.secret_hint.set_visible(true);
     g.game.view()->refresh();
-    const auto hint = showing(surface, QString::fromStdString(board::tidy(b.secret_hint.caption())));
+    const auto hint =
+        showing(surface, QString::fromStdString(board::tidy(b.secret_hint.caption())));
     ASSERT_EQ(hint.size(), 1u);
     EXPECT_TRUE(hint.front()->text(QAccessible::Name).contains(QStringLiteral("quibbozar")));
 }
@@ -170,7 +173,8 @@ TEST(Accessibility, ATickShowsNamedTargetsThatAPressStrikes) {
     g.wait_ms(800);  // the first board tick
     std::vector<QAccessibleInterface*> targets;
     for (QAccessibleInterface* c : children_of(surface)) {
-        if (!c->state().invisible && is_target_name(c->text(QAccessible::Name))) targets.push_back(c);
+        if (!c->state().invisible && is_target_name(c->text(QAccessible::Name)))
+            targets.push_back(c);
     }
     ASSERT_EQ(targets.size(), 4u);
     // One per column, each saying where it stands; the cells beneath them are covered.
@@ -190,7 +194,8 @@ TEST(Accessibility, ATickShowsNamedTargetsThatAPressStrikes) {
     EXPECT_EQ(b.score.caption(), std::to_string(worth));
     EXPECT_TRUE(struck->state().invisible);
     EXPECT_TRUE(struck->actionInterface()->actionNames().isEmpty());
-    EXPECT_NE(named(surface, QString::fromStdString("Ваш счёт: " + std::to_string(worth))), nullptr);
+    EXPECT_NE(named(surface, QString::fromStdString("Ваш счёт: " + std::to_string(worth))),
+              nullptr);
     // A hidden one offers nothing, and pressing it anyway does nothing.
     struck->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
     EXPECT_EQ(b.score.caption(), std::to_string(worth));
@@ -216,7 +221,8 @@ TEST(Accessibility, OnlyWhatChangedIsAnnounced) {
 
     g.wait_ms(800);  // a board tick: four targets come
     int shown = 0;
-    for (const Heard& h : reader.events) shown += h.type == QAccessible::ObjectShow && is_target_name(h.name);
+    for (const Heard& h : reader.events)
+        shown += h.type == QAccessible::ObjectShow && is_target_name(h.name);
     EXPECT_EQ(shown, 4);
     // The four cells beneath them, and the target under the ring if it came too.
     EXPECT_GE(reader.count(QAccessible::ObjectHide, QString()), 4);
@@ -238,7 +244,8 @@ TEST(Accessibility, TheFinalPanelIsAGroupNamedByItsCaptionThatCoversTheStrip) {
     DesktopGame g;
     const board::layout::MainBoard b(g.game);
     QAccessibleInterface* surface = surface_of(g);
-    QAccessibleInterface* panel = QAccessible::queryAccessibleInterface(g.view()->widget_for(b.final_panel.name()));
+    QAccessibleInterface* panel =
+        QAccessible::queryAccessibleInterface(g.view()->widget_for(b.final_panel.name()));
     ASSERT_NE(panel, nullptr);
     EXPECT_EQ(panel->role(), QAccessible::Grouping);
     EXPECT_EQ(panel->text(QAccessible::Name), QStringLiteral("База уничтожена!"));
@@ -267,8 +274,8 @@ TEST(Accessibility, TheInformationWindowReadsItsTextsAndPressesItsButtons) {
     EXPECT_EQ(surface->child(2)->text(QAccessible::Name), QStringLiteral("Тровилов К., 2004."));
 
     const info::InformationWindow i(g.game);
-    QAccessibleInterface* story =
-        QAccessible::queryAccessibleInterface(g.widget<QPushButton>(i.story_button.name(), kInfoWindow));
+    QAccessibleInterface* story = QAccessible::queryAccessibleInterface(
+        g.widget<QPushButton>(i.story_button.name(), kInfoWindow));
     ASSERT_NE(story->actionInterface(), nullptr);
     story->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
     // The toolkit shows the press for a moment before it clicks.
