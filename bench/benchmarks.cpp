@@ -6,6 +6,14 @@
 #include <QImage>
 #include <QPainter>
 #include <memory>
+#include <string>
+
+#ifdef DROVANTA_BENCH_READER
+#include <QAccessible>
+#include <QtGui/private/qguiapplication_p.h>
+#include <qpa/qplatformaccessibility.h>
+#include <qpa/qplatformintegration.h>
+#endif
 
 #include "app/game.h"
 #include "board/clock.h"
@@ -91,6 +99,39 @@ void BM_RepaintMainBoard(benchmark::State& state) {
     state.SetLabel("device pixel ratio " + std::to_string(static_cast<int>(dpr)));
 }
 BENCHMARK(BM_RepaintMainBoard)->Arg(1)->Arg(2)->Unit(benchmark::kMicrosecond);
+
+// One refresh of the board after the score changed and a target came or went,
+// with no screen reader (0) and with one listening (1): the difference is what
+// telling the reader costs.
+void BM_RefreshAfterAChange(benchmark::State& state) {
+    const bool reader = state.range(0) != 0;
+    Headless h(true);
+    h.game.click(kMainBoard, MainBoard::kStartButton);
+    const MainBoard board(h.game);
+#ifdef DROVANTA_BENCH_READER
+    QPlatformAccessibility* platform = QGuiApplicationPrivate::platformIntegration()->accessibility();
+    if (reader) {
+        platform->setActive(true);
+        QAccessible::queryAccessibleInterface(h.screen->view_of(kMainBoard)->canvas());
+    }
+#endif
+    int score = 0;
+    for (auto _ : state) {
+        score += 10;
+        board.score.set_caption(std::to_string(score));
+        board.target(1, 1).set_visible(score % 20 == 0);
+        h.screen->refresh();
+    }
+#ifdef DROVANTA_BENCH_READER
+    if (reader) platform->setActive(false);
+#endif
+    state.SetLabel(reader ? "a screen reader listening" : "no screen reader");
+}
+#ifdef DROVANTA_BENCH_READER
+BENCHMARK(BM_RefreshAfterAChange)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+#else
+BENCHMARK(BM_RefreshAfterAChange)->Arg(0)->Unit(benchmark::kMicrosecond);
+#endif
 
 }  // namespace
 

@@ -30,6 +30,11 @@ struct ElementRow {
     int interval = 0;  // timers, milliseconds
 };
 
+class Window;
+struct ReadingPlan;
+// What a screen reader is to read of the window's painted elements (board/reading.h).
+using ReadingOf = ReadingPlan (*)(Window&);
+
 struct WindowLayout {
     std::string_view name;
     std::string_view caption;
@@ -39,6 +44,7 @@ struct WindowLayout {
     std::string_view icon = {};     // window icon asset
     std::string_view pointer = {};  // asset of the custom pointer over the client area
     std::vector<ElementRow> rows;
+    ReadingOf reading = nullptr;
 };
 
 }  // namespace board

@@ -32,7 +32,8 @@ Window::Window(Game& game, const WindowLayout& layout)
       height_(layout.height),
       back_color_(layout.back),
       icon_(load_if_named(layout.icon)),
-      pointer_icon_(load_if_named(layout.pointer)) {
+      pointer_icon_(load_if_named(layout.pointer)),
+      reading_(layout.reading) {
     elements_.reserve(layout.rows.size());
     for (const ElementRow& row : layout.rows) {
         auto e = std::make_unique<Element>(*this, std::string(row.name), row.kind);

@@ -51,6 +51,8 @@ class Window {
     int client_height() const { return height_; }
     const PictureRef& icon() const { return icon_; }
     const PictureRef& pointer_icon() const { return pointer_icon_; }
+    // What a screen reader reads of the painted elements; nullptr: nothing.
+    ReadingOf reading() const { return reading_; }
     bool visible() const { return visible_; }
     void set_visible(bool v);
 
@@ -88,6 +90,7 @@ class Window {
     int width_, height_;
     Colour back_color_;
     PictureRef icon_, pointer_icon_;
+    ReadingOf reading_;
     bool visible_ = false;
     std::vector<std::unique_ptr<Element>> elements_;
     std::unordered_map<std::string, Element*, NameHash, std::equal_to<>> by_name_;

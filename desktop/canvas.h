@@ -19,6 +19,7 @@ class Canvas : public QWidget {
     explicit Canvas(WindowView& view);
     // Shows the pointer image of whatever now lies under the mouse.
     void update_pointer();
+    WindowView& view() const { return view_; }
 
   protected:
     void paintEvent(QPaintEvent* event) override;

@@ -5,6 +5,7 @@
 #include <QTranslator>
 
 #include "board/game.h"
+#include "desktop/accessibility.h"
 #include "desktop/art.h"
 #include "desktop/desktop.h"
 #include "desktop/fonts.h"
@@ -23,6 +24,7 @@ void prepare_application(QApplication& app) {
         QApplication::installTranslator(translator);
     }
     QApplication::setStyle(new GameStyle);
+    install_accessibility();
     use_built_in_fonts_only();
     QApplication::setFont(game_font());
     // The game ends when its main board is closed, not when its last window hides.

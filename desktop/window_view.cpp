@@ -8,6 +8,7 @@
 #include <limits>
 #include <optional>
 
+#include "desktop/accessibility.h"
 #include "desktop/art.h"
 #include "desktop/colours.h"
 #include "desktop/frame_view.h"
@@ -119,6 +120,7 @@ void WindowView::sync() {
     for (const auto& [name, widget] : natives_) sync_native(w[name], widget);
     canvas_->update();
     canvas_->update_pointer();
+    announce_changes(*canvas_);
 }
 
 void WindowView::sync_native(const board::Element& e, QWidget* widget) {

@@ -4,6 +4,7 @@
 #include "info/information_window.h"
 
 #include "board/layout/palette.h"
+#include "info/information_window_reading.h"
 
 namespace info {
 
@@ -65,6 +66,7 @@ board::WindowLayout information_window() {
             {.name = "Image1", .kind = Picture, .left = 4680, .top = 1800, .width = 1695, .height = 855,
              .picture = "pic_logo_studio"},
         },
+        .reading = information_window_reading,
     };
 }
 // clang-format on

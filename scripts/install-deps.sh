@@ -44,6 +44,9 @@ xserver=(xvfb openbox xdotool x11-xserver-utils imagemagick libxcb-damage0-dev)
 #   checks_extra: needed by checks that run on this machine only (test.sh), not
 #   inside the Debian 13 root.
 suite_extra=(
+  # Qt's private headers switch the platform's accessibility on in the headless
+  # accessibility tests.
+  qt6-base-private-dev
 )
 checks_extra=(
   # Sanitizer and fuzzing builds (clang, libFuzzer).
@@ -52,6 +55,9 @@ checks_extra=(
   mmdebstrap
   # The package's lint (tests/install/package_test.sh).
   lintian
+  # The screen reader's view (scripts/a11y-test.sh): the accessibility bus, a
+  # private session bus and pyatspi walk the real game's tree.
+  at-spi2-core dbus-daemon python3-pyatspi
 )
 # ---------------------------------------------------------------------------------
 

@@ -3,6 +3,7 @@
 // handlers; their places and colours play no part.
 #include "board/layout/main_board.h"
 
+#include "board/layout/main_board_reading.h"
 #include "board/layout/palette.h"
 
 namespace board::layout {
@@ -254,6 +255,7 @@ WindowLayout main_board() {
             {.name = "Timer4", .kind = Timer, .tag = "0", .interval = 1},
             {.name = "Timer5", .kind = Timer, .container = "Frame1", .enabled = false, .interval = 100},
         },
+        .reading = main_board_reading,
     };
 }
 // clang-format on

@@ -1,0 +1,99 @@
+#include "board/layout/main_board_reading.h"
+
+#include <algorithm>
+#include <limits>
+#include <set>
+#include <tuple>
+
+#include "board/layout/main_board_view.h"
+#include "board/layout/spoken_names.h"
+
+namespace board::layout {
+
+ReadingPlan main_board_reading(Window& window) {
+    const MainBoard board(window);
+    // Elements that only keep a number, a picture or a pointer image for the handlers.
+    std::set<const Element*> unseen = {
+        &board.costume_register,
+        &board.ring_kind_register,
+        &board.ring_column_register,
+        &board.ring_row_register,
+        &board.plain_robot,
+        &board.costumed_robot,
+        &board.target_press_pointer,
+        &board.target_release_pointer,
+        &board.ring_press_pointer,
+        &board.ring_release_pointer,
+        &board.friends_picture,
+        &board.friends_strike_pointer,
+        &board.friends_ring_press_pointer,
+        &board.airship_burning_1,
+        &board.airship_burning_2,
+        &board.airship_burning_3,
+        &board.airship_wreck,
+        &board.airship_frame_register,
+    };
+    unseen.insert(board.row_registers.begin(), board.row_registers.end());
+    unseen.insert(board.ring_kinds.begin(), board.ring_kinds.end());
+
+    const std::pair<const Element*, const Element*> headed[] = {
+        {&board.time_left, &board.time_heading},
+        {&board.score, &board.score_heading},
+        {&board.rounds_played, &board.rounds_heading},
+        {&board.best_score, &board.best_score_heading},
+        {&board.portrait, &board.character_heading},
+    };
+
+    // Top to bottom, left to right; where two share a place, the one drawn on top
+    // first. The ring wanders over the grid, so it is read after the grid.
+    using Key = std::tuple<int, int, std::size_t>;
+    std::vector<std::pair<Key, ReadingItem>> keyed;
+    const auto& elements = window.elements();
+    for (std::size_t depth = 0; depth < elements.size(); ++depth) {
+        const Element& e = *elements[depth];
+        if (unseen.count(&e)) continue;
+        ReadingItem item{.element = &e};
+        switch (e.kind()) {
+            case Kind::Label:
+                item.role = ReadingRole::Text;
+                if (e.caption().find_first_not_of(' ') == std::string::npos)
+                    item.speak = spoken_bar;
+                break;
+            case Kind::Picture:
+                item.role = ReadingRole::Picture;
+                break;
+            case Kind::Shape:
+                item.role = ReadingRole::Shape;
+                break;
+            default:
+                continue;  // native widgets speak for themselves; timers are unseen
+        }
+        for (const auto& [value, heading] : headed) {
+            if (value == &e) item.heading = heading;
+        }
+        Key key{e.window_top(), e.window_left(), depth};
+        if (&e == &board.version_column) item.speak = spoken_version;
+        if (&e == &board.ring) {
+            item.pressable = true;
+            key = {kRowTops.back(), std::numeric_limits<int>::max(), depth};
+        }
+        for (std::size_t row = 0; row < kGridRows; ++row) {
+            for (std::size_t column = 0; column < kGridColumns; ++column) {
+                if (&board.target(column, row) == &e) {
+                    item.pressable = true;
+                    item.description = spoken_cell(column, row);
+                }
+            }
+        }
+        keyed.emplace_back(key, std::move(item));
+    }
+    std::stable_sort(keyed.begin(), keyed.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+
+    ReadingPlan plan{.surface_name = std::string(kSpokenMainSurface), .items = {}};
+    plan.items.reserve(keyed.size());
+    for (auto& [key, item] : keyed) plan.items.push_back(std::move(item));
+    return plan;
+}
+
+}  // namespace board::layout

@@ -1,0 +1,30 @@
+// The words a screen reader says for what the game paints: every picture by what
+// it shows, and the names of the windows' painted surfaces. Kept beside the
+// layouts, in one place, like the game's other Russian texts.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "board/element.h"
+
+namespace board::layout {
+
+// What a picture shows, by its art asset ("pic_krot_simple": "Робот-ёж").
+// An asset without words of its own is an unnamed "Картинка".
+std::string_view spoken_picture(std::string_view asset);
+
+inline constexpr std::string_view kSpokenShape = "Чёрная точка";
+inline constexpr std::string_view kSpokenMainSurface = "Игровое поле";
+inline constexpr std::string_view kSpokenInfoSurface = "Информация";
+// A coloured bar of the base in the top strip: no caption, only a colour.
+inline constexpr std::string_view kSpokenBar = "Полоса";
+
+// The version column, whose letters stand one under the other: "Версия 1.3".
+std::string spoken_version(const Element& column);
+// A caption-less bar of the scenery.
+std::string spoken_bar(const Element& bar);
+// A cell of the grid, counted from 1: "ряд 2, столбец 3".
+std::string spoken_cell(std::size_t column, std::size_t row);
+
+}  // namespace board::layout

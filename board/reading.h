@@ -1,0 +1,57 @@
+// What a screen reader is told about a window's painted elements: which of them
+// it reads, in what order, under what role and name, and which heading names a
+// value. Each window's layout brings the plan for itself; the desktop turns it
+// into accessible objects and announces what changed since the last look.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <vector>
+
+#include "board/element.h"
+
+namespace board {
+
+class Window;
+
+enum class ReadingRole { Text, Picture, Shape };
+
+struct ReadingItem {
+    const Element* element = nullptr;
+    ReadingRole role = ReadingRole::Text;
+    // The heading a sighted player reads the value under ("Ваш счёт" over the score).
+    const Element* heading = nullptr;
+    // A press on it means something in the game (targets, the ring).
+    bool pressable = false;
+    // Where it stands, when its place is worth saying ("ряд 2, столбец 3").
+    std::string description = {};
+    // Says the element in words of its own where its caption or picture would not.
+    std::string (*speak)(const Element&) = nullptr;
+};
+
+struct ReadingPlan {
+    std::string surface_name = {};        // the painted surface as a whole
+    std::vector<ReadingItem> items = {};  // in reading order
+    // The position of the item that shows this element, or items.size().
+    std::size_t index_of(const Element* element) const;
+};
+
+// How one item looks right now.
+struct Glance {
+    bool seen = false;  // shown, and not hidden behind something drawn over it
+    bool enabled = true;
+    std::string name;                              // empty while it cannot be seen
+    int left = 0, top = 0, width = 0, height = 0;  // twips in the window's client area
+    bool operator==(const Glance&) const = default;
+};
+
+// Every item's look, in the plan's order. Nothing a sighted player cannot see is
+// named: a hidden element, one under a same-sized picture drawn over it, or one
+// under a shown frame.
+std::vector<Glance> glance(const Window& window, const ReadingPlan& plan);
+
+// A caption as a reader should say it: the spaces that centre it in its field
+// dropped, runs of spaces as one.
+std::string tidy(const std::string& caption);
+
+}  // namespace board
