@@ -15,6 +15,11 @@ packages=(
   # and the game in a real X server (also the start-up probe's).
   clang libclang-rt-14-dev
   xvfb openbox xdotool x11-xserver-utils imagemagick libxcb-damage0-dev
+  # --- test only: the game on native Wayland (scripts/wayland-test.sh) ---
+  # A headless compositor and its screenshots, Qt's Wayland plugin, and what the
+  # virtual pointer and keyboard are built from (protocol code by wayland-scanner).
+  sway grim jq qt6-wayland wayland-protocols libwayland-dev libwayland-bin libxkbcommon-dev
+  # --- end of the Wayland test's packages ---
 )
 
 missing=()
