@@ -58,6 +58,10 @@ checks_extra=(
   # The screen reader's view (scripts/a11y-test.sh): the accessibility bus, a
   # private session bus and pyatspi walk the real game's tree.
   at-spi2-core dbus-daemon python3-pyatspi
+  # The game on native Wayland (scripts/wayland-test.sh): a headless compositor and
+  # its screenshots, and what the virtual pointer and keyboard are built from
+  # (protocol code by wayland-scanner).
+  sway grim jq wayland-protocols libwayland-dev libwayland-bin libxkbcommon-dev
 )
 # ---------------------------------------------------------------------------------
 
