@@ -35,8 +35,8 @@ void start_up(Game& game) {
 
 void start_round(Game& game) {
     const MainBoard b(game);
-    b.score.set_caption("0");
-    b.time_left.set_caption("60");
+    b.set_points(0);
+    b.set_seconds_left(kRoundSeconds);
     b.stop_button.set_enabled(true);
     b.continue_button.set_enabled(false);
     switch_round_timers(b, true);
@@ -48,7 +48,7 @@ void start_round(Game& game) {
     // Clear away the final scene of an earlier round; its timer runs on.
     b.final_panel.set_visible(false);
     b.airship.set_picture(b.airship_burning_1.picture());
-    b.airship_frame_register.set_tag("0");
+    b.set_fire_count(0);
     b.rescue_message.set_visible(false);
     b.heroes_flight.set_visible(false);
     b.drifting_dot.set_top(840);
@@ -87,8 +87,8 @@ void set_interval(Game& game) {
 
 void reset_statistics(Game& game) {
     const MainBoard b(game);
-    b.rounds_played.set_caption("0");
-    b.best_score.set_caption("0");
+    b.set_rounds_counted(0);
+    b.set_best_points(0);
 }
 
 std::string interval_refused_message(const std::string& typed) {

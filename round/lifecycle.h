@@ -6,6 +6,9 @@
 
 namespace round_control {
 
+// A round lasts this many ticks of the round clock, one a second.
+inline constexpr int kRoundSeconds = 60;
+
 void start_up(board::Game& game);
 void start_round(board::Game& game);
 void stop_round(board::Game& game);

@@ -1,7 +1,6 @@
 #include "targets/strike.h"
 
 #include "board/layout/main_board_view.h"
-#include "board/number_text.h"
 
 namespace targets {
 
@@ -27,7 +26,7 @@ void strike_target(board::Game& game, std::string_view target) {
     const int worth = board::same_picture(struck.picture(), b.plain_robot.picture())
                           ? kPlainRobotWorth
                           : kOtherPictureWorth;
-    b.score.set_caption(board::number_text(board::read_lenient(b.score.caption()) + worth));
+    b.add_points(worth);
     struck.set_visible(false);
 }
 
