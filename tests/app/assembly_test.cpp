@@ -9,7 +9,7 @@
 #include "board/clock.h"
 #include "board/layout/main_board.h"
 #include "board/layout/main_board_view.h"
-#include "support/scripted_random.h"
+#include "support/harness.h"
 
 namespace {
 
@@ -17,11 +17,7 @@ using board::Event;
 using board::layout::kMainBoard;
 using board::layout::MainBoard;
 
-struct Fresh {
-    board::ManualClock clock;
-    testing_support::ScriptedRandom random;
-    board::Game game{clock, random};
-};
+using testing_support::Unlaunched;
 
 // The message a registration fails with, or "" when it succeeds.
 std::string wiring_error(board::Game& game, std::string_view window, std::string_view element,
@@ -35,12 +31,12 @@ std::string wiring_error(board::Game& game, std::string_view window, std::string
 }
 
 TEST(Assembly, TheRealGameWiresEveryHandlerToSomethingThatExists) {
-    Fresh f;
+    Unlaunched f;
     EXPECT_NO_THROW(app::assemble(f.game));
 }
 
 TEST(Assembly, AMisspeltElementOnTheMainBoardFailsNamingIt) {
-    Fresh f;
+    Unlaunched f;
     app::assemble(f.game);
     // As an attach function would write it, with one letter missing.
     const std::string error = wiring_error(f.game, kMainBoard, "Comandstart", Event::Click);
@@ -74,7 +70,7 @@ class RecordingView final : public board::View {
 };
 
 TEST(Assembly, ALaunchShowsTheMainBoardAndBringsTheViewUpToDateLast) {
-    Fresh f;
+    Unlaunched f;
     RecordingView view(f.game);
     f.game.set_view(&view);
     app::launch(f.game);
