@@ -20,7 +20,7 @@ using board::layout::MainBoard;
 
 constexpr int kFramesToWreck = 20;
 
-void draw_frame(board::Game& game, board::Element& draw) {
+void draw_frame(board::Runtime& game, board::Element& draw) {
     const auto frame = board::whole_part(game.random_fraction() * 3);
     draw.set_caption(board::number_text(frame));
 }
@@ -51,7 +51,7 @@ void drift(board::Element& dot) {
 
 }  // namespace
 
-void final_scene_tick(board::Game& game) {
+void final_scene_tick(board::Runtime& game) {
     const MainBoard b(game);
     board::Element& draw = b.airship_frame_register;
     draw_frame(game, draw);

@@ -25,7 +25,7 @@ double counter(const board::Element& ring) {
 
 }  // namespace
 
-void ring_cycle_tick(board::Game& game) {
+void ring_cycle_tick(board::Runtime& game) {
     board::Element& ring = MainBoard(game).ring;
     ring.set_tag(board::number_text(counter(ring) + 1));
     if (counter(ring) == kShowAt) ring.set_visible(true);
@@ -35,7 +35,7 @@ void ring_cycle_tick(board::Game& game) {
     if (counter(ring) > kShowAt) ring.set_visible(false);
 }
 
-void catch_ring(board::Game& game) {
+void catch_ring(board::Runtime& game) {
     const MainBoard b(game);
     add_to_score(b, kRingCatchWorth);
     b.ring.set_visible(false);
@@ -44,16 +44,16 @@ void catch_ring(board::Game& game) {
 // The first click of a double click has already caught and hidden the ring, so
 // this only comes when the ring showed again between the two presses; it
 // leaves the ring where it is.
-void double_click_ring(board::Game& game) {
+void double_click_ring(board::Runtime& game) {
     add_to_score(MainBoard(game), kRingDoubleClickWorth);
 }
 
-void press_ring(board::Game& game) {
+void press_ring(board::Runtime& game) {
     const MainBoard b(game);
     b.ring.set_mouse_icon(b.ring_press_pointer.mouse_icon());
 }
 
-void release_ring(board::Game& game) {
+void release_ring(board::Runtime& game) {
     const MainBoard b(game);
     b.ring.set_mouse_icon(b.ring_release_pointer.mouse_icon());
 }

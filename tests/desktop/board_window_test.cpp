@@ -14,7 +14,7 @@ using testing_support::DesktopGame;
 TEST(BoardWindow, OpensTitledWithItsFixedClientArea) {
     DesktopGame g;
     const board::layout::MainBoard b(g.game);
-    desktop::WindowView* board = g.view();
+    desktop::WindowWidget* board = g.view();
     ASSERT_NE(board, nullptr);
     EXPECT_TRUE(board->isVisible());
     EXPECT_EQ(board->windowTitle(), QStringLiteral("Drovanta."));

@@ -30,14 +30,14 @@ class DesktopGame {
 
     board::ManualClock clock;
     ScriptedRandom random;
-    board::Game game{clock, random};
+    board::Runtime game{clock, random};
     std::unique_ptr<desktop::Screen> screen;
 
-    desktop::WindowView* view(std::string_view window = board::layout::kMainBoard) const {
-        return screen->view_of(window);
+    desktop::WindowWidget* view(std::string_view window = board::layout::kMainBoard) const {
+        return screen->widget_of(window);
     }
     board::Element& operator[](std::string_view name) const {
-        return game.form(board::layout::kMainBoard)[name];
+        return game.window(board::layout::kMainBoard)[name];
     }
     template <typename W>
     W* widget(std::string_view element, std::string_view window = board::layout::kMainBoard) const {
@@ -55,7 +55,7 @@ class DesktopGame {
     }
     // Alt + a character typed on a window, as the platform delivers it.
     void alt(std::string_view window, const QString& character) {
-        desktop::WindowView* v = view(window);
+        desktop::WindowWidget* v = view(window);
         QWidget* target = QApplication::focusWidget() && QApplication::focusWidget()->window() == v
                               ? QApplication::focusWidget()
                               : v;

@@ -170,12 +170,12 @@ TEST(InputEdges, SwitchingWindowsNeverLeavesTheDesktopEmpty) {
     struct Watch : QObject {
         int hides = 0, empty_moments = 0;
         bool eventFilter(QObject* watched, QEvent* event) override {
-            auto* view = qobject_cast<desktop::WindowView*>(watched);
+            auto* view = qobject_cast<desktop::WindowWidget*>(watched);
             if (view && event->type() == QEvent::Hide) {
                 ++hides;
                 bool another_shown = false;
                 for (QWidget* w : QApplication::topLevelWidgets()) {
-                    if (w != view && qobject_cast<desktop::WindowView*>(w) && w->isVisible()) {
+                    if (w != view && qobject_cast<desktop::WindowWidget*>(w) && w->isVisible()) {
                         another_shown = true;
                     }
                 }
@@ -187,7 +187,7 @@ TEST(InputEdges, SwitchingWindowsNeverLeavesTheDesktopEmpty) {
     qApp->installEventFilter(&watch);
     g.view()->move(30, 40);
     g.alt(kBoard, QStringLiteral("и"));
-    desktop::WindowView* info = g.view(kInfo);
+    desktop::WindowWidget* info = g.view(kInfo);
     ASSERT_NE(info, nullptr);
     // It opens over the board, where the player left it.
     const QPoint off = info->frameGeometry().center() - g.view()->frameGeometry().center();
@@ -213,7 +213,7 @@ TEST(InputEdges, AWindowLargerThanTheScreenKeepsItsTitleBarOnIt) {
 TEST(InputEdges, AnErrorInsideTheGameIsToldAndTheGameGoesOn) {
     DesktopGame g;
     g.game.on(kBoard, MainBoard::kResetStatisticsButton, board::Event::Click,
-              [](board::Game&) { throw std::logic_error("test fault"); });
+              [](board::Runtime&) { throw std::logic_error("test fault"); });
     QTest::mouseClick(g.widget<QPushButton>(MainBoard::kResetStatisticsButton), Qt::LeftButton);
     DesktopGame::settle();
     QMessageBox* message = open_message();

@@ -146,7 +146,7 @@ TEST(PictureDensityOnScreen, TheCellAndTheHeroArePaintedFromTheArtForTheScreensR
 
 TEST(PictureDensity, RenderingIntoAnImageOfRatioTwoPaintsTheArtForRatioTwo) {
     DesktopGame g;
-    desktop::WindowView* view = g.view();
+    desktop::WindowWidget* view = g.view();
     QImage image(view->size() * 2, QImage::Format_ARGB32_Premultiplied);
     image.setDevicePixelRatio(2);
     view->render(&image);

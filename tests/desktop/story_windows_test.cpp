@@ -15,7 +15,7 @@ TEST(StoryWindows, AltIOpensInformationInPlaceOfTheBoardAndAltOBringsItBack) {
     g.alt(board::layout::kMainBoard, QStringLiteral("н"));  // a round is running
     g.wait_ms(2000);
     g.alt(board::layout::kMainBoard, QStringLiteral("И"));
-    desktop::WindowView* info = g.view(kInfoWindow);
+    desktop::WindowWidget* info = g.view(kInfoWindow);
     ASSERT_NE(info, nullptr);
     EXPECT_TRUE(info->isVisible());
     EXPECT_EQ(info->windowTitle(), QStringLiteral("Information"));
@@ -32,7 +32,7 @@ TEST(StoryWindows, AltIOpensInformationInPlaceOfTheBoardAndAltOBringsItBack) {
     g.alt(kInfoWindow, QStringLiteral("о"));
     g.settle();
     EXPECT_EQ(g.view(kInfoWindow), nullptr);
-    EXPECT_EQ(g.game.find_form(kInfoWindow), nullptr);
+    EXPECT_EQ(g.game.find_window(kInfoWindow), nullptr);
     ASSERT_TRUE(g.view()->isVisible());
     EXPECT_EQ(b.time_left.caption(), "55");
     EXPECT_TRUE(g.widget<QPushButton>(b.stop_button.name())->isEnabled());
@@ -46,7 +46,7 @@ TEST(StoryWindows, ClosingInformationByItsFrameBringsTheBoardBack) {
     ASSERT_NE(g.view(kInfoWindow), nullptr);
     g.view(kInfoWindow)->close();
     g.settle();
-    EXPECT_EQ(g.game.find_form(kInfoWindow), nullptr);
+    EXPECT_EQ(g.game.find_window(kInfoWindow), nullptr);
     EXPECT_TRUE(g.view()->isVisible());
     EXPECT_FALSE(g.game.ended());
     // And it opens afresh, with its prompt.
@@ -68,7 +68,7 @@ TEST(StoryWindows, AltYShowsTheCodeBoxAndTheCodeTurnsTheBoardOrange) {
     box->selectAll();
     QTest::keyClicks(box, QStringLiteral("quibbozar"));
     g.alt(board::layout::kMainBoard, QStringLiteral("Y"));  // typed while the box has the focus
-    EXPECT_EQ(g.game.form(board::layout::kMainBoard).back_color(), 0x000040C0u);
+    EXPECT_EQ(g.game.window(board::layout::kMainBoard).back_color(), 0x000040C0u);
     EXPECT_EQ(b.portrait.picture(), b.friends_picture.picture());
     EXPECT_EQ(box->text(), QStringLiteral("quibbozar"));
 }

@@ -12,9 +12,9 @@ Middle middle_of(const board::Element& e) {
     return {e.window_left() + e.width() / 2, e.window_top() + e.height() / 2};
 }
 
-board::Window& assembled_and_started(board::Game& game) {
+board::Window& assembled_and_started(board::Runtime& game) {
     app::launch(game);
-    return game.form(board::layout::kMainBoard);
+    return game.window(board::layout::kMainBoard);
 }
 }  // namespace
 

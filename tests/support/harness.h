@@ -9,7 +9,7 @@
 
 #include "app/game.h"
 #include "board/clock.h"
-#include "board/game.h"
+#include "board/runtime.h"
 #include "board/layout/main_board_view.h"
 #include "support/scripted_random.h"
 #include "support/shared.h"
@@ -21,7 +21,7 @@ class Harness {
     board::ManualClock clock;
     ScriptedRandom random;
     // Assembled, with the main board shown at time 0.
-    board::Game game{clock, random};
+    board::Runtime game{clock, random};
     // The main board's elements by role, bound once the board is there.
     const board::layout::MainBoard view;
 

@@ -1,4 +1,4 @@
-#include "round/clock.h"
+#include "round_control/clock.h"
 
 #include "board/number_text.h"
 
@@ -44,7 +44,7 @@ void keep_best_score(const MainBoard& b) {
     }
 }
 
-void clock_tick(board::Game& game) {
+void clock_tick(board::Runtime& game) {
     const MainBoard b(game);
     const double t = value_of(b.time_left) - 1;
     b.time_left.set_caption(board::number_text(t));
