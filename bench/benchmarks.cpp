@@ -23,7 +23,7 @@ using board::layout::MainBoard;
 struct Headless {
     board::ManualClock clock;
     board::UniformRandom random;
-    board::Game game{clock, random};
+    board::Runtime game{clock, random};
     std::unique_ptr<desktop::Screen> screen;
     explicit Headless(bool on_screen = false) {
         if (on_screen) screen = std::make_unique<desktop::Screen>(game);
@@ -79,7 +79,7 @@ void BM_RepaintMainBoard(benchmark::State& state) {
     Headless h(true);
     h.game.click(kMainBoard, MainBoard::kStartButton);
     board::advance(h.game, h.clock, board::milliseconds(800));  // targets on view
-    desktop::WindowView* view = h.screen->view_of(kMainBoard);
+    desktop::WindowWidget* view = h.screen->widget_of(kMainBoard);
     QImage image(view->size() * dpr, QImage::Format_ARGB32_Premultiplied);
     image.setDevicePixelRatio(dpr);
     view->render(&image);  // fill the caches of scaled pictures first

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <stdexcept>
 
-#include "board/game.h"
+#include "board/runtime.h"
 #include "board/text.h"
 
 namespace board {
@@ -23,7 +23,7 @@ bool is_upper_layer(Kind kind) {
     return kind == Kind::Button || kind == Kind::TextBox || kind == Kind::Frame;
 }
 
-Window::Window(Game& game, const WindowLayout& layout)
+Window::Window(Runtime& game, const WindowLayout& layout)
     : game_(&game),
       name_(layout.name),
       serial_(next_serial()),

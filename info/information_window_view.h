@@ -5,7 +5,7 @@
 
 #include <string_view>
 
-#include "board/game.h"
+#include "board/runtime.h"
 #include "board/window.h"
 #include "info/information_window.h"
 
@@ -35,8 +35,8 @@ class InformationWindow {
           author_line(w["Label2"]),
           word_logo(w["Image2"]),
           studio_logo(w["Image1"]) {}
-    explicit InformationWindow(const board::Game& game)
-        : InformationWindow(game.form(kInfoWindow)) {}
+    explicit InformationWindow(const board::Runtime& game)
+        : InformationWindow(game.window(kInfoWindow)) {}
 
     board::Window& window;
     board::Element& story_button;

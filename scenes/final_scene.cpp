@@ -21,7 +21,7 @@ using board::layout::MainBoard;
 constexpr int kFramesToWreck = 20;
 
 // The frame is drawn into its register and taken back from there.
-int draw_frame(board::Game& game, const MainBoard& b) {
+int draw_frame(board::Runtime& game, const MainBoard& b) {
     return b.deal_airship_frame(board::whole_part(game.random_fraction() * 3));
 }
 
@@ -51,7 +51,7 @@ void drift(board::Element& dot) {
 
 }  // namespace
 
-void final_scene_tick(board::Game& game) {
+void final_scene_tick(board::Runtime& game) {
     const MainBoard b(game);
     show_drawn_frame(b, draw_frame(game, b));
     wreck_if_burnt_out(b);

@@ -73,7 +73,7 @@ void end_if_villain_gone(const MainBoard& b) {
 
 }  // namespace
 
-void opening_scene_tick(board::Game& game) {
+void opening_scene_tick(board::Runtime& game) {
     const MainBoard b(game);
     board::Element& bar = b.hero_bar;
     board::Element& upper_streak = b.upper_streak;

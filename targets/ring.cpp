@@ -15,7 +15,7 @@ using board::layout::MainBoard;
 
 }  // namespace
 
-void ring_cycle_tick(board::Game& game) {
+void ring_cycle_tick(board::Runtime& game) {
     // Every step takes the phase anew.
     const MainBoard b(game);
     b.set_ring_phase(b.ring_phase() + 1);
@@ -26,7 +26,7 @@ void ring_cycle_tick(board::Game& game) {
     if (b.ring_phase() > kShowAt) b.ring.set_visible(false);
 }
 
-void catch_ring(board::Game& game) {
+void catch_ring(board::Runtime& game) {
     const MainBoard b(game);
     b.add_points(kRingCatchWorth);
     b.ring.set_visible(false);
@@ -35,16 +35,16 @@ void catch_ring(board::Game& game) {
 // The first click of a double click has already caught and hidden the ring, so
 // this only comes when the ring showed again between the two presses; it
 // leaves the ring where it is.
-void double_click_ring(board::Game& game) {
+void double_click_ring(board::Runtime& game) {
     MainBoard(game).add_points(kRingDoubleClickWorth);
 }
 
-void press_ring(board::Game& game) {
+void press_ring(board::Runtime& game) {
     const MainBoard b(game);
     b.ring.set_mouse_icon(b.ring_press_pointer.mouse_icon());
 }
 
-void release_ring(board::Game& game) {
+void release_ring(board::Runtime& game) {
     const MainBoard b(game);
     b.ring.set_mouse_icon(b.ring_release_pointer.mouse_icon());
 }

@@ -8,17 +8,17 @@ using board::layout::MainBoard;
 
 // The holders are read at every press and release, so that a switch of their
 // images shows on the very next blow.
-void press_target(board::Game& game, std::string_view target) {
+void press_target(board::Runtime& game, std::string_view target) {
     const MainBoard b(game);
     b.window[target].set_mouse_icon(b.target_press_pointer.mouse_icon());
 }
 
-void release_target(board::Game& game, std::string_view target) {
+void release_target(board::Runtime& game, std::string_view target) {
     const MainBoard b(game);
     b.window[target].set_mouse_icon(b.target_release_pointer.mouse_icon());
 }
 
-void strike_target(board::Game& game, std::string_view target) {
+void strike_target(board::Runtime& game, std::string_view target) {
     const MainBoard b(game);
     board::Element& struck = b.window[target];
     // Worth goes by identity: only the very picture of the plain-robot holder

@@ -9,7 +9,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "board/game.h"
+#include "board/runtime.h"
 #include "board/layout/main_board.h"
 #include "board/window.h"
 
@@ -36,7 +36,7 @@ class MainBoard {
     static constexpr std::string_view kFinalSceneTimer = "Timer5";
 
     explicit MainBoard(Window& window);
-    explicit MainBoard(const Game& game) : MainBoard(game.form(kMainBoard)) {}
+    explicit MainBoard(const Runtime& game) : MainBoard(game.window(kMainBoard)) {}
 
     Window& window;
 

@@ -20,10 +20,10 @@ using board::layout::MainBoard;
 using testing_support::Unlaunched;
 
 // The message a registration fails with, or "" when it succeeds.
-std::string wiring_error(board::Game& game, std::string_view window, std::string_view element,
+std::string wiring_error(board::Runtime& game, std::string_view window, std::string_view element,
                          Event event) {
     try {
-        game.on(window, element, event, [](board::Game&) {});
+        game.on(window, element, event, [](board::Runtime&) {});
     } catch (const std::logic_error& error) {
         return error.what();
     }
@@ -52,11 +52,11 @@ TEST(Assembly, AMisspeltElementOnTheMainBoardFailsNamingIt) {
 }
 
 // Records what the main board looked like each time the view was asked to show it.
-class RecordingView final : public board::View {
+class RecordingView final : public board::Display {
   public:
-    explicit RecordingView(board::Game& game) : game_(game) {}
+    explicit RecordingView(board::Runtime& game) : game_(game) {}
     void refresh() override {
-        const board::Window* board = game_.find_form(kMainBoard);
+        const board::Window* board = game_.find_window(kMainBoard);
         shown_at_refresh.push_back(board && board->visible());
     }
     void tell_player(const std::string& message) override { told.push_back(message); }
@@ -66,20 +66,20 @@ class RecordingView final : public board::View {
     std::vector<std::string> told;
 
   private:
-    board::Game& game_;
+    board::Runtime& game_;
 };
 
 TEST(Assembly, ALaunchShowsTheMainBoardAndBringsTheViewUpToDateLast) {
     Unlaunched f;
     RecordingView view(f.game);
-    f.game.set_view(&view);
+    f.game.set_display(&view);
     app::launch(f.game);
-    ASSERT_NE(f.game.find_form(kMainBoard), nullptr);
-    EXPECT_TRUE(f.game.form(kMainBoard).visible());
+    ASSERT_NE(f.game.find_window(kMainBoard), nullptr);
+    EXPECT_TRUE(f.game.window(kMainBoard).visible());
     ASSERT_FALSE(view.shown_at_refresh.empty());
     EXPECT_TRUE(view.shown_at_refresh.back());
     EXPECT_TRUE(view.told.empty());
-    f.game.set_view(nullptr);
+    f.game.set_display(nullptr);
 }
 
 }  // namespace

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "board/failure.h"
-#include "board/game.h"
+#include "board/runtime.h"
 #include "support/scripted_random.h"
 
 using namespace board;
@@ -60,7 +60,7 @@ Kind w_layout_kind(std::string_view element) {
 struct ModelTest : ::testing::Test {
     ManualClock clock;
     testing_support::ScriptedRandom random;
-    Game game{clock, random};
+    Runtime game{clock, random};
     std::vector<std::string> log;
 
     ModelTest() {
@@ -73,16 +73,16 @@ struct ModelTest : ::testing::Test {
                                        {Event::DblClick, "dbl"}}) {
                 const bool button = w_layout_kind(element) == Kind::Button;
                 if (button && event == Event::DblClick) continue;
-                game.on("Test", element, event, [this, element, name](Game&) {
+                game.on("Test", element, event, [this, element, name](Runtime&) {
                     log.push_back(std::string(element) + " " + name);
                 });
             }
         }
         game.on("Test", "Tick", Event::Timer,
-                [this](Game& g) { log.push_back("tick@" + std::to_string(g.now() / 1000)); });
+                [this](Runtime& g) { log.push_back("tick@" + std::to_string(g.now() / 1000)); });
         game.show("Test");
     }
-    Window& w() { return game.form("Test"); }
+    Window& w() { return game.window("Test"); }
     void click_at(int x, int y) {
         game.mouse_down("Test", x, y);
         game.mouse_up("Test", x, y);
@@ -165,7 +165,7 @@ TEST_F(ModelTest, SlowFarOrElsewhereSecondPressesAreSinglePresses) {
     log.clear();
     // The first click hides its element; the second press lands on another one.
     game.on("Test", "Middle", Event::Click,
-            [](Game& g) { g.form("Test")["Middle"].set_visible(false); });
+            [](Runtime& g) { g.window("Test")["Middle"].set_visible(false); });
     clock.set(clock.now() + seconds(2));
     click_at(1200, 1200);
     click_at(1200, 1200);
@@ -235,7 +235,7 @@ TEST_F(ModelTest, TimerIntervalsAndSwitching) {
 
 TEST_F(ModelTest, ShortIntervalsTickAtThePlatformPace) {
     int ticks = 0;
-    game.on("Test", "Fast", Event::Timer, [&](Game&) { ++ticks; });
+    game.on("Test", "Fast", Event::Timer, [&](Runtime&) { ++ticks; });
     w()["Fast"].set_enabled(true);
     wait_ms(1000);
     EXPECT_EQ(ticks, 64);
@@ -251,7 +251,7 @@ TEST_F(ModelTest, AHiddenWindowKeepsTicksAndUnloadForgetsEverything) {
     game.show("Test");
     EXPECT_EQ(w()["Go"].caption(), "changed");
     game.unload("Test");
-    EXPECT_EQ(game.find_form("Test"), nullptr);
+    EXPECT_EQ(game.find_window("Test"), nullptr);
     EXPECT_FALSE(game.next_due().has_value());
     game.show("Test");
     EXPECT_EQ(w()["Go"].caption(), "&Начать");
@@ -342,7 +342,7 @@ TEST_F(ModelTest, TheReleaseReachesAnElementHiddenOrDisabledSinceItsPress) {
 TEST_F(ModelTest, AHandlerMayUnloadItsOwnWindowFromAnyEvent) {
     // The release's handler unloads the window and opens it afresh: the click
     // belongs to the window that is gone and reaches nobody.
-    game.on("Test", "Middle", Event::MouseUp, [this](Game& g) {
+    game.on("Test", "Middle", Event::MouseUp, [this](Runtime& g) {
         log.push_back("Middle up");
         g.unload("Test");
         g.show("Test");
@@ -351,26 +351,26 @@ TEST_F(ModelTest, AHandlerMayUnloadItsOwnWindowFromAnyEvent) {
     EXPECT_EQ(log, (std::vector<std::string>{"Middle down", "Middle up"}));
     EXPECT_EQ(w()["Middle"].caption(), "");
 
-    game.on("Test", "Middle", Event::MouseDown, [](Game& g) { g.unload("Test"); });
+    game.on("Test", "Middle", Event::MouseDown, [](Runtime& g) { g.unload("Test"); });
     game.mouse_down("Test", 1200, 1200);
     game.mouse_up("Test", 1200, 1200);
-    EXPECT_EQ(game.find_form("Test"), nullptr);
+    EXPECT_EQ(game.find_window("Test"), nullptr);
 
     WindowLayout gone = test_window();
     gone.name = "Gone";
     game.define(gone);
-    game.on("Gone", "", Event::Load, [](Game& g) { g.unload("Gone"); });
+    game.on("Gone", "", Event::Load, [](Runtime& g) { g.unload("Gone"); });
     game.show("Gone");
-    EXPECT_EQ(game.find_form("Gone"), nullptr);
+    EXPECT_EQ(game.find_window("Gone"), nullptr);
     EXPECT_NE(game.active_window(), "Gone");
 }
 
 TEST_F(ModelTest, AFailureThatEscapesAHandlerIsToldAndTheGameGoesOn) {
     game.on("Test", "Middle", Event::Click,
-            [](Game&) { throw Failure(FailureCode::TypeMismatch, "type mismatch"); });
-    game.on("Test", "Tick", Event::Timer, [this](Game& g) {
+            [](Runtime&) { throw Failure(FailureCode::TypeMismatch, "type mismatch"); });
+    game.on("Test", "Tick", Event::Timer, [this](Runtime& g) {
         log.push_back("tick");
-        g.form("Test")["Tick"].set_interval(70000);
+        g.window("Test")["Tick"].set_interval(70000);
     });
     click_at(1200, 1200);
     ASSERT_EQ(game.told().size(), 1u);
@@ -389,7 +389,7 @@ TEST_F(ModelTest, AFailureThatEscapesAHandlerIsToldAndTheGameGoesOn) {
 TEST_F(ModelTest, WiringToAnUnknownNameOrAnEventTheKindNeverRaisesFailsAtOnce) {
     const auto wiring_error = [&](std::string_view window, std::string_view element, Event event) {
         try {
-            game.on(window, element, event, [](Game&) {});
+            game.on(window, element, event, [](Runtime&) {});
         } catch (const std::logic_error& error) {
             return std::string(error.what());
         }

@@ -17,7 +17,7 @@ TEST(LiveObjects, AVisitToTheInformationWindowAddsItsObjectsAndTakesThemAway) {
     EXPECT_EQ(elements, static_cast<std::int64_t>(h.board().elements().size()));
 
     ASSERT_TRUE(h.open_information());
-    const auto& info = h.game.form(info::kInfoWindow);
+    const auto& info = h.game.window(info::kInfoWindow);
     EXPECT_EQ(board::Element::live(), elements + static_cast<std::int64_t>(info.elements().size()));
     EXPECT_GT(board::Picture::live(), pictures);
 

@@ -15,7 +15,7 @@ using testing_support::other_case;
 TEST(BoardWindow, OpensTitledWithItsFixedClientArea) {
     DesktopHarness g;
     const auto& b = g.view;
-    desktop::WindowView* board = g.window_widget();
+    desktop::WindowWidget* board = g.window_widget();
     ASSERT_NE(board, nullptr);
     EXPECT_TRUE(board->isVisible());
     EXPECT_EQ(board->windowTitle(), QStringLiteral("Drovanta."));

@@ -72,7 +72,7 @@ TEST(Captions, EveryButtonCaptionFitsItsButton) {
     DesktopHarness g;
     g.open_information();
     for (const std::string_view window : {kBoard, info::kInfoWindow}) {
-        for (const auto& e : g.game.form(window).elements()) {
+        for (const auto& e : g.game.window(window).elements()) {
             if (e->kind() != board::Kind::Button || e->caption().empty()) continue;
             auto* button = g.widget<QPushButton>(e->name(), window);
             ASSERT_NE(button, nullptr) << e->name();

@@ -20,7 +20,7 @@ namespace testing_support {
 class DesktopHarness final : public Harness {
   public:
     DesktopHarness()
-        : Harness([](board::Game& g) { return std::make_unique<desktop::Screen>(g); }) {
+        : Harness([](board::Runtime& g) { return std::make_unique<desktop::Screen>(g); }) {
         settle();
     }
     ~DesktopHarness() override {
@@ -29,8 +29,8 @@ class DesktopHarness final : public Harness {
     }
 
     desktop::Screen& screen() const { return static_cast<desktop::Screen&>(*display()); }
-    desktop::WindowView* window_widget(std::string_view window = board::layout::kMainBoard) const {
-        return screen().view_of(window);
+    desktop::WindowWidget* window_widget(std::string_view window = board::layout::kMainBoard) const {
+        return screen().widget_of(window);
     }
     template <typename W>
     W* widget(std::string_view element, std::string_view window = board::layout::kMainBoard) const {
@@ -45,7 +45,7 @@ class DesktopHarness final : public Harness {
     // Alt + a character typed on the active window, as the platform delivers it:
     // to its focused widget if it has one. True when a button took it.
     bool alt(char32_t key) override {
-        desktop::WindowView* v = window_widget(game.active_window());
+        desktop::WindowWidget* v = window_widget(game.active_window());
         if (v == nullptr) return false;
         QWidget* target = QApplication::focusWidget() && QApplication::focusWidget()->window() == v
                               ? QApplication::focusWidget()

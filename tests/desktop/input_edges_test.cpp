@@ -165,12 +165,12 @@ TEST(InputEdges, SwitchingWindowsNeverLeavesTheDesktopEmpty) {
     struct Watch : QObject {
         int hides = 0, empty_moments = 0;
         bool eventFilter(QObject* watched, QEvent* event) override {
-            auto* view = qobject_cast<desktop::WindowView*>(watched);
+            auto* view = qobject_cast<desktop::WindowWidget*>(watched);
             if (view && event->type() == QEvent::Hide) {
                 ++hides;
                 bool another_shown = false;
                 for (QWidget* w : QApplication::topLevelWidgets()) {
-                    if (w != view && qobject_cast<desktop::WindowView*>(w) && w->isVisible()) {
+                    if (w != view && qobject_cast<desktop::WindowWidget*>(w) && w->isVisible()) {
                         another_shown = true;
                     }
                 }
@@ -182,7 +182,7 @@ TEST(InputEdges, SwitchingWindowsNeverLeavesTheDesktopEmpty) {
     qApp->installEventFilter(&watch);
     g.window_widget()->move(30, 40);
     g.open_information();
-    desktop::WindowView* info = g.window_widget(kInfo);
+    desktop::WindowWidget* info = g.window_widget(kInfo);
     ASSERT_NE(info, nullptr);
     // It opens over the board, where the player left it.
     const QPoint off = info->frameGeometry().center() - g.window_widget()->frameGeometry().center();
@@ -208,7 +208,7 @@ TEST(InputEdges, AWindowLargerThanTheScreenKeepsItsTitleBarOnIt) {
 TEST(InputEdges, AnErrorInsideTheGameIsToldAndTheGameGoesOn) {
     DesktopHarness g;
     g.game.on(kBoard, MainBoard::kResetStatisticsButton, board::Event::Click,
-              [](board::Game&) { throw std::logic_error("test fault"); });
+              [](board::Runtime&) { throw std::logic_error("test fault"); });
     QTest::mouseClick(g.widget<QPushButton>(MainBoard::kResetStatisticsButton), Qt::LeftButton);
     DesktopHarness::settle();
     QMessageBox* message = open_message();

@@ -146,7 +146,7 @@ TEST(PictureDensityOnScreen, TheCellAndTheHeroArePaintedFromTheArtForTheScreensR
 
 TEST(PictureDensity, RenderingIntoAnImageOfRatioTwoPaintsTheArtForRatioTwo) {
     DesktopHarness g;
-    desktop::WindowView* view = g.window_widget();
+    desktop::WindowWidget* view = g.window_widget();
     QImage image(view->size() * 2, QImage::Format_ARGB32_Premultiplied);
     image.setDevicePixelRatio(2);
     view->render(&image);

@@ -16,7 +16,7 @@ TEST(StoryWindows, AltIOpensInformationInPlaceOfTheBoardAndAltOBringsItBack) {
     g.start_round();  // a round is running
     g.wait_ms(2000);
     g.open_information();
-    desktop::WindowView* info = g.window_widget(kInfoWindow);
+    desktop::WindowWidget* info = g.window_widget(kInfoWindow);
     ASSERT_NE(info, nullptr);
     EXPECT_TRUE(info->isVisible());
     EXPECT_EQ(info->windowTitle(), QStringLiteral("Information"));
@@ -33,7 +33,7 @@ TEST(StoryWindows, AltIOpensInformationInPlaceOfTheBoardAndAltOBringsItBack) {
     g.return_to_board();
     g.settle();
     EXPECT_EQ(g.window_widget(kInfoWindow), nullptr);
-    EXPECT_EQ(g.game.find_form(kInfoWindow), nullptr);
+    EXPECT_EQ(g.game.find_window(kInfoWindow), nullptr);
     ASSERT_TRUE(g.window_widget()->isVisible());
     EXPECT_EQ(b.time_left.caption(), "55");
     EXPECT_TRUE(g.widget<QPushButton>(b.stop_button.name())->isEnabled());
@@ -47,7 +47,7 @@ TEST(StoryWindows, ClosingInformationByItsFrameBringsTheBoardBack) {
     ASSERT_NE(g.window_widget(kInfoWindow), nullptr);
     g.window_widget(kInfoWindow)->close();
     g.settle();
-    EXPECT_EQ(g.game.find_form(kInfoWindow), nullptr);
+    EXPECT_EQ(g.game.find_window(kInfoWindow), nullptr);
     EXPECT_TRUE(g.window_widget()->isVisible());
     EXPECT_FALSE(g.game.ended());
     // And it opens afresh, with its prompt.
@@ -69,7 +69,7 @@ TEST(StoryWindows, AltYShowsTheCodeBoxAndTheCodeTurnsTheBoardOrange) {
     box->selectAll();
     QTest::keyClicks(box, QStringLiteral("quibbozar"));
     g.press_code_button();  // typed while the box has the focus
-    EXPECT_EQ(g.game.form(board::layout::kMainBoard).back_color(), 0x000040C0u);
+    EXPECT_EQ(g.game.window(board::layout::kMainBoard).back_color(), 0x000040C0u);
     EXPECT_EQ(b.portrait.picture(), b.friends_picture.picture());
     EXPECT_EQ(box->text(), QStringLiteral("quibbozar"));
 }

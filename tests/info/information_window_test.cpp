@@ -19,7 +19,7 @@ constexpr std::string_view kPrompt = "Нажмите любую кнопку, ч
 struct Visit {
     Harness h;
     const board::layout::MainBoard& b = h.view;
-    board::Window* info() const { return h.game.find_form(kInfoWindow); }
+    board::Window* info() const { return h.game.find_window(kInfoWindow); }
     // The window's elements by role; it is created afresh at every visit.
     info::InformationWindow view() const { return info::InformationWindow(*info()); }
     std::string field() const { return view().text_field.caption(); }

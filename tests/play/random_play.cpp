@@ -79,7 +79,7 @@ RandomPlay::RandomPlay(std::uint64_t seed) : clock_(0, seed), rng_(seed) {
         after_handler(window, element, event);
     });
     app::launch(game_);
-    const board::Window& board = game_.form(kMainBoard);
+    const board::Window& board = game_.window(kMainBoard);
     initial_score_ = score_ = board["Labelscore"].caption();
     initial_time_ = board["LabelTime"].caption();
     board_pictures_ = board::Picture::live();
@@ -173,7 +173,7 @@ MouseButton RandomPlay::some_button() {
 
 void RandomPlay::press_somewhere() {
     const std::string window = game_.active_window();
-    const Point p = somewhere(game_.form(window));
+    const Point p = somewhere(game_.window(window));
     const MouseButton b = some_button();
     note("press " + std::to_string(static_cast<int>(b)) + " at " + std::to_string(p.x) + "," +
          std::to_string(p.y) + " on " + window);
@@ -182,7 +182,7 @@ void RandomPlay::press_somewhere() {
 
 void RandomPlay::aim() {
     // A player who goes for what is on view: a shown target or the ring, middle first.
-    board::Window& board = game_.form(kMainBoard);
+    board::Window& board = game_.window(kMainBoard);
     if (game_.active_window() != kMainBoard) return let_time_pass();
     std::vector<const board::Element*> on_view;
     for (auto name : board::layout::kTargets) {
@@ -202,7 +202,7 @@ void RandomPlay::aim() {
 
 void RandomPlay::release_somewhere() {
     const std::string window = game_.active_window();
-    const Point p = somewhere(game_.form(window));
+    const Point p = somewhere(game_.window(window));
     const MouseButton b = chance(0.8) ? MouseButton::Left : some_button();
     note("release " + std::to_string(static_cast<int>(b)) + " at " + std::to_string(p.x) + "," +
          std::to_string(p.y) + " on " + window);
@@ -211,7 +211,7 @@ void RandomPlay::release_somewhere() {
 
 void RandomPlay::click_somewhere(bool twice) {
     const std::string window = game_.active_window();
-    const Point p = somewhere(game_.form(window));
+    const Point p = somewhere(game_.window(window));
     const MouseButton b = chance(0.9) ? MouseButton::Left : some_button();
     note(std::string(twice ? "double click " : "click ") + std::to_string(static_cast<int>(b)) +
          " at " + std::to_string(p.x) + "," + std::to_string(p.y) + " on " + window);
@@ -239,7 +239,7 @@ void RandomPlay::access_key() {
 
 void RandomPlay::toolkit_click() {
     const std::string window = game_.active_window();
-    const auto& elements = game_.form(window).elements();
+    const auto& elements = game_.window(window).elements();
     const std::string element = elements[pick(static_cast<int>(elements.size()))]->name();
     note("toolkit click on " + element + " of " + window);
     game_.click(window, element);
@@ -255,14 +255,14 @@ std::string RandomPlay::some_interval_text() {
 }
 
 void RandomPlay::type_interval() {
-    board::Window* board = game_.find_form(kMainBoard);
+    board::Window* board = game_.find_window(kMainBoard);
     const std::string text = some_interval_text();
     note("type \"" + text + "\" into the interval box");
     (*board)["Textspeed"].set_text(text);
 }
 
 void RandomPlay::type_code() {
-    board::Element& box = game_.form(kMainBoard)["Text1"];
+    board::Element& box = game_.window(kMainBoard)["Text1"];
     if (!box.shown()) return note("no code box to type into");
     const std::string text = kCodeTexts[pick(static_cast<int>(kCodeTexts.size()))];
     note("type \"" + text + "\" into the code box");
@@ -307,7 +307,7 @@ void RandomPlay::after_handler(const std::string& window, const std::string& ele
 }
 
 void RandomPlay::check_board() {
-    const board::Window& board = game_.form(kMainBoard);
+    const board::Window& board = game_.window(kMainBoard);
     std::array<int, 4> per_column{};
     for (std::size_t i = 0; i < board::layout::kTargets.size(); ++i) {
         per_column[i % 4] += board[board::layout::kTargets[i]].visible();
@@ -327,7 +327,7 @@ void RandomPlay::check_board() {
 }
 
 void RandomPlay::check_score(bool start_allowed) {
-    const board::Window* board = game_.find_form(kMainBoard);
+    const board::Window* board = game_.find_window(kMainBoard);
     if (!board) return fail("the main board is gone");
     const std::string& now = (*board)["Labelscore"].caption();
     const std::string& time = (*board)["LabelTime"].caption();
@@ -359,7 +359,7 @@ void RandomPlay::check_objects() {
         any_visible |= w->visible();
     }
     if (!any_visible) return fail("no window is on screen");
-    const board::Window* active = game_.find_form(game_.active_window());
+    const board::Window* active = game_.find_window(game_.active_window());
     if (!active || !active->visible()) {
         return fail("the active window \"" + game_.active_window() + "\" is not on screen");
     }

@@ -13,7 +13,7 @@
 #include <string>
 
 #include "board/clock.h"
-#include "board/game.h"
+#include "board/runtime.h"
 #include "board/random.h"
 
 namespace play {
@@ -69,7 +69,7 @@ class RandomPlay {
 
     board::ManualClock clock_;
     board::UniformRandom random_;
-    board::Game game_{clock_, random_};
+    board::Runtime game_{clock_, random_};
     std::mt19937_64 rng_;
     Outcome out_;
     std::string score_;  // the score's caption after the last check

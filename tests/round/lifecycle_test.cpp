@@ -1,7 +1,7 @@
 // Start-up and the round buttons: every state and transition of a round.
 #include <gtest/gtest.h>
 
-#include "round/lifecycle.h"
+#include "round_control/lifecycle.h"
 #include "support/harness.h"
 
 using testing_support::Harness;

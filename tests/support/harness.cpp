@@ -18,7 +18,7 @@ Middle middle_of(const board::Element& e) {
 Harness::Harness(const MakeDisplay& display)
     : display_(display ? display(game) : nullptr), view([this]() -> board::Window& {
           app::launch(game);
-          return game.form(board::layout::kMainBoard);
+          return game.window(board::layout::kMainBoard);
       }()) {}
 
 Harness::~Harness() = default;

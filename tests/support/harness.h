@@ -14,7 +14,7 @@
 
 #include "app/game.h"
 #include "board/clock.h"
-#include "board/game.h"
+#include "board/runtime.h"
 #include "board/layout/main_board_view.h"
 #include "support/scripted_random.h"
 #include "support/shared.h"
@@ -52,7 +52,7 @@ constexpr char32_t other_case(char32_t c) {
 struct Unlaunched {
     board::ManualClock clock;
     ScriptedRandom random;
-    board::Game game{clock, random};
+    board::Runtime game{clock, random};
 };
 
 class Harness : public Unlaunched {
@@ -103,15 +103,15 @@ class Harness : public Unlaunched {
   protected:
     // For a rig that shows the game: `display` puts up whatever shows it before
     // the launch, and lives until close_display() or the rig's end.
-    using MakeDisplay = std::function<std::unique_ptr<board::View>(board::Game&)>;
+    using MakeDisplay = std::function<std::unique_ptr<board::Display>(board::Runtime&)>;
     explicit Harness(const MakeDisplay& display);
-    board::View* display() const { return display_.get(); }
+    board::Display* display() const { return display_.get(); }
     void close_display() { display_.reset(); }
     // Called after every input and every wait, for a display to catch up.
     virtual void catch_up() {}
 
   private:
-    std::unique_ptr<board::View> display_;
+    std::unique_ptr<board::Display> display_;
 
   public:
     // The main board's elements by role, bound once the board is there.

@@ -1,4 +1,4 @@
-#include "round/clock.h"
+#include "round_control/clock.h"
 
 namespace round_control {
 
@@ -36,7 +36,7 @@ void keep_best_score(const MainBoard& b) {
     if (b.best_points() < b.points()) b.set_best_points(b.points());
 }
 
-void clock_tick(board::Game& game) {
+void clock_tick(board::Runtime& game) {
     const MainBoard b(game);
     const double t = b.seconds_left() - 1;
     b.set_seconds_left(t);

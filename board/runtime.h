@@ -1,6 +1,6 @@
 // The running game: its windows, the handlers attached to their elements, time,
 // the random source, and the routing of mouse, keyboard and timer events. Every
-// event is delivered on its own, its handler runs to its end, and then the view
+// event is delivered on its own, its handler runs to its end, and then the display
 // is told to bring the screen up to date.
 #pragma once
 
@@ -35,12 +35,12 @@ struct EventArgs {
     int y = 0;
 };
 
-using Handler = std::function<void(class Game&, const EventArgs&)>;
+using Handler = std::function<void(class Runtime&, const EventArgs&)>;
 
 // What the game needs from whoever shows it.
-class View {
+class Display {
   public:
-    virtual ~View() = default;
+    virtual ~Display() = default;
     // An event has been handled: show the windows as they now stand.
     virtual void refresh() = 0;
     // Something the player must be told, in a message box of its own.
@@ -49,12 +49,12 @@ class View {
     virtual void quit() = 0;
 };
 
-class Game {
+class Runtime {
   public:
-    Game(Clock& clock, RandomSource& random);
-    ~Game();
-    Game(const Game&) = delete;
-    Game& operator=(const Game&) = delete;
+    Runtime(Clock& clock, RandomSource& random);
+    ~Runtime();
+    Runtime(const Runtime&) = delete;
+    Runtime& operator=(const Runtime&) = delete;
 
     // --- set-up ---
     void define(WindowLayout layout);
@@ -64,9 +64,9 @@ class Game {
     // naming them) at once, not a handler that silently never runs.
     void on(std::string_view window, std::string_view element, Event event, Handler handler);
     void on(std::string_view window, std::string_view element, Event event,
-            std::function<void(Game&)> handler);
-    void set_view(View* view) { view_ = view; }
-    View* view() const { return view_; }
+            std::function<void(Runtime&)> handler);
+    void set_display(Display* display) { display_ = display; }
+    Display* display() const { return display_; }
     // Told of every event after its handler has run; for tracing and measuring.
     using Observer =
         std::function<void(const std::string& window, const std::string& element, Event)>;
@@ -75,8 +75,8 @@ class Game {
 
     // --- windows ---
     // A loaded window; asking for one that is not loaded is a programming error.
-    Window& form(std::string_view name) const;
-    Window* find_form(std::string_view name) const;
+    Window& window(std::string_view name) const;
+    Window* find_window(std::string_view name) const;
     // Creates the window from its layout if needed (running its Load handler),
     // then makes it visible and active.
     void show(std::string_view name);
@@ -150,7 +150,7 @@ class Game {
 
     Clock& clock_;
     RandomSource& random_;
-    View* view_ = nullptr;
+    Display* display_ = nullptr;
     Observer observer_;
     std::map<std::string, WindowLayout, std::less<>> layouts_;
     std::vector<std::unique_ptr<Window>> windows_;
@@ -166,6 +166,6 @@ class Game {
 
 // Advances a manual clock, delivering every tick that falls due on the way, each
 // at its own moment.
-void advance(Game& game, ManualClock& clock, Micros span);
+void advance(Runtime& game, ManualClock& clock, Micros span);
 
 }  // namespace board

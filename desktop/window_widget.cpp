@@ -1,4 +1,4 @@
-#include "desktop/window_view.h"
+#include "desktop/window_widget.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -10,7 +10,7 @@
 
 #include "desktop/art.h"
 #include "desktop/colours.h"
-#include "desktop/frame_view.h"
+#include "desktop/frame_widget.h"
 #include "desktop/guard.h"
 #include "desktop/painting.h"
 #include "desktop/units.h"
@@ -32,7 +32,7 @@ void fit_caption(QPushButton& button) {
 
 }  // namespace
 
-WindowView::WindowView(board::Game& game, board::Window& window)
+WindowWidget::WindowWidget(board::Runtime& game, board::Window& window)
     : game_(game), name_(window.name()), serial_(window.serial()), canvas_(new Canvas(*this)) {
     setAttribute(Qt::WA_DeleteOnClose, false);
     const QSize client = client_size(window);
@@ -44,7 +44,7 @@ WindowView::WindowView(board::Game& game, board::Window& window)
     sync();
 }
 
-void WindowView::show_icon() {
+void WindowWidget::show_icon() {
     if (!alive()) return;
     const board::Window& w = model();
     if (w.icon()) setWindowIcon(window_icon(w.icon()->asset()));
@@ -52,13 +52,13 @@ void WindowView::show_icon() {
     if (QApplication::windowIcon().isNull()) QApplication::setWindowIcon(application_icon());
 }
 
-void WindowView::build_native_widgets() {
+void WindowWidget::build_native_widgets() {
     board::Window& w = model();
     // Frames first, so that what they hold can be placed inside them.
     for (const auto& e : w.elements()) {
         if (e->kind() != board::Kind::Frame) continue;
         QWidget* parent = e->container() ? natives_.at(e->container()->name()) : this;
-        auto* frame = new FrameView(*this, e->name(), parent);
+        auto* frame = new FrameWidget(*this, e->name(), parent);
         natives_.emplace(e->name(), frame);
     }
     for (const auto& e : w.elements()) {
@@ -96,19 +96,19 @@ void WindowView::build_native_widgets() {
     }
 }
 
-QWidget* WindowView::widget_for(std::string_view element) const {
+QWidget* WindowWidget::widget_for(std::string_view element) const {
     const auto it = natives_.find(element);
     return it == natives_.end() ? nullptr : it->second;
 }
 
-std::string WindowView::element_of(const QWidget* widget) const {
+std::string WindowWidget::element_of(const QWidget* widget) const {
     for (const auto& [name, w] : natives_) {
         if (w == widget) return name;
     }
     return {};
 }
 
-void WindowView::sync() {
+void WindowWidget::sync() {
     if (!alive()) return;
     board::Window& w = model();
     if (w.revision() == synced_revision_) return;
@@ -121,7 +121,7 @@ void WindowView::sync() {
     canvas_->update_pointer();
 }
 
-void WindowView::sync_native(const board::Element& e, QWidget* widget) {
+void WindowWidget::sync_native(const board::Element& e, QWidget* widget) {
     const QRect rect = widget_rect(e);
     if (widget->geometry() != rect) widget->setGeometry(rect);
     widget->setEnabled(e.enabled());
@@ -159,13 +159,13 @@ void WindowView::sync_native(const board::Element& e, QWidget* widget) {
     widget->setVisible(e.visible());
 }
 
-void WindowView::focus_initial() {
+void WindowWidget::focus_initial() {
     if (board::Element* e = model().initial_focus()) {
         if (QWidget* widget = widget_for(e->name())) widget->setFocus(Qt::ActiveWindowFocusReason);
     }
 }
 
-bool WindowView::event(QEvent* event) {
+bool WindowWidget::event(QEvent* event) {
     // On a screen of another pixel ratio the pictures and pointer images are picked
     // anew: paint everything and hand every pointer over again.
     if (event->type() == QEvent::ScreenChangeInternal) {
@@ -175,7 +175,7 @@ bool WindowView::event(QEvent* event) {
     return QWidget::event(event);
 }
 
-void WindowView::closeEvent(QCloseEvent* event) {
+void WindowWidget::closeEvent(QCloseEvent* event) {
     // The game decides what closing a window means.
     event->ignore();
     guarded(game_, [&] { game_.request_close(name_); });

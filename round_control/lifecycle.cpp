@@ -1,4 +1,4 @@
-#include "round/lifecycle.h"
+#include "round_control/lifecycle.h"
 
 #include "board/failure.h"
 #include "board/layout/main_board_view.h"
@@ -6,7 +6,7 @@
 
 namespace round_control {
 
-using board::Game;
+using board::Runtime;
 using board::layout::MainBoard;
 
 namespace {
@@ -29,11 +29,11 @@ std::int64_t interval_from(const board::Element& box) {
 
 }  // namespace
 
-void start_up(Game& game) {
+void start_up(Runtime& game) {
     game.randomize();
 }
 
-void start_round(Game& game) {
+void start_round(Runtime& game) {
     const MainBoard b(game);
     b.set_points(0);
     b.set_seconds_left(kRoundSeconds);
@@ -55,20 +55,20 @@ void start_round(Game& game) {
     b.drifting_dot.set_left(1920);
 }
 
-void stop_round(Game& game) {
+void stop_round(Runtime& game) {
     const MainBoard b(game);
     switch_round_timers(b, false);
     let_targets_and_ring_take_clicks(b, false);
     b.continue_button.set_enabled(true);
 }
 
-void continue_round(Game& game) {
+void continue_round(Runtime& game) {
     const MainBoard b(game);
     switch_round_timers(b, true);
     let_targets_and_ring_take_clicks(b, true);
 }
 
-void set_interval(Game& game) {
+void set_interval(Runtime& game) {
     const MainBoard b(game);
     board::Element& box = b.interval_box;
     try {
@@ -85,7 +85,7 @@ void set_interval(Game& game) {
     }
 }
 
-void reset_statistics(Game& game) {
+void reset_statistics(Runtime& game) {
     const MainBoard b(game);
     b.set_rounds_counted(0);
     b.set_best_points(0);

@@ -1,11 +1,11 @@
-#include "round/board_tick.h"
+#include "round_control/board_tick.h"
 
 #include <cstddef>
 #include <cstdint>
 
 #include "board/layout/main_board_view.h"
 #include "board/number_text.h"
-#include "round/clock.h"
+#include "round_control/clock.h"
 
 namespace round_control {
 
@@ -17,13 +17,13 @@ using board::layout::MainBoard;
 
 // A random draw below n. The view's deals keep it in a register and hand back
 // what the register holds.
-std::int64_t draw_below(board::Game& game, int n) {
+std::int64_t draw_below(board::Runtime& game, int n) {
     return board::whole_part(game.random_fraction() * n);
 }
 
 // The costume diagonals: group g holds, from the top row down, the target in
 // column (g + 2 + row) mod 4, so the diagonal wraps round the board.
-void dress_costume_diagonal(board::Game& game, const MainBoard& b) {
+void dress_costume_diagonal(board::Runtime& game, const MainBoard& b) {
     const std::size_t k = b.deal_costume_group(draw_below(game, 4));
     for (std::size_t g = 0; g < kGridColumns; ++g) {
         for (std::size_t row = 0; row < kGridRows; ++row) {
@@ -34,14 +34,14 @@ void dress_costume_diagonal(board::Game& game, const MainBoard& b) {
 }
 
 // Each column draws its row into a register of its own.
-void show_one_target_per_column(board::Game& game, const MainBoard& b) {
+void show_one_target_per_column(board::Runtime& game, const MainBoard& b) {
     for (std::size_t column = 0; column < kGridColumns; ++column) {
         const std::size_t row = b.deal_row(column, draw_below(game, 3));
         for (std::size_t r = 0; r < kGridRows; ++r) b.target(column, r).set_visible(r == row);
     }
 }
 
-void place_ring(board::Game& game, const MainBoard& b) {
+void place_ring(board::Runtime& game, const MainBoard& b) {
     using board::layout::kColumnLefts;
     using board::layout::kRowTops;
     b.ring.set_picture(b.ring_kinds.at(b.deal_ring_kind(draw_below(game, 2)))->picture());
@@ -51,7 +51,7 @@ void place_ring(board::Game& game, const MainBoard& b) {
 
 }  // namespace
 
-void board_tick(board::Game& game) {
+void board_tick(board::Runtime& game) {
     const MainBoard b(game);
     dress_costume_diagonal(game, b);
     show_one_target_per_column(game, b);

@@ -1,4 +1,4 @@
-#include "board/game.h"
+#include "board/runtime.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -8,10 +8,10 @@
 
 namespace board {
 
-Game::Game(Clock& clock, RandomSource& random) : clock_(clock), random_(random) {}
-Game::~Game() = default;
+Runtime::Runtime(Clock& clock, RandomSource& random) : clock_(clock), random_(random) {}
+Runtime::~Runtime() = default;
 
-void Game::define(WindowLayout layout) {
+void Runtime::define(WindowLayout layout) {
     const std::string name(layout.name);
     layouts_.insert_or_assign(name, std::move(layout));
 }
@@ -75,12 +75,12 @@ const char* event_name(Event event) {
     return "?";
 }
 
-void Game::on(std::string_view window, std::string_view element, Event event, Handler handler) {
+void Runtime::on(std::string_view window, std::string_view element, Event event, Handler handler) {
     check_wiring(window, element, event);
     handlers_[{std::string(window), std::string(element), event}] = std::move(handler);
 }
 
-void Game::check_wiring(std::string_view window, std::string_view element, Event event) const {
+void Runtime::check_wiring(std::string_view window, std::string_view element, Event event) const {
     const std::string what = std::string(event_name(event)) + " handler for " +
                              (element.empty() ? "window " : std::string(element) + " in window ") +
                              std::string(window);
@@ -102,44 +102,44 @@ void Game::check_wiring(std::string_view window, std::string_view element, Event
     }
 }
 
-void Game::on(std::string_view window, std::string_view element, Event event,
-              std::function<void(Game&)> handler) {
+void Runtime::on(std::string_view window, std::string_view element, Event event,
+              std::function<void(Runtime&)> handler) {
     on(window, element, event,
-       Handler([h = std::move(handler)](Game& g, const EventArgs&) { h(g); }));
+       Handler([h = std::move(handler)](Runtime& g, const EventArgs&) { h(g); }));
 }
 
-void Game::set_double_click(Micros time, int distance_twips) {
+void Runtime::set_double_click(Micros time, int distance_twips) {
     double_click_time_ = time;
     double_click_distance_ = distance_twips;
 }
 
 // --- windows -------------------------------------------------------------------
 
-Window* Game::find_form(std::string_view name) const {
+Window* Runtime::find_window(std::string_view name) const {
     for (const auto& w : windows_) {
         if (w->name() == name) return w.get();
     }
     return nullptr;
 }
 
-Window& Game::form(std::string_view name) const {
-    Window* w = find_form(name);
+Window& Runtime::window(std::string_view name) const {
+    Window* w = find_window(name);
     if (!w) throw std::logic_error("window not loaded: " + std::string(name));
     return *w;
 }
 
-bool Game::loaded(const std::string& name) const {
-    return find_form(name) != nullptr;
+bool Runtime::loaded(const std::string& name) const {
+    return find_window(name) != nullptr;
 }
 
-std::vector<Window*> Game::windows() const {
+std::vector<Window*> Runtime::windows() const {
     std::vector<Window*> out;
     for (const auto& w : windows_) out.push_back(w.get());
     return out;
 }
 
-void Game::show(std::string_view name) {
-    Window* w = find_form(name);
+void Runtime::show(std::string_view name) {
+    Window* w = find_window(name);
     if (!w) {
         const auto layout = layouts_.find(name);
         if (layout == layouts_.end()) throw std::logic_error("no layout for " + std::string(name));
@@ -155,8 +155,8 @@ void Game::show(std::string_view name) {
     active_ = w->name();
 }
 
-void Game::hide(std::string_view name) {
-    Window& w = form(name);
+void Runtime::hide(std::string_view name) {
+    Window& w = window(name);
     w.set_visible(false);
     if (active_ == w.name()) {
         active_.clear();
@@ -166,7 +166,7 @@ void Game::hide(std::string_view name) {
     }
 }
 
-void Game::unload(std::string_view name) {
+void Runtime::unload(std::string_view name) {
     const auto it = std::find_if(windows_.begin(), windows_.end(),
                                  [&](const auto& w) { return w->name() == name; });
     if (it == windows_.end()) return;
@@ -181,15 +181,15 @@ void Game::unload(std::string_view name) {
     }
 }
 
-void Game::request_close(std::string_view name) {
-    Window* w = find_form(name);
+void Runtime::request_close(std::string_view name) {
+    Window* w = find_window(name);
     if (!w) return;
     if (handler(w->name(), "", Event::Close)) {
         run_handler(w->name(), "", Event::Close, {});
     } else if (w == windows_.front().get()) {
         // The first window is the main one: closing it ends the program.
         ended_ = true;
-        if (view_) view_->quit();
+        if (display_) display_->quit();
         return;
     } else {
         unload(name);
@@ -199,11 +199,11 @@ void Game::request_close(std::string_view name) {
 
 // --- time and chance -----------------------------------------------------------
 
-void Game::randomize() {
+void Runtime::randomize() {
     random_.seed(clock_.entropy());
 }
 
-std::optional<Micros> Game::next_due() const {
+std::optional<Micros> Runtime::next_due() const {
     std::optional<Micros> earliest;
     for (const auto& w : windows_) {
         for (const auto& e : w->elements()) {
@@ -214,7 +214,7 @@ std::optional<Micros> Game::next_due() const {
     return earliest;
 }
 
-void Game::run_due_timers() {
+void Runtime::run_due_timers() {
     const Micros now = clock_.now();
     // Every timer due now gets one tick, in the order in which they fell due;
     // a handler may switch other timers off or on in between.
@@ -234,7 +234,7 @@ void Game::run_due_timers() {
     std::stable_sort(due.begin(), due.end(),
                      [](const Due& a, const Due& b) { return a.at < b.at; });
     for (const Due& d : due) {
-        Window* w = find_form(d.window);
+        Window* w = find_window(d.window);
         if (!w || w->serial() != d.window_serial) continue;
         Element& timer = (*w)[d.element];
         if (timer.due() < 0 || timer.due() > now) continue;
@@ -243,7 +243,7 @@ void Game::run_due_timers() {
     }
 }
 
-void advance(Game& game, ManualClock& clock, Micros span) {
+void advance(Runtime& game, ManualClock& clock, Micros span) {
     const Micros target = clock.now() + span;
     for (auto due = game.next_due(); due && *due <= target; due = game.next_due()) {
         clock.set(std::max(*due, clock.now()));
@@ -254,8 +254,8 @@ void advance(Game& game, ManualClock& clock, Micros span) {
 
 // --- input ---------------------------------------------------------------------
 
-void Game::mouse_down(std::string_view window, int x, int y, MouseButton button, int shift) {
-    Window* w = find_form(window);
+void Runtime::mouse_down(std::string_view window, int x, int y, MouseButton button, int shift) {
+    Window* w = find_window(window);
     if (!w || !w->visible()) return;
     // A button that is already down has lost its release somewhere: forget it.
     std::erase_if(presses_, [&](const PressState& p) { return p.button == button; });
@@ -286,7 +286,7 @@ void Game::mouse_down(std::string_view window, int x, int y, MouseButton button,
     dispatch(*w, target->name(), is_double ? Event::DblClick : Event::MouseDown, args);
 }
 
-void Game::mouse_up(std::string_view window, int x, int y, MouseButton button, int shift) {
+void Runtime::mouse_up(std::string_view window, int x, int y, MouseButton button, int shift) {
     const auto held = std::find_if(presses_.begin(), presses_.end(), [&](const PressState& p) {
         return p.button == button && p.window == window;
     });
@@ -314,8 +314,8 @@ void Game::mouse_up(std::string_view window, int x, int y, MouseButton button, i
     dispatch(*w, press.element, Event::Click);
 }
 
-bool Game::click(std::string_view window, std::string_view button) {
-    Window* w = find_form(window);
+bool Runtime::click(std::string_view window, std::string_view button) {
+    Window* w = find_window(window);
     if (!w) return false;
     Element* e = w->find(button);
     if (!e || !e->enabled() || !e->shown()) return false;
@@ -323,8 +323,8 @@ bool Game::click(std::string_view window, std::string_view button) {
     return true;
 }
 
-bool Game::access_key(std::string_view window, char32_t key) {
-    Window* w = find_form(window);
+bool Runtime::access_key(std::string_view window, char32_t key) {
+    Window* w = find_window(window);
     if (!w || !w->visible()) return false;
     Element* target = w->access_key_target(key);
     if (!target) return false;
@@ -334,13 +334,13 @@ bool Game::access_key(std::string_view window, char32_t key) {
 
 // --- dispatch ------------------------------------------------------------------
 
-const Handler* Game::handler(const std::string& window, const std::string& element,
+const Handler* Runtime::handler(const std::string& window, const std::string& element,
                              Event event) const {
     const auto it = handlers_.find({window, element, event});
     return it == handlers_.end() ? nullptr : &it->second;
 }
 
-void Game::dispatch(Window& window, const std::string& element, Event event,
+void Runtime::dispatch(Window& window, const std::string& element, Event event,
                     const EventArgs& args) {
     // Copy the names: the handler may unload the very window they belong to.
     const std::string window_name = window.name();
@@ -350,7 +350,7 @@ void Game::dispatch(Window& window, const std::string& element, Event event,
     refresh();
 }
 
-void Game::run_handler(const std::string& window, const std::string& element, Event event,
+void Runtime::run_handler(const std::string& window, const std::string& element, Event event,
                        const EventArgs& args) {
     const Handler* h = handler(window, element, event);
     if (!h) return;
@@ -361,18 +361,18 @@ void Game::run_handler(const std::string& window, const std::string& element, Ev
     }
 }
 
-Window* Game::same_window(std::string_view name, std::uint64_t serial) const {
-    Window* w = find_form(name);
+Window* Runtime::same_window(std::string_view name, std::uint64_t serial) const {
+    Window* w = find_window(name);
     return w && w->serial() == serial ? w : nullptr;
 }
 
-void Game::refresh() {
-    if (view_) view_->refresh();
+void Runtime::refresh() {
+    if (display_) display_->refresh();
 }
 
-void Game::tell_player(const std::string& message) {
+void Runtime::tell_player(const std::string& message) {
     told_.push_back(message);
-    if (view_) view_->tell_player(message);
+    if (display_) display_->tell_player(message);
 }
 
 }  // namespace board
