@@ -3,6 +3,7 @@
 // button and the text field.
 #pragma once
 
+#include <string>
 #include <string_view>
 
 #include "board/runtime.h"
@@ -51,6 +52,10 @@ class InformationWindow {
     board::Element& author_line;
     board::Element& word_logo;
     board::Element& studio_logo;
+
+    // What the text field shows: the prompt, or the text of the last button pressed.
+    const std::string& text_shown() const { return text_field.caption(); }
+    void show_text(std::string_view text) const { text_field.set_caption(std::string(text)); }
 };
 
 }  // namespace info

@@ -1,7 +1,5 @@
 #include "info/texts.h"
 
-#include <string>
-
 #include "info/information_window_view.h"
 
 namespace info {
@@ -27,7 +25,7 @@ constexpr std::string_view kLinks =
     "Обязательно посетите сайт Brisko the hedjehog Russian fan club!";
 
 void show_text(board::Runtime& game, std::string_view text) {
-    InformationWindow(game).text_field.set_caption(std::string(text));
+    InformationWindow(game).show_text(text);
 }
 }  // namespace
 

@@ -28,7 +28,7 @@ TEST(StoryWindows, AltIOpensInformationInPlaceOfTheBoardAndAltOBringsItBack) {
     EXPECT_FALSE(g.widget<QPushButton>(i.blank_button.name(), kInfoWindow)->isEnabled());
 
     g.alt(keys::kGoal);
-    EXPECT_EQ(i.text_field.caption().rfind("За роботов-ежей", 0), 0u);
+    EXPECT_EQ(i.text_shown().rfind("За роботов-ежей", 0), 0u);
     g.wait_ms(3000);  // the hidden board's round goes on
     g.return_to_board();
     g.settle();
@@ -53,7 +53,7 @@ TEST(StoryWindows, ClosingInformationByItsFrameBringsTheBoardBack) {
     // And it opens afresh, with its prompt.
     QTest::mouseClick(g.widget<QPushButton>(b.info_button.name()), Qt::LeftButton);
     g.settle();
-    EXPECT_EQ(info::InformationWindow(g.game).text_field.caption(),
+    EXPECT_EQ(info::InformationWindow(g.game).text_shown(),
               "Нажмите любую кнопку, чтобы получить больше информации!");
 }
 

@@ -22,7 +22,7 @@ struct Visit {
     board::Window* info() const { return h.game.find_window(kInfoWindow); }
     // The window's elements by role; it is created afresh at every visit.
     info::InformationWindow view() const { return info::InformationWindow(*info()); }
-    std::string field() const { return view().text_field.caption(); }
+    std::string field() const { return view().text_shown(); }
     void open() { h.click_on(b.info_button); }
 };
 
