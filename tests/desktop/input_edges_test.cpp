@@ -113,6 +113,31 @@ TEST(InputEdges, AQuickSecondPressOnTheShownRingGivesTheDoubleClickBonus) {
     EXPECT_TRUE(ring.visible());  // the double click leaves the ring where it is
 }
 
+TEST(InputEdges, ARightClickInsideTheDoubleClickAddsNoCatch) {
+    DesktopGame g;
+    start_round_on_an_empty_board(g);
+    board::Element& ring = MainBoard(g.game).ring;
+    ring.set_left(1080);
+    ring.set_top(3360);
+    ring.set_visible(true);
+    g.screen->refresh();
+    QWindow* window = g.view()->windowHandle();
+    DoubleClickCounter doubles(g.view()->canvas());
+    const QPoint at = g.middle_of(ring.name());
+    click_in(window, at);
+    ring.set_visible(true);
+    g.screen->refresh();
+    g.wait_ms(100);
+    next_press_after(100);
+    QTest::mousePress(window, Qt::LeftButton, Qt::NoModifier, at);
+    click_in(window, at, Qt::RightButton);
+    QTest::mouseRelease(window, Qt::LeftButton, Qt::NoModifier, at);
+    DesktopGame::settle();
+    EXPECT_EQ(doubles.count, 1);
+    EXPECT_EQ(score_of(g), 30 + 50);
+    EXPECT_TRUE(ring.visible());
+}
+
 TEST(InputEdges, SideButtonsNeitherStrikeNorCatch) {
     DesktopGame g;
     start_round_on_an_empty_board(g);
