@@ -60,6 +60,23 @@ void BM_TargetStrikeThroughTheModel(benchmark::State& state) {
 }
 BENCHMARK(BM_TargetStrikeThroughTheModel);
 
+// The same strike with the desktop screen attached, which brings every widget
+// up to date after the game has handled the input.
+void BM_TargetStrikeOnScreen(benchmark::State& state) {
+    Headless h(true);
+    h.game.click(kMainBoard, MainBoard::kStartButton);
+    board::Element& target = MainBoard(h.game).target(1, 1);
+    const int x = target.window_left() + target.width() / 2;
+    const int y = target.window_top() + target.height() / 2;
+    for (auto _ : state) {
+        target.set_visible(true);
+        h.game.mouse_down(kMainBoard, x, y);
+        h.game.mouse_up(kMainBoard, x, y);
+        h.clock.set(h.clock.now() + board::seconds(1));
+    }
+}
+BENCHMARK(BM_TargetStrikeOnScreen);
+
 // A whole board tick of a running round: eight draws and the re-deal.
 void BM_BoardTick(benchmark::State& state) {
     Headless h;

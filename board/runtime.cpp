@@ -280,7 +280,7 @@ void Runtime::mouse_down(std::string_view window, int x, int y, MouseButton butt
     }
     if (!target) return;
 
-    presses_.push_back({w->name(), w->serial(), target->name(), button, !takes_it});
+    presses_.push_back({w->name(), w->serial(), target->name(), button, !takes_it, is_double});
     if (!takes_it) return;
     const EventArgs args{button, shift, x - target->window_left(), y - target->window_top()};
     dispatch(*w, target->name(), is_double ? Event::DblClick : Event::MouseDown, args);
@@ -297,13 +297,13 @@ void Runtime::mouse_up(std::string_view window, int x, int y, MouseButton button
     Window* w = same_window(press.window, press.window_serial);
     Element* target = w ? w->find(press.element) : nullptr;
     if (!target) return;
-    const bool was_double = last_press_.valid && last_press_.was_double &&
-                            last_press_.element == press.element && last_press_.window == w->name();
     // The release goes to the pressed element even if it has been hidden or
     // disabled since, so that it can put back what its press changed (a pointer).
     const EventArgs args{button, shift, x - target->window_left(), y - target->window_top()};
     dispatch(*w, press.element, Event::MouseUp, args);
-    if (button != MouseButton::Left || was_double) return;
+    // The release of a double click's own press clicks nothing, whatever other
+    // buttons did in between: the first press's release clicked already.
+    if (button != MouseButton::Left || press.double_click) return;
     // The click needs the release over the same element, which must still be
     // there to take it: the MouseUp handler may have hidden it or unloaded its
     // very window.

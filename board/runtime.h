@@ -124,6 +124,7 @@ class Runtime {
         std::string element;
         MouseButton button = MouseButton::Left;
         bool swallowed = false;
+        bool double_click = false;  // delivered as DblClick: its release clicks nothing
     };
     struct LastPress {
         std::string window;

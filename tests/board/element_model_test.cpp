@@ -324,6 +324,21 @@ TEST_F(ModelTest, AnyOtherPressBetweenTwoClicksBreaksTheDoubleClick) {
               0);
 }
 
+TEST_F(ModelTest, TheReleaseOfADoubleClickPressClicksNothingWhateverOtherButtonsDo) {
+    click_at(1200, 1200);
+    clock.set(clock.now() + milliseconds(100));
+    game.mouse_down("Test", 1200, 1200);  // the double click
+    for (const MouseButton other : {MouseButton::Right, MouseButton::Middle, MouseButton::Back}) {
+        game.mouse_down("Test", 1200, 1200, other);
+        game.mouse_up("Test", 1200, 1200, other);
+    }
+    game.mouse_up("Test", 1200, 1200);
+    EXPECT_EQ(log, (std::vector<std::string>{"Middle down", "Middle up", "Middle click",
+                                             "Middle dbl", "Middle down", "Middle up",
+                                             "Middle down", "Middle up", "Middle down",
+                                             "Middle up", "Middle up"}));
+}
+
 // Kinder than leaving the pointer a handler set on the press: the release still
 // reaches the pressed element after it was hidden or disabled, but no click follows.
 TEST_F(ModelTest, TheReleaseReachesAnElementHiddenOrDisabledSinceItsPress) {

@@ -108,6 +108,31 @@ TEST(InputEdges, AQuickSecondPressOnTheShownRingGivesTheDoubleClickBonus) {
     EXPECT_TRUE(ring.visible());  // the double click leaves the ring where it is
 }
 
+TEST(InputEdges, ARightClickInsideTheDoubleClickAddsNoCatch) {
+    DesktopHarness g;
+    start_round_on_an_empty_board(g);
+    board::Element& ring = g.view.ring;
+    ring.set_left(1080);
+    ring.set_top(3360);
+    ring.set_visible(true);
+    g.screen().refresh();
+    QWindow* window = g.window_widget()->windowHandle();
+    DoubleClickCounter doubles(g.window_widget()->canvas());
+    const QPoint at = g.pixel_middle_of(ring.name());
+    click_in(window, at);
+    ring.set_visible(true);
+    g.screen().refresh();
+    g.wait_ms(100);
+    next_press_after(100);
+    QTest::mousePress(window, Qt::LeftButton, Qt::NoModifier, at);
+    click_in(window, at, Qt::RightButton);
+    QTest::mouseRelease(window, Qt::LeftButton, Qt::NoModifier, at);
+    DesktopHarness::settle();
+    EXPECT_EQ(doubles.count, 1);
+    EXPECT_EQ(g.score(), 30 + 50);
+    EXPECT_TRUE(ring.visible());
+}
+
 TEST(InputEdges, SideButtonsNeitherStrikeNorCatch) {
     DesktopHarness g;
     start_round_on_an_empty_board(g);

@@ -177,7 +177,7 @@ void RandomPlay::press_somewhere() {
     const MouseButton b = some_button();
     note("press " + std::to_string(static_cast<int>(b)) + " at " + std::to_string(p.x) + "," +
          std::to_string(p.y) + " on " + window);
-    game_.mouse_down(window, p.x, p.y, b);
+    press(window, p.x, p.y, b);
 }
 
 void RandomPlay::aim() {
@@ -194,10 +194,10 @@ void RandomPlay::aim() {
     const int x = e.window_left() + e.width() / 2 + pick(41) - 20;
     const int y = e.window_top() + e.height() / 2 + pick(41) - 20;
     note("aim at " + e.name());
-    game_.mouse_down(kMainBoard, x, y);
+    press(std::string(kMainBoard), x, y, MouseButton::Left);
     check_score(false);
     if (chance(0.3)) board::advance(game_, clock_, board::milliseconds(pick(100)));
-    game_.mouse_up(kMainBoard, x, y);
+    release(std::string(kMainBoard), x, y, MouseButton::Left);
 }
 
 void RandomPlay::release_somewhere() {
@@ -206,7 +206,7 @@ void RandomPlay::release_somewhere() {
     const MouseButton b = chance(0.8) ? MouseButton::Left : some_button();
     note("release " + std::to_string(static_cast<int>(b)) + " at " + std::to_string(p.x) + "," +
          std::to_string(p.y) + " on " + window);
-    game_.mouse_up(window, p.x, p.y, b);
+    release(window, p.x, p.y, b);
 }
 
 void RandomPlay::click_somewhere(bool twice) {
@@ -217,12 +217,29 @@ void RandomPlay::click_somewhere(bool twice) {
          " at " + std::to_string(p.x) + "," + std::to_string(p.y) + " on " + window);
     for (int i = 0; i < (twice ? 2 : 1); ++i) {
         // A click may unload the window it landed on; the rest then goes nowhere.
-        game_.mouse_down(window, p.x + i * (pick(5) - 2), p.y, b);
+        press(window, p.x + i * (pick(5) - 2), p.y, b);
         check_score(false);
         if (chance(0.5)) board::advance(game_, clock_, board::milliseconds(pick(120)));
-        game_.mouse_up(window, p.x, p.y, b);
+        release(window, p.x, p.y, b);
         if (twice && i == 0) board::advance(game_, clock_, board::milliseconds(pick(300)));
     }
+}
+
+void RandomPlay::press(const std::string& window, int x, int y, MouseButton button) {
+    saw_double_click_ = false;
+    game_.mouse_down(window, x, y, button);
+    // A left press replaces the one held before; another button leaves it held.
+    if (button == MouseButton::Left) {
+        double_press_.reset();
+        if (saw_double_click_) double_press_ = window;
+    }
+}
+
+void RandomPlay::release(const std::string& window, int x, int y, MouseButton button) {
+    releasing_double_ = button == MouseButton::Left && double_press_ == window;
+    game_.mouse_up(window, x, y, button);
+    if (releasing_double_) double_press_.reset();
+    releasing_double_ = false;
 }
 
 void RandomPlay::access_key() {
@@ -294,6 +311,10 @@ void RandomPlay::after_handler(const std::string& window, const std::string& ele
     const bool start = window == kMainBoard && element == "Commandstart" && event == Event::Click;
     if (start) ++out_.starts;
     if (out_.violation) return;
+    if (event == Event::DblClick) saw_double_click_ = true;
+    if (event == Event::Click && releasing_double_) {
+        return fail("the release of a press delivered as DblClick clicked " + element);
+    }
     if (window == kMainBoard && element == "Timer1" && event == Event::Timer) {
         ++out_.board_ticks;
         check_board();

@@ -168,6 +168,23 @@ TEST(RingDoubleClick, ScoresFiftyOnlyWhenTheRingHasShownAgainBeforeTheSecondPres
     }
 }
 
+TEST(RingDoubleClick, AnotherButtonPressedDuringTheDoubleClickAddsNoCatch) {
+    Harness h;
+    const auto& b = h.view;
+    h.game.set_double_click(board::seconds(4), 60);
+    ASSERT_TRUE(h.start_round());
+    h.wait_ms(3 * kDefaultTick);
+    h.click_on(b.ring);
+    h.wait_ms(5 * kDefaultTick);
+    ASSERT_TRUE(b.ring.visible());
+    h.press_on(b.ring);  // the double click
+    h.press_on(b.ring, MouseButton::Right);
+    h.release_on(b.ring, MouseButton::Right);
+    h.release_on(b.ring);
+    EXPECT_EQ(h.score(), 30 + 50);
+    EXPECT_TRUE(b.ring.visible());
+}
+
 TEST(RingPointer, PressAndReleaseSwapThePointerFromTheHoldersOfTheMoment) {
     Harness h;
     const auto& b = h.view;
