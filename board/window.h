@@ -41,6 +41,8 @@ class Window {
 
     const std::string& name() const { return name_; }
     Runtime& game() const { return *game_; }
+    // The layout the window was created from; the same for each of its creations.
+    const WindowLayout& layout() const { return *layout_; }
     // Distinguishes this creation of the window from earlier ones of the same name.
     std::uint64_t serial() const { return serial_; }
 
@@ -82,6 +84,7 @@ class Window {
     Element* hit_among(const Element* container, int x, int y) const;
 
     Runtime* game_;
+    const WindowLayout* layout_;
     std::string name_;
     std::uint64_t serial_;
     std::string caption_;

@@ -127,12 +127,12 @@ void WindowWidget::sync_native(const board::Element& e, QWidget* widget) {
     widget->setEnabled(e.enabled());
     // Only a changed pointer is handed on: the window system need not hear of
     // it on every tick of a scene.
-    if (e.mouse_pointer() == board::kPointerCustom && e.mouse_icon()) {
+    if (e.mouse_pointer() == board::PointerKind::Custom && e.mouse_icon()) {
         const QCursor cursor = pointer_cursor(e.mouse_icon()->asset(), devicePixelRatioF());
         if (!widget->testAttribute(Qt::WA_SetCursor) || widget->cursor() != cursor) {
             widget->setCursor(cursor);
         }
-    } else if (e.mouse_pointer() == board::kPointerText) {
+    } else if (e.mouse_pointer() == board::PointerKind::Text) {
         if (widget->cursor().shape() != Qt::IBeamCursor) widget->setCursor(Qt::IBeamCursor);
     } else if (widget->testAttribute(Qt::WA_SetCursor)) {
         widget->unsetCursor();

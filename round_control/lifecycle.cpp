@@ -1,5 +1,7 @@
 #include "round_control/lifecycle.h"
 
+#include <string>
+
 #include "board/failure.h"
 #include "board/layout/main_board_view.h"
 #include "board/number_text.h"
@@ -75,7 +77,7 @@ void set_interval(Runtime& game) {
         // Check the number before either timer takes it, so that a refused
         // number leaves both timers as they were.
         const std::int64_t board_tick = interval_from(box);
-        if (board_tick < 0 || board_tick > 65535) {
+        if (!board::interval_in_range(board_tick)) {
             throw board::Failure(board::FailureCode::InvalidPropertyValue, "interval");
         }
         b.board_tick_timer.set_interval(board_tick);
@@ -93,7 +95,9 @@ void reset_statistics(Runtime& game) {
 
 std::string interval_refused_message(const std::string& typed) {
     return "Интервал «" + typed +
-           "» не подходит: введите целое число миллисекунд от 0 до 65535. "
+           "» не подходит: введите целое число миллисекунд от " +
+           std::to_string(board::kIntervalMin) + " до " + std::to_string(board::kIntervalMax) +
+           ". "
            "Прежний интервал остаётся в силе.";
 }
 

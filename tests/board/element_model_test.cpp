@@ -269,7 +269,7 @@ TEST_F(ModelTest, ChangesRaiseTheWindowRevisionOnlyWhenSomethingChanges) {
 
 TEST_F(ModelTest, PointersFollowTheElementUnderThePoint) {
     Window& win = w();
-    win["Middle"].set_mouse_pointer(kPointerCustom);
+    win["Middle"].set_mouse_pointer(PointerKind::Custom);
     win["Middle"].set_mouse_icon(win["Bottom"].picture());
     EXPECT_TRUE(same_picture(win.pointer_at(1200, 1200).icon, win["Bottom"].picture()));
     EXPECT_EQ(win.pointer_at(100, 900).shape, Pointer::Shape::TextCursor);  // text box
@@ -420,4 +420,51 @@ TEST_F(ModelTest, WiringToAnUnknownNameOrAnEventTheKindNeverRaisesFailsAtOnce) {
     EXPECT_NE(wiring_error("Test", "", Event::Click).find("Load and Close"), std::string::npos);
     EXPECT_EQ(wiring_error("Test", "Tick", Event::Timer), "");
     EXPECT_EQ(wiring_error("Test", "", Event::Close), "");
+    try {
+        game.define(test_window());
+        ADD_FAILURE() << "a second layout under a known name was taken";
+    } catch (const std::logic_error& error) {
+        EXPECT_NE(std::string(error.what()).find("Test"), std::string::npos);
+    }
+}
+
+// Handlers are wired to the layout's elements, so they serve every creation of
+// the window, and only that window's element of that name.
+TEST_F(ModelTest, HandlersFollowTheElementThroughUnloadAndAFreshShow) {
+    game.unload("Test");
+    game.show("Test");
+    click_at(1200, 1200);
+    EXPECT_EQ(log, (std::vector<std::string>{"Middle down", "Middle up", "Middle click"}));
+}
+
+struct CountingDisplay final : Display {
+    int refreshes = 0;
+    void refresh() override { ++refreshes; }
+    void tell_player(const std::string&) override {}
+    void quit() override {}
+};
+
+TEST_F(ModelTest, OneInputOrOneTimerPassRefreshesTheDisplayOnce) {
+    CountingDisplay display;
+    game.set_display(&display);
+    game.mouse_down("Test", 1200, 1200);
+    game.mouse_up("Test", 1200, 1200);  // MouseUp and Click: one refresh
+    EXPECT_EQ(display.refreshes, 2);
+    // A press handler that shows and hides windows, a timer pass of two ticks.
+    game.on("Test", "Middle", Event::MouseDown, [](Runtime& g) {
+        g.hide("Test");
+        g.show("Test");
+    });
+    w()["Tick"].set_enabled(true);
+    w()["Fast"].set_enabled(true);
+    clock.set(clock.now() + milliseconds(100));
+    display.refreshes = 0;
+    game.mouse_down("Test", 1200, 1200);
+    game.run_due_timers();
+    EXPECT_EQ(display.refreshes, 2);
+    // Nothing delivered, nothing to refresh: a press on a disabled button.
+    game.mouse_down("Test", 100, 500);
+    game.mouse_up("Test", 100, 500);
+    EXPECT_EQ(display.refreshes, 2);
+    game.set_display(nullptr);
 }
