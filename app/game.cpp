@@ -3,13 +3,13 @@
 #include "board/layout/main_board.h"
 #include "hero_mode/attach.h"
 #include "info/attach.h"
-#include "round/attach.h"
+#include "round_control/attach.h"
 #include "scenes/attach.h"
 #include "targets/attach.h"
 
 namespace app {
 
-void assemble(board::Game& game) {
+void assemble(board::Runtime& game) {
     game.define(board::layout::main_board());
     round_control::attach(game);
     targets::attach(game);
@@ -18,10 +18,10 @@ void assemble(board::Game& game) {
     info::attach(game);
 }
 
-void launch(board::Game& game) {
+void launch(board::Runtime& game) {
     assemble(game);
     game.show(board::layout::kMainBoard);
-    if (board::View* view = game.view()) view->refresh();
+    if (board::Display* display = game.display()) display->refresh();
 }
 
 }  // namespace app

@@ -21,7 +21,7 @@ int main(int argc, char** argv) {
 
     board::SteadyClock clock;
     board::UniformRandom random;
-    board::Game game(clock, random);
+    board::Runtime game(clock, random);
     desktop::use_double_click_settings(game);
     desktop::Screen screen(game);
     try {

@@ -31,7 +31,7 @@ using board::layout::MainBoard;
 struct Headless {
     board::ManualClock clock;
     board::UniformRandom random;
-    board::Game game{clock, random};
+    board::Runtime game{clock, random};
     std::unique_ptr<desktop::Screen> screen;
     explicit Headless(bool on_screen = false) {
         if (on_screen) screen = std::make_unique<desktop::Screen>(game);
@@ -68,6 +68,23 @@ void BM_TargetStrikeThroughTheModel(benchmark::State& state) {
 }
 BENCHMARK(BM_TargetStrikeThroughTheModel);
 
+// The same strike with the desktop screen attached, which brings every widget
+// up to date after the game has handled the input.
+void BM_TargetStrikeOnScreen(benchmark::State& state) {
+    Headless h(true);
+    h.game.click(kMainBoard, MainBoard::kStartButton);
+    board::Element& target = MainBoard(h.game).target(1, 1);
+    const int x = target.window_left() + target.width() / 2;
+    const int y = target.window_top() + target.height() / 2;
+    for (auto _ : state) {
+        target.set_visible(true);
+        h.game.mouse_down(kMainBoard, x, y);
+        h.game.mouse_up(kMainBoard, x, y);
+        h.clock.set(h.clock.now() + board::seconds(1));
+    }
+}
+BENCHMARK(BM_TargetStrikeOnScreen);
+
 // A whole board tick of a running round: eight draws and the re-deal.
 void BM_BoardTick(benchmark::State& state) {
     Headless h;
@@ -87,7 +104,7 @@ void BM_RepaintMainBoard(benchmark::State& state) {
     Headless h(true);
     h.game.click(kMainBoard, MainBoard::kStartButton);
     board::advance(h.game, h.clock, board::milliseconds(800));  // targets on view
-    desktop::WindowView* view = h.screen->view_of(kMainBoard);
+    desktop::WindowWidget* view = h.screen->widget_of(kMainBoard);
     QImage image(view->size() * dpr, QImage::Format_ARGB32_Premultiplied);
     image.setDevicePixelRatio(dpr);
     view->render(&image);  // fill the caches of scaled pictures first
@@ -112,7 +129,7 @@ void BM_RefreshAfterAChange(benchmark::State& state) {
     QPlatformAccessibility* platform = QGuiApplicationPrivate::platformIntegration()->accessibility();
     if (reader) {
         platform->setActive(true);
-        QAccessible::queryAccessibleInterface(h.screen->view_of(kMainBoard)->canvas());
+        QAccessible::queryAccessibleInterface(h.screen->widget_of(kMainBoard)->canvas());
     }
 #endif
     int score = 0;

@@ -24,7 +24,7 @@ int main(int argc, char** argv) {
 
     board::SteadyClock clock;
     board::UniformRandom random;
-    board::Game game(clock, random);
+    board::Runtime game(clock, random);
     desktop::Screen screen(game);
     app::launch(game);
 

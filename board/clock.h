@@ -4,12 +4,9 @@
 
 #include <cstdint>
 
-#include "board/element.h"
+#include "board/time_units.h"
 
 namespace board {
-
-// The platform's timer granularity: no timer ticks more often than 64 times a second.
-constexpr Micros kTimerGranularity = 15'625;
 
 class Clock {
   public:
@@ -41,12 +38,5 @@ class ManualClock final : public Clock {
     Micros now_;
     std::uint64_t entropy_;
 };
-
-constexpr Micros milliseconds(std::int64_t ms) {
-    return ms * 1000;
-}
-constexpr Micros seconds(std::int64_t s) {
-    return s * 1'000'000;
-}
 
 }  // namespace board

@@ -14,8 +14,8 @@ namespace {
 std::atomic<std::int64_t> live_elements{0};
 }
 
-Element::Element(Window& window, std::string name, Kind kind)
-    : window_(&window), name_(std::move(name)), kind_(kind) {
+Element::Element(Window& window, std::string name, Kind kind, std::size_t row)
+    : window_(&window), name_(std::move(name)), kind_(kind), row_(row) {
     ++live_elements;
 }
 
@@ -67,7 +67,7 @@ void Element::set_fore_color(Colour v) {
 void Element::set_alignment(Alignment v) {
     assign(alignment_, v);
 }
-void Element::set_mouse_pointer(int v) {
+void Element::set_mouse_pointer(PointerKind v) {
     assign(mouse_pointer_, v);
 }
 
@@ -91,7 +91,7 @@ void Element::set_enabled(bool v) {
 }
 
 void Element::set_interval(std::int64_t v) {
-    if (v < 0 || v > 65535) {
+    if (!interval_in_range(v)) {
         throw Failure(FailureCode::InvalidPropertyValue,
                       "invalid property value: interval " + std::to_string(v));
     }
@@ -105,12 +105,12 @@ void Element::restart_timer() {
         return;
     }
     anchor_ = window_->now();
-    due_ = anchor_ + std::max<Micros>(Micros{interval_} * 1000, kTimerGranularity);
+    due_ = anchor_ + timer_period(interval_);
 }
 
 void Element::take_tick(Micros now) {
     if (due_ < 0) return;
-    const Micros period = std::max<Micros>(Micros{interval_} * 1000, kTimerGranularity);
+    const Micros period = timer_period(interval_);
     due_ = anchor_ + ((now - anchor_) / period + 1) * period;
 }
 

@@ -7,6 +7,7 @@
 
 #include "board/colour.h"
 #include "board/picture.h"
+#include "board/time_units.h"
 
 namespace board {
 
@@ -15,22 +16,20 @@ class Window;
 enum class Kind { Label, Picture, Button, TextBox, Frame, Timer, Shape };
 enum class Alignment { Left, Centre };
 
-// MousePointer values.
-constexpr int kPointerDefault = 0;
-constexpr int kPointerText = 3;
-constexpr int kPointerCustom = 99;
-
-using Micros = std::int64_t;  // a moment or a span of time in microseconds
+// The MousePointer property, with its stored values.
+enum class PointerKind { Default = 0, Text = 3, Custom = 99 };
 
 class Element {
   public:
-    Element(Window& window, std::string name, Kind kind);
+    // `row`: the element's place in its window's layout, which names it for good.
+    Element(Window& window, std::string name, Kind kind, std::size_t row = 0);
     ~Element();
     Element(const Element&) = delete;
     Element& operator=(const Element&) = delete;
 
     const std::string& name() const { return name_; }
     Kind kind() const { return kind_; }
+    std::size_t row() const { return row_; }
     Window& window() const { return *window_; }
     // The frame that holds this element, or nullptr when the window does.
     Element* container() const { return container_; }
@@ -66,15 +65,15 @@ class Element {
 
     const PictureRef& picture() const { return picture_; }
     const PictureRef& mouse_icon() const { return mouse_icon_; }
-    int mouse_pointer() const { return mouse_pointer_; }
+    PointerKind mouse_pointer() const { return mouse_pointer_; }
     void set_picture(PictureRef v);
     void set_mouse_icon(PictureRef v);
-    void set_mouse_pointer(int v);
+    void set_mouse_pointer(PointerKind v);
 
     int tab_index() const { return tab_index_; }
     void set_tab_index(int v) { tab_index_ = v; }
 
-    // Timers. An interval outside 0 to 65535 is the invalid-property-value
+    // Timers. An interval outside kIntervalMin to kIntervalMax is the invalid-property-value
     // failure and leaves the interval as it was. Setting the interval, or
     // switching the timer on, starts its count afresh.
     int interval() const { return interval_; }
@@ -105,6 +104,7 @@ class Element {
     Window* window_;
     std::string name_;
     Kind kind_;
+    std::size_t row_;
     Element* container_ = nullptr;
     int left_ = 0, top_ = 0, width_ = 0, height_ = 0;
     bool visible_ = true;
@@ -114,7 +114,7 @@ class Element {
     Colour fore_color_ = kButtonText;
     Alignment alignment_ = Alignment::Left;
     PictureRef picture_, mouse_icon_;
-    int mouse_pointer_ = kPointerDefault;
+    PointerKind mouse_pointer_ = PointerKind::Default;
     int tab_index_ = -1;
     int interval_ = 0;
     Micros anchor_ = 0;  // when the timer's count last started

@@ -10,7 +10,7 @@ namespace board {
 enum class FailureCode : int {
     Overflow = 6,                // rounding left the signed 32-bit range
     TypeMismatch = 13,           // strict reading met a text that is not a number
-    InvalidPropertyValue = 380,  // a timer interval outside 0 to 65535
+    InvalidPropertyValue = 380,  // a timer interval outside kIntervalMin to kIntervalMax
 };
 
 class Failure : public std::runtime_error {

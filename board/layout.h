@@ -24,7 +24,7 @@ struct ElementRow {
     std::optional<Colour> back = {};
     std::optional<Colour> fore = {};
     Alignment alignment = Alignment::Left;
-    int pointer = kPointerDefault;
+    PointerKind pointer = PointerKind::Default;
     std::string_view icon = {};  // asset name of the MouseIcon
     int tab_index = -1;
     int interval = 0;  // timers, milliseconds

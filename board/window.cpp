@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <stdexcept>
 
-#include "board/game.h"
+#include "board/runtime.h"
 #include "board/text.h"
 
 namespace board {
@@ -23,8 +23,9 @@ bool is_upper_layer(Kind kind) {
     return kind == Kind::Button || kind == Kind::TextBox || kind == Kind::Frame;
 }
 
-Window::Window(Game& game, const WindowLayout& layout)
+Window::Window(Runtime& game, const WindowLayout& layout)
     : game_(&game),
+      layout_(&layout),
       name_(layout.name),
       serial_(next_serial()),
       caption_(layout.caption),
@@ -36,7 +37,8 @@ Window::Window(Game& game, const WindowLayout& layout)
       reading_(layout.reading) {
     elements_.reserve(layout.rows.size());
     for (const ElementRow& row : layout.rows) {
-        auto e = std::make_unique<Element>(*this, std::string(row.name), row.kind);
+        auto e = std::make_unique<Element>(*this, std::string(row.name), row.kind,
+                                           elements_.size());
         e->set_left(row.left);
         e->set_top(row.top);
         e->set_width(row.width);
@@ -129,10 +131,10 @@ Pointer Window::pointer_at(int x, int y) const {
     const Pointer own{Pointer::Shape::Icon, pointer_icon_};
     const Element* e = element_at(x, y);
     if (!e) return own;
-    if (e->mouse_pointer() == kPointerCustom && e->mouse_icon()) {
+    if (e->mouse_pointer() == PointerKind::Custom && e->mouse_icon()) {
         return {Pointer::Shape::Icon, e->mouse_icon()};
     }
-    if (e->mouse_pointer() == kPointerText) return {Pointer::Shape::TextCursor, nullptr};
+    if (e->mouse_pointer() == PointerKind::Text) return {Pointer::Shape::TextCursor, nullptr};
     if (e->kind() == Kind::TextBox) return {Pointer::Shape::TextCursor, nullptr};
     if (e->kind() == Kind::Button) return {Pointer::Shape::Arrow, nullptr};
     return own;

@@ -16,7 +16,7 @@
 
 namespace board {
 
-class Game;
+class Runtime;
 
 // Lets a name be looked up as a std::string_view without building a std::string.
 struct NameHash {
@@ -35,12 +35,14 @@ struct Pointer {
 
 class Window {
   public:
-    Window(Game& game, const WindowLayout& layout);
+    Window(Runtime& game, const WindowLayout& layout);
     Window(const Window&) = delete;
     Window& operator=(const Window&) = delete;
 
     const std::string& name() const { return name_; }
-    Game& game() const { return *game_; }
+    Runtime& game() const { return *game_; }
+    // The layout the window was created from; the same for each of its creations.
+    const WindowLayout& layout() const { return *layout_; }
     // Distinguishes this creation of the window from earlier ones of the same name.
     std::uint64_t serial() const { return serial_; }
 
@@ -83,7 +85,8 @@ class Window {
   private:
     Element* hit_among(const Element* container, int x, int y) const;
 
-    Game* game_;
+    Runtime* game_;
+    const WindowLayout* layout_;
     std::string name_;
     std::uint64_t serial_;
     std::string caption_;

@@ -8,10 +8,10 @@
 
 #include "board/reading.h"
 #include "desktop/canvas.h"
-#include "desktop/frame_view.h"
+#include "desktop/frame_widget.h"
 #include "desktop/guard.h"
 #include "desktop/units.h"
-#include "desktop/window_view.h"
+#include "desktop/window_widget.h"
 
 namespace desktop {
 
@@ -213,8 +213,8 @@ class ElementAccessible : public QAccessibleInterface, public QAccessibleActionI
         const board::Glance& look = surface_.looks()[index_];
         const int x = look.left + look.width / 2;
         const int y = look.top + look.height / 2;
-        WindowView& view = surface_.canvas()->view();
-        board::Game& game = view.game();
+        WindowWidget& view = surface_.canvas()->view();
+        board::Runtime& game = view.game();
         const std::string window = view.window_name();
         guarded(game, [&] {
             game.mouse_down(window, x, y);
@@ -237,10 +237,10 @@ QAccessibleInterface* CanvasAccessible::make_child(std::size_t index) {
 // A frame: a group named by the caption on its border.
 class FrameAccessible : public QAccessibleWidget {
   public:
-    explicit FrameAccessible(FrameView* frame) : QAccessibleWidget(frame, QAccessible::Grouping) {}
+    explicit FrameAccessible(FrameWidget* frame) : QAccessibleWidget(frame, QAccessible::Grouping) {}
     QString text(QAccessible::Text t) const override {
         if (t != QAccessible::Name) return QAccessibleWidget::text(t);
-        auto* view = qobject_cast<WindowView*>(widget()->window());
+        auto* view = qobject_cast<WindowWidget*>(widget()->window());
         if (!view || !view->alive()) return {};
         const board::Element* frame = view->model().find(view->element_of(widget()));
         return frame ? QString::fromStdString(board::tidy(frame->caption())) : QString();
@@ -249,7 +249,7 @@ class FrameAccessible : public QAccessibleWidget {
 
 QAccessibleInterface* canvas_factory(const QString&, QObject* object) {
     if (auto* canvas = qobject_cast<Canvas*>(object)) return new CanvasAccessible(canvas);
-    if (auto* frame = qobject_cast<FrameView*>(object)) return new FrameAccessible(frame);
+    if (auto* frame = qobject_cast<FrameWidget*>(object)) return new FrameAccessible(frame);
     return nullptr;
 }
 

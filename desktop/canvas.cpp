@@ -11,7 +11,7 @@
 #include "desktop/guard.h"
 #include "desktop/painting.h"
 #include "desktop/units.h"
-#include "desktop/window_view.h"
+#include "desktop/window_widget.h"
 
 namespace desktop {
 
@@ -38,41 +38,41 @@ std::optional<board::MouseButton> button_of(Qt::MouseButton b) {
 
 }  // namespace
 
-Canvas::Canvas(WindowView& view) : QWidget(&view), view_(view) {
+Canvas::Canvas(WindowWidget& owner) : QWidget(&owner), owner_(owner) {
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
 void Canvas::paintEvent(QPaintEvent*) {
-    if (!view_.alive()) return;
+    if (!owner_.alive()) return;
     if (!painted_) {
         // The icon's pictures would cost the first frame a quarter of its time.
         painted_ = true;
-        QTimer::singleShot(0, &view_, &WindowView::show_icon);
+        QTimer::singleShot(0, &owner_, &WindowWidget::show_icon);
     }
     QPainter p(this);
-    const board::Window& w = view_.model();
+    const board::Window& w = owner_.model();
     p.fillRect(rect(), to_qcolor(w.back_color()));
-    p.setFont(view_.font());
+    p.setFont(owner_.font());
     // The ratio of what is painted on: the screen's, or an image's when rendered into one.
     paint_contents(p, w, nullptr, p.paintEngine()->paintDevice()->devicePixelRatioF());
 }
 
 void Canvas::mousePressEvent(QMouseEvent* event) {
-    hand_on(event, &board::Game::mouse_down);
+    hand_on(event, &board::Runtime::mouse_down);
 }
 
 void Canvas::mouseReleaseEvent(QMouseEvent* event) {
-    hand_on(event, &board::Game::mouse_up);
+    hand_on(event, &board::Runtime::mouse_up);
 }
 
 void Canvas::hand_on(QMouseEvent* event, MouseAction action) {
     last_mouse_ = event->position().toPoint();
     const auto button = button_of(event->button());
     if (!button) return;
-    board::Game& game = view_.game();
+    board::Runtime& game = owner_.game();
     guarded(game, [&] {
-        (game.*action)(view_.window_name(), to_twips(event->position().x()),
+        (game.*action)(owner_.window_name(), to_twips(event->position().x()),
                        to_twips(event->position().y()), *button, 0);
     });
 }
@@ -94,11 +94,11 @@ void Canvas::leaveEvent(QEvent*) {
 }
 
 void Canvas::update_pointer() {
-    if (!view_.alive()) return;
+    if (!owner_.alive()) return;
     const QPoint at = last_mouse_.x() >= 0 ? last_mouse_ : mapFromGlobal(QCursor::pos());
     if (!rect().contains(at)) return;
     const board::Pointer pointer =
-        view_.model().pointer_at(to_twips(at.x() + 0.5), to_twips(at.y() + 0.5));
+        owner_.model().pointer_at(to_twips(at.x() + 0.5), to_twips(at.y() + 0.5));
     QString key;
     switch (pointer.shape) {
         case board::Pointer::Shape::Icon:

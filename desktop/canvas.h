@@ -7,19 +7,19 @@
 #include <QWidget>
 #include <string_view>
 
-#include "board/game.h"
+#include "board/runtime.h"
 
 namespace desktop {
 
-class WindowView;
+class WindowWidget;
 
 class Canvas : public QWidget {
     Q_OBJECT
   public:
-    explicit Canvas(WindowView& view);
+    explicit Canvas(WindowWidget& owner);
     // Shows the pointer image of whatever now lies under the mouse.
     void update_pointer();
-    WindowView& view() const { return view_; }
+    WindowWidget& view() const { return view_; }
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -30,11 +30,11 @@ class Canvas : public QWidget {
     void leaveEvent(QEvent* event) override;
 
   private:
-    using MouseAction = void (board::Game::*)(std::string_view, int, int, board::MouseButton, int);
+    using MouseAction = void (board::Runtime::*)(std::string_view, int, int, board::MouseButton, int);
     // Hands a press or release at the event's place to the game.
     void hand_on(QMouseEvent* event, MouseAction action);
 
-    WindowView& view_;
+    WindowWidget& owner_;
     QPoint last_mouse_{-1, -1};
     QString pointer_key_;
     bool painted_ = false;

@@ -4,7 +4,7 @@
 #include <QStyleHints>
 #include <QTranslator>
 
-#include "board/game.h"
+#include "board/runtime.h"
 #include "desktop/accessibility.h"
 #include "desktop/art.h"
 #include "desktop/desktop.h"
@@ -33,10 +33,10 @@ void prepare_application(QApplication& app) {
     // Ties the windows to the installed desktop entry (the Wayland app id, the task
     // bar's grouping); on X11 the class "Drovanta" matches its StartupWMClass.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.drovanta.Drovanta"));
-    // The windows get their icons once they are drawn (WindowView::show_icon).
+    // The windows get their icons once they are drawn (WindowWidget::show_icon).
 }
 
-void use_double_click_settings(board::Game& game) {
+void use_double_click_settings(board::Runtime& game) {
     game.set_double_click(board::milliseconds(QApplication::doubleClickInterval()),
                           to_twips(QGuiApplication::styleHints()->mouseDoubleClickDistance()));
 }

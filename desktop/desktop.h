@@ -3,7 +3,7 @@
 #pragma once
 
 namespace board {
-class Game;
+class Runtime;
 }
 
 namespace desktop {
@@ -12,6 +12,6 @@ namespace desktop {
 void prepare_application(class QApplication& app);
 
 // The desktop's double-click time and distance, for the game's own double clicks.
-void use_double_click_settings(board::Game& game);
+void use_double_click_settings(board::Runtime& game);
 
 }  // namespace desktop

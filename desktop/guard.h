@@ -5,7 +5,7 @@
 #include <exception>
 #include <string>
 
-#include "board/game.h"
+#include "board/runtime.h"
 
 namespace desktop {
 
@@ -15,12 +15,12 @@ std::string internal_error_message(const std::exception& error);
 // Runs an action of the game; an exception that escapes it is told to the
 // player, the windows are brought up to date, and the game goes on.
 template <typename Action>
-void guarded(board::Game& game, Action&& action) {
+void guarded(board::Runtime& game, Action&& action) {
     try {
         action();
     } catch (const std::exception& error) {
         game.tell_player(internal_error_message(error));
-        if (board::View* view = game.view()) view->refresh();
+        if (board::Display* display = game.display()) display->refresh();
     }
 }
 

@@ -12,24 +12,24 @@
 
 namespace desktop {
 
-Screen::Screen(board::Game& game) : game_(game) {
+Screen::Screen(board::Runtime& game) : game_(game) {
     // One precise single-shot timer armed for the game's next due tick: no
     // polling, and an idle board costs nothing.
     wake_.setSingleShot(true);
     wake_.setTimerType(Qt::PreciseTimer);
     connect(&wake_, &QTimer::timeout, this, &Screen::run_timers);
     qApp->installEventFilter(this);
-    game_.set_view(this);
+    game_.set_display(this);
 }
 
 Screen::~Screen() {
-    game_.set_view(nullptr);
+    game_.set_display(nullptr);
     qApp->removeEventFilter(this);
-    for (const auto& v : views_) delete v.data();
+    for (const auto& v : widgets_) delete v.data();
 }
 
-WindowView* Screen::view_of(std::string_view window) const {
-    for (const auto& v : views_) {
+WindowWidget* Screen::widget_of(std::string_view window) const {
+    for (const auto& v : widgets_) {
         if (v && v->alive() && v->window_name() == window) return v.data();
     }
     return nullptr;
@@ -37,7 +37,7 @@ WindowView* Screen::view_of(std::string_view window) const {
 
 void Screen::refresh() {
     reconcile_windows();
-    for (const auto& v : views_) {
+    for (const auto& v : widgets_) {
         if (v) v->sync();
     }
     schedule_timers();
@@ -47,21 +47,21 @@ void Screen::reconcile_windows() {
     // Windows that are to be seen come up first, and only then do the others go:
     // a switch from one window to another never leaves an empty desktop between.
     for (board::Window* w : game_.windows()) {
-        WindowView* view = view_of(w->name());
-        if (!view) {
-            view = new WindowView(game_, *w);
-            place(*view);
-            views_.emplace_back(view);
+        WindowWidget* widget = widget_of(w->name());
+        if (!widget) {
+            widget = new WindowWidget(game_, *w);
+            place(*widget);
+            widgets_.emplace_back(widget);
         }
-        if (w->visible() && !view->isVisible()) {
-            view->show();
-            if (QGuiApplication::platformName() != QLatin1String("offscreen")) view->raise();
-            view->activateWindow();
+        if (w->visible() && !widget->isVisible()) {
+            widget->show();
+            if (QGuiApplication::platformName() != QLatin1String("offscreen")) widget->raise();
+            widget->activateWindow();
             // Shown afresh or shown again, the window starts at its first control.
-            view->focus_initial();
+            widget->focus_initial();
         }
     }
-    for (auto& v : views_) {
+    for (auto& v : widgets_) {
         if (!v) continue;
         if (!v->alive()) {
             // The game has unloaded this window.
@@ -72,16 +72,16 @@ void Screen::reconcile_windows() {
             v->hide();
         }
     }
-    std::erase_if(views_, [](const QPointer<WindowView>& v) { return v.isNull(); });
+    std::erase_if(widgets_, [](const QPointer<WindowWidget>& v) { return v.isNull(); });
 }
 
-void Screen::place(WindowView& view) const {
+void Screen::place(WindowWidget& widget) const {
     // The first window opens in the middle of the screen, later ones over the
     // middle of the window that is on view, where the player is looking.
     // (Wayland ignores the position; the tie below asks the same of the compositor.)
     QRect around;
-    WindowView* on_view = nullptr;
-    for (const auto& v : views_) {
+    WindowWidget* on_view = nullptr;
+    for (const auto& v : widgets_) {
         if (v && v->isVisible()) {
             around = v->frameGeometry();
             on_view = v.data();
@@ -94,7 +94,7 @@ void Screen::place(WindowView& view) const {
     if (!screen) screen = QGuiApplication::primaryScreen();
     if (!screen) return;
     if (around.isNull()) around = screen->availableGeometry();
-    view.move(window_position(view.frameGeometry(), around, screen->availableGeometry()));
+    widget.move(window_position(widget.frameGeometry(), around, screen->availableGeometry()));
 }
 
 QPoint window_position(const QRect& frame, const QRect& around, const QRect& available) {
@@ -125,8 +125,8 @@ void Screen::run_timers() {
 }
 
 void Screen::tell_player(const std::string& message) {
-    WindowView* parent = nullptr;
-    for (const auto& v : views_) {
+    WindowWidget* parent = nullptr;
+    for (const auto& v : widgets_) {
         if (v && v->isVisible()) parent = v.data();
     }
     auto* box = new QMessageBox(QMessageBox::Warning, QStringLiteral("Drovanta."),
@@ -154,8 +154,8 @@ bool Screen::eventFilter(QObject* watched, QEvent* event) {
 
 bool Screen::handle_key(QObject* watched, QKeyEvent* key) {
     auto* widget = qobject_cast<QWidget*>(watched);
-    auto* view = widget ? qobject_cast<WindowView*>(widget->window()) : nullptr;
-    if (!view || !view->alive()) return false;
+    auto* target = widget ? qobject_cast<WindowWidget*>(widget->window()) : nullptr;
+    if (!target || !target->alive()) return false;
     const auto mods = key->modifiers() & ~Qt::KeypadModifier;
 
     if (mods == Qt::AltModifier || mods == (Qt::AltModifier | Qt::ShiftModifier)) {
@@ -169,13 +169,13 @@ bool Screen::handle_key(QObject* watched, QKeyEvent* key) {
             ch = static_cast<char32_t>(key->key());  // letter keys carry their capital
         }
         if (ch == 0) return false;
-        guarded(game_, [&] { game_.access_key(view->window_name(), ch); });
+        guarded(game_, [&] { game_.access_key(target->window_name(), ch); });
         return true;
     }
     // Enter presses the focused button, like Space.
     if (mods == Qt::NoModifier && (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)) {
         if (auto* button = qobject_cast<QPushButton*>(QApplication::focusWidget())) {
-            auto* owner = qobject_cast<WindowView*>(button->window());
+            auto* owner = qobject_cast<WindowWidget*>(button->window());
             if (owner && owner->alive()) {
                 if (!key->isAutoRepeat()) {
                     guarded(game_,

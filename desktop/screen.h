@@ -1,4 +1,4 @@
-// Shows the game on the desktop: one window view per loaded game window, real
+// Shows the game on the desktop: one window widget per loaded game window, real
 // time for the game's timers, Alt + key for its access keys, message boxes.
 #pragma once
 
@@ -9,35 +9,35 @@
 #include <QTimer>
 #include <vector>
 
-#include "board/game.h"
-#include "desktop/window_view.h"
+#include "board/runtime.h"
+#include "desktop/window_widget.h"
 
 namespace desktop {
 
-class Screen final : public QObject, public board::View {
+class Screen final : public QObject, public board::Display {
     Q_OBJECT
   public:
-    explicit Screen(board::Game& game);
+    explicit Screen(board::Runtime& game);
     ~Screen() override;
 
     void refresh() override;
     void tell_player(const std::string& message) override;
     void quit() override;
 
-    WindowView* view_of(std::string_view window) const;
+    WindowWidget* widget_of(std::string_view window) const;
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     void reconcile_windows();
-    void place(WindowView& view) const;
+    void place(WindowWidget& widget) const;
     void schedule_timers();
     void run_timers();
     bool handle_key(QObject* watched, class QKeyEvent* key);
 
-    board::Game& game_;
-    std::vector<QPointer<WindowView>> views_;
+    board::Runtime& game_;
+    std::vector<QPointer<WindowWidget>> widgets_;
     QTimer wake_;
 };
 

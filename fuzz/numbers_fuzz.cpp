@@ -169,7 +169,7 @@ void check_interval_box(std::string_view text) {
 
     std::int64_t wanted = -1;
     failure_of([&] { wanted = board::round_half_even(board::read_lenient(text)); }, "rounding");
-    if (wanted >= 0 && wanted <= 65535) {
+    if (board::interval_in_range(wanted)) {
         expect(tick.interval() == wanted && ring.interval() == wanted,
                "the board tick got " + std::to_string(tick.interval()) + ", the ring " +
                    std::to_string(ring.interval()) + ", wanted " + std::to_string(wanted));

@@ -5,7 +5,7 @@
 
 namespace hero_mode {
 
-void attach(board::Game& game) {
+void attach(board::Runtime& game) {
     game.on(board::layout::kMainBoard, board::layout::MainBoard::kCodeButton, board::Event::Click,
             enter_secret_code);
 }

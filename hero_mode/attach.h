@@ -1,8 +1,8 @@
 // Hooks the hero mode handlers up to their elements.
 #pragma once
 
-#include "board/game.h"
+#include "board/runtime.h"
 
 namespace hero_mode {
-void attach(board::Game& game);
+void attach(board::Runtime& game);
 }

@@ -7,7 +7,7 @@
 
 namespace hero_mode {
 
-void enter_secret_code(board::Game& game) {
+void enter_secret_code(board::Runtime& game) {
     const board::layout::MainBoard b(game);
     b.code_box.set_visible(true);
     if (b.code_box.text() != kSecretCode) return;

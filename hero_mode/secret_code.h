@@ -2,7 +2,7 @@
 // switches the board to the friend's look.
 #pragma once
 
-#include "board/game.h"
+#include "board/runtime.h"
 
 namespace hero_mode {
 
@@ -10,6 +10,6 @@ namespace hero_mode {
 inline constexpr std::string_view kSecretCode = "quibbozar";
 
 // The Click of the code button, which only its access key Alt+Y can reach.
-void enter_secret_code(board::Game& game);
+void enter_secret_code(board::Runtime& game);
 
 }  // namespace hero_mode

@@ -8,7 +8,7 @@
 
 namespace info {
 
-void attach(board::Game& game) {
+void attach(board::Runtime& game) {
     using board::Event;
     using Info = InformationWindow;
     game.define(information_window());

@@ -14,7 +14,7 @@ using board::palette::kBlack;
 using board::palette::kDarkBlue;
 using board::palette::kLightBlue;
 
-constexpr int kCustom = board::kPointerCustom;
+constexpr board::PointerKind kCustom = board::PointerKind::Custom;
 
 using enum board::Kind;
 

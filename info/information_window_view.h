@@ -3,9 +3,10 @@
 // button and the text field.
 #pragma once
 
+#include <string>
 #include <string_view>
 
-#include "board/game.h"
+#include "board/runtime.h"
 #include "board/window.h"
 #include "info/information_window.h"
 
@@ -35,8 +36,8 @@ class InformationWindow {
           author_line(w["Label2"]),
           word_logo(w["Image2"]),
           studio_logo(w["Image1"]) {}
-    explicit InformationWindow(const board::Game& game)
-        : InformationWindow(game.form(kInfoWindow)) {}
+    explicit InformationWindow(const board::Runtime& game)
+        : InformationWindow(game.window(kInfoWindow)) {}
 
     board::Window& window;
     board::Element& story_button;
@@ -51,6 +52,10 @@ class InformationWindow {
     board::Element& author_line;
     board::Element& word_logo;
     board::Element& studio_logo;
+
+    // What the text field shows: the prompt, or the text of the last button pressed.
+    const std::string& text_shown() const { return text_field.caption(); }
+    void show_text(std::string_view text) const { text_field.set_caption(std::string(text)); }
 };
 
 }  // namespace info

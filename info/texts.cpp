@@ -1,7 +1,5 @@
 #include "info/texts.h"
 
-#include <string>
-
 #include "info/information_window_view.h"
 
 namespace info {
@@ -26,24 +24,24 @@ constexpr std::string_view kEngine =
 constexpr std::string_view kLinks =
     "Обязательно посетите сайт Brisko the hedjehog Russian fan club!";
 
-void show_text(board::Game& game, std::string_view text) {
-    InformationWindow(game).text_field.set_caption(std::string(text));
+void show_text(board::Runtime& game, std::string_view text) {
+    InformationWindow(game).show_text(text);
 }
 }  // namespace
 
-void show_story(board::Game& game) {
+void show_story(board::Runtime& game) {
     show_text(game, kStory);
 }
-void show_goal(board::Game& game) {
+void show_goal(board::Runtime& game) {
     show_text(game, kGoal);
 }
-void show_author(board::Game& game) {
+void show_author(board::Runtime& game) {
     show_text(game, kAuthor);
 }
-void show_engine(board::Game& game) {
+void show_engine(board::Runtime& game) {
     show_text(game, kEngine);
 }
-void show_links(board::Game& game) {
+void show_links(board::Runtime& game) {
     show_text(game, kLinks);
 }
 

@@ -4,14 +4,14 @@
 
 #include <string_view>
 
-#include "board/game.h"
+#include "board/runtime.h"
 
 namespace info {
 
-void show_story(board::Game& game);   // "С&южет"
-void show_goal(board::Game& game);    // "&Цель"
-void show_author(board::Game& game);  // "&Автор и составитель"
-void show_engine(board::Game& game);  // "&База"
-void show_links(board::Game& game);   // "Сс&ылки"
+void show_story(board::Runtime& game);   // "С&южет"
+void show_goal(board::Runtime& game);    // "&Цель"
+void show_author(board::Runtime& game);  // "&Автор и составитель"
+void show_engine(board::Runtime& game);  // "&База"
+void show_links(board::Runtime& game);   // "Сс&ылки"
 
 }  // namespace info

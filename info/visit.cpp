@@ -9,12 +9,12 @@
 
 namespace info {
 
-void open_information(board::Game& game) {
+void open_information(board::Runtime& game) {
     game.show(kInfoWindow);
     game.hide(board::layout::kMainBoard);
 }
 
-void return_to_board(board::Game& game) {
+void return_to_board(board::Runtime& game) {
     game.show(board::layout::kMainBoard);
     game.unload(kInfoWindow);
 }

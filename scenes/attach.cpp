@@ -6,12 +6,12 @@
 
 namespace scenes {
 
-void attach(board::Game& game) {
+void attach(board::Runtime& game) {
     using board::Event;
     using B = board::layout::MainBoard;
-    const auto board = board::layout::kMainBoard;
-    game.on(board, B::kOpeningSceneTimer, Event::Timer, opening_scene_tick);
-    game.on(board, B::kFinalSceneTimer, Event::Timer, final_scene_tick);
+    const auto main_board = board::layout::kMainBoard;
+    game.on(main_board, B::kOpeningSceneTimer, Event::Timer, opening_scene_tick);
+    game.on(main_board, B::kFinalSceneTimer, Event::Timer, final_scene_tick);
 }
 
 }  // namespace scenes

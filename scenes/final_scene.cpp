@@ -20,24 +20,24 @@ using board::layout::MainBoard;
 
 constexpr int kFramesToWreck = 20;
 
-void draw_frame(board::Game& game, board::Element& draw) {
-    const auto frame = board::whole_part(game.random_fraction() * 3);
-    draw.set_caption(board::number_text(frame));
+// The frame is drawn into its register and taken back from there.
+int draw_frame(board::Runtime& game, const MainBoard& b) {
+    return b.deal_airship_frame(board::whole_part(game.random_fraction() * 3));
 }
 
-void show_drawn_frame(const MainBoard& b, board::Element& draw) {
+void show_drawn_frame(const MainBoard& b, int frame) {
     board::Element& airship = b.airship;
-    if (draw.caption() == "0") airship.set_picture(b.airship_burning_2.picture());
-    if (draw.caption() == "1") airship.set_picture(b.airship_burning_3.picture());
-    if (draw.caption() == "2") {
+    if (frame == 0) airship.set_picture(b.airship_burning_2.picture());
+    if (frame == 1) airship.set_picture(b.airship_burning_3.picture());
+    if (frame == 2) {
         airship.set_picture(b.airship_burning_1.picture());
-        draw.set_tag(board::number_text(board::read_strict(draw.tag()) + 1));
+        b.set_fire_count(b.fire_count() + 1);
     }
 }
 
 // Equality, not "at least": a counter that has passed 20 never ends the scene.
-void wreck_if_burnt_out(const MainBoard& b, const board::Element& draw) {
-    if (board::read_strict(draw.tag()) != kFramesToWreck) return;
+void wreck_if_burnt_out(const MainBoard& b) {
+    if (b.fire_count() != kFramesToWreck) return;
     b.airship.set_picture(b.airship_wreck.picture());
     b.heroes_flight.set_visible(true);
     b.rescue_message.set_visible(true);
@@ -51,12 +51,10 @@ void drift(board::Element& dot) {
 
 }  // namespace
 
-void final_scene_tick(board::Game& game) {
+void final_scene_tick(board::Runtime& game) {
     const MainBoard b(game);
-    board::Element& draw = b.airship_frame_register;
-    draw_frame(game, draw);
-    show_drawn_frame(b, draw);
-    wreck_if_burnt_out(b, draw);
+    show_drawn_frame(b, draw_frame(game, b));
+    wreck_if_burnt_out(b);
     drift(b.drifting_dot);
 }
 

@@ -10,7 +10,6 @@
 #include "scenes/opening_scene.h"
 
 #include "board/layout/main_board_view.h"
-#include "board/number_text.h"
 
 namespace scenes {
 
@@ -25,9 +24,9 @@ constexpr int kLowerStreakJump = 0;  // where the lower streak starts over
 constexpr int kLowerStreakStart = 5400;
 constexpr int kVillainGoneTop = -1280;  // the villain's Top once he is wholly above the strip
 
-// The hero's Enabled is the descent flag: up while he falls.
-void fall(board::Element& hero) {
-    if (hero.enabled()) {
+void fall(const MainBoard& b) {
+    board::Element& hero = b.hero;
+    if (b.hero_falling()) {
         hero.set_top(hero.top() + 10);
     } else {
         hero.set_top(kFloorTop);
@@ -35,33 +34,30 @@ void fall(board::Element& hero) {
 }
 
 void land_if_on_floor(const MainBoard& b) {
-    board::Element& hero = b.hero;
-    if (hero.top() != kFloorTop) return;
-    hero.set_enabled(false);
+    if (b.hero.top() != kFloorTop) return;
+    b.set_hero_falling(false);
     b.hero_bar.set_visible(false);
     b.upper_streak.set_visible(false);
     b.lower_streak.set_visible(false);
-    b.opening_scene_timer.set_tag("1");
+    b.set_hero_landed(true);
 }
 
-// The left bar's Tag counts 1, 2, 0, 1, 2 ...: the bars go dark on 1 and light up on 2.
+// The count runs 1, 2, 0, 1, 2 ...: the bars go dark on 1 and light up on 2.
 void blink(const MainBoard& b) {
-    board::Element& counter = b.left_bar;
-    counter.set_tag(board::number_text(board::read_strict(counter.tag()) + 1));
-    if (board::read_strict(counter.tag()) == 2) {
+    b.set_blink_count(b.blink_count() + 1);
+    if (b.blink_count() == 2) {
         b.left_bar.set_visible(true);
         b.right_bar.set_visible(true);
-        counter.set_tag("0");
+        b.set_blink_count(0);
     }
-    if (board::read_strict(counter.tag()) == 1) {
+    if (b.blink_count() == 1) {
         b.left_bar.set_visible(false);
         b.right_bar.set_visible(false);
     }
 }
 
-// The scene timer's Tag is the flight flag: "1" once the hero has landed.
 void fly_off(const MainBoard& b) {
-    if (board::read_strict(b.opening_scene_timer.tag()) != 1) return;
+    if (!b.hero_landed()) return;
     board::Element& villain = b.villain;
     villain.set_top(villain.top() - 20);
     villain.set_left(villain.left() + 5);
@@ -77,7 +73,7 @@ void end_if_villain_gone(const MainBoard& b) {
 
 }  // namespace
 
-void opening_scene_tick(board::Game& game) {
+void opening_scene_tick(board::Runtime& game) {
     const MainBoard b(game);
     board::Element& bar = b.hero_bar;
     board::Element& upper_streak = b.upper_streak;
@@ -85,7 +81,7 @@ void opening_scene_tick(board::Game& game) {
     board::Element& villain = b.villain;
 
     // The bar and the streaks keep moving after the landing too, hidden.
-    fall(b.hero);
+    fall(b);
     bar.set_top(bar.top() + 10);
     upper_streak.set_left(upper_streak.left() - 100);
     lower_streak.set_left(lower_streak.left() - 200);

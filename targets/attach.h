@@ -1,8 +1,8 @@
 // Hooks the targets handlers up to their elements.
 #pragma once
 
-#include "board/game.h"
+#include "board/runtime.h"
 
 namespace targets {
-void attach(board::Game& game);
+void attach(board::Runtime& game);
 }

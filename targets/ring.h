@@ -3,7 +3,7 @@
 // reaches it while shown is worth more, and press and release swap its pointer.
 #pragma once
 
-#include "board/game.h"
+#include "board/runtime.h"
 
 namespace targets {
 
@@ -11,11 +11,11 @@ inline constexpr int kRingCatchWorth = 30;
 inline constexpr int kRingDoubleClickWorth = 50;
 
 // The Timer event of the ring's cycle timer.
-void ring_cycle_tick(board::Game& game);
+void ring_cycle_tick(board::Runtime& game);
 // The ring's Click, DblClick, MouseDown and MouseUp.
-void catch_ring(board::Game& game);
-void double_click_ring(board::Game& game);
-void press_ring(board::Game& game);
-void release_ring(board::Game& game);
+void catch_ring(board::Runtime& game);
+void double_click_ring(board::Runtime& game);
+void press_ring(board::Runtime& game);
+void release_ring(board::Runtime& game);
 
 }  // namespace targets

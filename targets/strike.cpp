@@ -1,7 +1,6 @@
 #include "targets/strike.h"
 
 #include "board/layout/main_board_view.h"
-#include "board/number_text.h"
 
 namespace targets {
 
@@ -9,17 +8,17 @@ using board::layout::MainBoard;
 
 // The holders are read at every press and release, so that a switch of their
 // images shows on the very next blow.
-void press_target(board::Game& game, std::string_view target) {
+void press_target(board::Runtime& game, std::string_view target) {
     const MainBoard b(game);
     b.window[target].set_mouse_icon(b.target_press_pointer.mouse_icon());
 }
 
-void release_target(board::Game& game, std::string_view target) {
+void release_target(board::Runtime& game, std::string_view target) {
     const MainBoard b(game);
     b.window[target].set_mouse_icon(b.target_release_pointer.mouse_icon());
 }
 
-void strike_target(board::Game& game, std::string_view target) {
+void strike_target(board::Runtime& game, std::string_view target) {
     const MainBoard b(game);
     board::Element& struck = b.window[target];
     // Worth goes by identity: only the very picture of the plain-robot holder
@@ -27,7 +26,7 @@ void strike_target(board::Game& game, std::string_view target) {
     const int worth = board::same_picture(struck.picture(), b.plain_robot.picture())
                           ? kPlainRobotWorth
                           : kOtherPictureWorth;
-    b.score.set_caption(board::number_text(board::read_lenient(b.score.caption()) + worth));
+    b.add_points(worth);
     struck.set_visible(false);
 }
 

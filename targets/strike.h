@@ -6,7 +6,7 @@
 
 #include <string_view>
 
-#include "board/game.h"
+#include "board/runtime.h"
 
 namespace targets {
 
@@ -14,10 +14,10 @@ inline constexpr int kPlainRobotWorth = 10;
 inline constexpr int kOtherPictureWorth = 20;
 
 // MouseDown of a target.
-void press_target(board::Game& game, std::string_view target);
+void press_target(board::Runtime& game, std::string_view target);
 // MouseUp of a target.
-void release_target(board::Game& game, std::string_view target);
+void release_target(board::Runtime& game, std::string_view target);
 // Click of a target.
-void strike_target(board::Game& game, std::string_view target);
+void strike_target(board::Runtime& game, std::string_view target);
 
 }  // namespace targets

@@ -23,7 +23,7 @@ using palette::kPaleCyan;
 using palette::kTeal;
 
 constexpr int kCell = 855;
-constexpr int kCustom = kPointerCustom;
+constexpr PointerKind kCustom = PointerKind::Custom;
 
 using enum Kind;
 
@@ -77,7 +77,7 @@ WindowLayout main_board() {
             {.name = "Command1", .kind = Button, .left = 5280, .top = 7920, .width = 615, .height = 615,
              .caption = "X", .pointer = kCustom, .icon = "ico_arrow_lightblue", .tab_index = 6},
             {.name = "Textspeed", .kind = TextBox, .left = 1800, .top = 7440, .width = 3495, .height = 435,
-             .text = "750", .back = kLightBlue, .fore = kBlack, .pointer = kPointerText, .tab_index = 5},
+             .text = "750", .back = kLightBlue, .fore = kBlack, .pointer = PointerKind::Text, .tab_index = 5},
             {.name = "Commandedit", .kind = Button, .left = 120, .top = 7440, .width = 1575, .height = 495,
              .caption = "&Установить интервал", .pointer = kCustom, .icon = "ico_arrow_lightblue",
              .tab_index = 4},

@@ -2,6 +2,8 @@
 // names meet the layout's.
 #include "board/layout/main_board_view.h"
 
+#include "board/number_text.h"
+
 namespace board::layout {
 
 namespace {
@@ -79,5 +81,103 @@ MainBoard::MainBoard(Window& w)
       drifting_dot(w["Shape1"]),
       character_heading(w["Label12"]),
       title(w["Image27"]) {}
+
+}  // namespace board::layout
+
+namespace board::layout {
+
+namespace {
+
+double lenient(const Element& e) {
+    return read_lenient(e.caption());
+}
+
+// A draw kept in its register, then taken back from there.
+std::size_t keep_draw(Element& register_label, std::int64_t draw) {
+    register_label.set_caption(number_text(draw));
+    return static_cast<std::size_t>(read_strict(register_label.caption()));
+}
+
+}  // namespace
+
+double MainBoard::points() const {
+    return lenient(score);
+}
+void MainBoard::set_points(double points) const {
+    score.set_caption(number_text(points));
+}
+void MainBoard::add_points(int points) const {
+    set_points(this->points() + points);
+}
+
+double MainBoard::best_points() const {
+    return lenient(best_score);
+}
+void MainBoard::set_best_points(double points) const {
+    best_score.set_caption(number_text(points));
+}
+double MainBoard::rounds_counted() const {
+    return lenient(rounds_played);
+}
+void MainBoard::set_rounds_counted(double rounds) const {
+    rounds_played.set_caption(number_text(rounds));
+}
+double MainBoard::seconds_left() const {
+    return lenient(time_left);
+}
+void MainBoard::set_seconds_left(double seconds) const {
+    time_left.set_caption(number_text(seconds));
+}
+
+double MainBoard::ring_phase() const {
+    return read_strict(ring.tag());
+}
+void MainBoard::set_ring_phase(double phase) const {
+    ring.set_tag(number_text(phase));
+}
+
+std::size_t MainBoard::deal_costume_group(std::int64_t draw) const {
+    return keep_draw(costume_register, draw);
+}
+std::size_t MainBoard::deal_row(std::size_t column, std::int64_t draw) const {
+    return keep_draw(*row_registers.at(column), draw);
+}
+std::size_t MainBoard::deal_ring_kind(std::int64_t draw) const {
+    return keep_draw(ring_kind_register, draw);
+}
+std::size_t MainBoard::deal_ring_column(std::int64_t draw) const {
+    return keep_draw(ring_column_register, draw);
+}
+std::size_t MainBoard::deal_ring_row(std::int64_t draw) const {
+    return keep_draw(ring_row_register, draw);
+}
+
+bool MainBoard::hero_landed() const {
+    return read_strict(opening_scene_timer.tag()) == 1;
+}
+void MainBoard::set_hero_landed(bool landed) const {
+    opening_scene_timer.set_tag(landed ? "1" : "0");
+}
+double MainBoard::blink_count() const {
+    return read_strict(left_bar.tag());
+}
+void MainBoard::set_blink_count(double count) const {
+    left_bar.set_tag(number_text(count));
+}
+
+int MainBoard::deal_airship_frame(std::int64_t draw) const {
+    airship_frame_register.set_caption(number_text(draw));
+    const std::string& kept = airship_frame_register.caption();
+    for (int frame = 0; frame < 3; ++frame) {
+        if (kept == number_text(std::int64_t{frame})) return frame;
+    }
+    return -1;
+}
+double MainBoard::fire_count() const {
+    return read_strict(airship_frame_register.tag());
+}
+void MainBoard::set_fire_count(double count) const {
+    airship_frame_register.set_tag(number_text(count));
+}
 
 }  // namespace board::layout

@@ -6,9 +6,10 @@
 
 #include <array>
 #include <cstddef>
+#include <cstdint>
 #include <string_view>
 
-#include "board/game.h"
+#include "board/runtime.h"
 #include "board/layout/main_board.h"
 #include "board/window.h"
 
@@ -35,7 +36,7 @@ class MainBoard {
     static constexpr std::string_view kFinalSceneTimer = "Timer5";
 
     explicit MainBoard(Window& window);
-    explicit MainBoard(const Game& game) : MainBoard(game.form(kMainBoard)) {}
+    explicit MainBoard(const Runtime& game) : MainBoard(game.window(kMainBoard)) {}
 
     Window& window;
 
@@ -62,7 +63,7 @@ class MainBoard {
     Element& board_tick_timer;
     Element& round_clock_timer;
     Element& ring_cycle_timer;
-    // Its Tag is the flight flag: "1" once the hero has landed.
+    // Its Tag is the flight flag: see hero_landed().
     Element& opening_scene_timer;
     Element& final_scene_timer;
 
@@ -105,12 +106,13 @@ class MainBoard {
     Element& friends_ring_press_pointer;
 
     // --- the opening scene in the top strip ---
-    Element& hero;  // its Enabled is the descent flag: up while the hero falls
+    Element& hero;  // its Enabled is the descent flag: see hero_falling()
     Element& hero_bar;
     Element& upper_streak;
     Element& lower_streak;
     Element& villain;
-    // The bars beside the capsule; the left one's Tag counts their blinking.
+    // The bars beside the capsule; the left one's Tag counts their blinking
+    // (see blink_count()).
     Element& left_bar;
     Element& right_bar;
     Element& banner;
@@ -131,6 +133,52 @@ class MainBoard {
     // --- scenery that no handler changes, for checks that something stayed ---
     Element& character_heading;  // "Персонаж"
     Element& title;
+
+    // --- the game's state by name ---
+    // Each reads and writes the element property that holds it, every time: the
+    // numbers stay number texts in captions and tags, read leniently where a
+    // padded caption may stand and strictly where only the game writes.
+
+    // The score in `score`'s caption.
+    double points() const;
+    void set_points(double points) const;
+    void add_points(int points) const;
+    // The statistics and the time, each in the caption of its field.
+    double best_points() const;
+    void set_best_points(double points) const;
+    double rounds_counted() const;
+    void set_rounds_counted(double rounds) const;
+    double seconds_left() const;
+    void set_seconds_left(double seconds) const;
+
+    // The ring's place in its five-tick cycle, in the ring's Tag.
+    double ring_phase() const;
+    void set_ring_phase(double phase) const;
+
+    // The board tick's deals. Each draw is written to its register as a number
+    // text and read back from there: the tick acts on the register, not the draw.
+    std::size_t deal_costume_group(std::int64_t draw) const;
+    std::size_t deal_row(std::size_t column, std::int64_t draw) const;
+    std::size_t deal_ring_kind(std::int64_t draw) const;
+    std::size_t deal_ring_column(std::int64_t draw) const;
+    std::size_t deal_ring_row(std::int64_t draw) const;
+
+    // The opening scene. The descent flag is the hero's Enabled; the flight flag,
+    // the scene timer's Tag, is "1" once he has landed; the blink counter runs
+    // 1, 2, 0 in the left bar's Tag.
+    bool hero_falling() const { return hero.enabled(); }
+    void set_hero_falling(bool falling) const { hero.set_enabled(falling); }
+    bool hero_landed() const;
+    void set_hero_landed(bool landed) const;
+    double blink_count() const;
+    void set_blink_count(double count) const;
+
+    // The final scene. The frame drawn is kept in the frame register's caption
+    // and compared as text, so anything but "0", "1" or "2" is no frame (-1).
+    // The fire counter, in the same element's Tag, counts the draws of frame 2.
+    int deal_airship_frame(std::int64_t draw) const;
+    double fire_count() const;
+    void set_fire_count(double count) const;
 };
 
 }  // namespace board::layout

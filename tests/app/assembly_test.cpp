@@ -9,7 +9,7 @@
 #include "board/clock.h"
 #include "board/layout/main_board.h"
 #include "board/layout/main_board_view.h"
-#include "support/scripted_random.h"
+#include "support/harness.h"
 
 namespace {
 
@@ -17,17 +17,13 @@ using board::Event;
 using board::layout::kMainBoard;
 using board::layout::MainBoard;
 
-struct Fresh {
-    board::ManualClock clock;
-    testing_support::ScriptedRandom random;
-    board::Game game{clock, random};
-};
+using testing_support::Unlaunched;
 
 // The message a registration fails with, or "" when it succeeds.
-std::string wiring_error(board::Game& game, std::string_view window, std::string_view element,
+std::string wiring_error(board::Runtime& game, std::string_view window, std::string_view element,
                          Event event) {
     try {
-        game.on(window, element, event, [](board::Game&) {});
+        game.on(window, element, event, [](board::Runtime&) {});
     } catch (const std::logic_error& error) {
         return error.what();
     }
@@ -35,12 +31,12 @@ std::string wiring_error(board::Game& game, std::string_view window, std::string
 }
 
 TEST(Assembly, TheRealGameWiresEveryHandlerToSomethingThatExists) {
-    Fresh f;
+    Unlaunched f;
     EXPECT_NO_THROW(app::assemble(f.game));
 }
 
 TEST(Assembly, AMisspeltElementOnTheMainBoardFailsNamingIt) {
-    Fresh f;
+    Unlaunched f;
     app::assemble(f.game);
     // As an attach function would write it, with one letter missing.
     const std::string error = wiring_error(f.game, kMainBoard, "Comandstart", Event::Click);
@@ -56,11 +52,11 @@ TEST(Assembly, AMisspeltElementOnTheMainBoardFailsNamingIt) {
 }
 
 // Records what the main board looked like each time the view was asked to show it.
-class RecordingView final : public board::View {
+class RecordingView final : public board::Display {
   public:
-    explicit RecordingView(board::Game& game) : game_(game) {}
+    explicit RecordingView(board::Runtime& game) : game_(game) {}
     void refresh() override {
-        const board::Window* board = game_.find_form(kMainBoard);
+        const board::Window* board = game_.find_window(kMainBoard);
         shown_at_refresh.push_back(board && board->visible());
     }
     void tell_player(const std::string& message) override { told.push_back(message); }
@@ -70,20 +66,20 @@ class RecordingView final : public board::View {
     std::vector<std::string> told;
 
   private:
-    board::Game& game_;
+    board::Runtime& game_;
 };
 
 TEST(Assembly, ALaunchShowsTheMainBoardAndBringsTheViewUpToDateLast) {
-    Fresh f;
+    Unlaunched f;
     RecordingView view(f.game);
-    f.game.set_view(&view);
+    f.game.set_display(&view);
     app::launch(f.game);
-    ASSERT_NE(f.game.find_form(kMainBoard), nullptr);
-    EXPECT_TRUE(f.game.form(kMainBoard).visible());
+    ASSERT_NE(f.game.find_window(kMainBoard), nullptr);
+    EXPECT_TRUE(f.game.window(kMainBoard).visible());
     ASSERT_FALSE(view.shown_at_refresh.empty());
     EXPECT_TRUE(view.shown_at_refresh.back());
     EXPECT_TRUE(view.told.empty());
-    f.game.set_view(nullptr);
+    f.game.set_display(nullptr);
 }
 
 }  // namespace

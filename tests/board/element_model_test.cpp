@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "board/failure.h"
-#include "board/game.h"
+#include "board/runtime.h"
 #include "support/scripted_random.h"
 
 using namespace board;
@@ -60,7 +60,7 @@ Kind w_layout_kind(std::string_view element) {
 struct ModelTest : ::testing::Test {
     ManualClock clock;
     testing_support::ScriptedRandom random;
-    Game game{clock, random};
+    Runtime game{clock, random};
     std::vector<std::string> log;
 
     ModelTest() {
@@ -73,16 +73,16 @@ struct ModelTest : ::testing::Test {
                                        {Event::DblClick, "dbl"}}) {
                 const bool button = w_layout_kind(element) == Kind::Button;
                 if (button && event == Event::DblClick) continue;
-                game.on("Test", element, event, [this, element, name](Game&) {
+                game.on("Test", element, event, [this, element, name](Runtime&) {
                     log.push_back(std::string(element) + " " + name);
                 });
             }
         }
         game.on("Test", "Tick", Event::Timer,
-                [this](Game& g) { log.push_back("tick@" + std::to_string(g.now() / 1000)); });
+                [this](Runtime& g) { log.push_back("tick@" + std::to_string(g.now() / 1000)); });
         game.show("Test");
     }
-    Window& w() { return game.form("Test"); }
+    Window& w() { return game.window("Test"); }
     void click_at(int x, int y) {
         game.mouse_down("Test", x, y);
         game.mouse_up("Test", x, y);
@@ -165,7 +165,7 @@ TEST_F(ModelTest, SlowFarOrElsewhereSecondPressesAreSinglePresses) {
     log.clear();
     // The first click hides its element; the second press lands on another one.
     game.on("Test", "Middle", Event::Click,
-            [](Game& g) { g.form("Test")["Middle"].set_visible(false); });
+            [](Runtime& g) { g.window("Test")["Middle"].set_visible(false); });
     clock.set(clock.now() + seconds(2));
     click_at(1200, 1200);
     click_at(1200, 1200);
@@ -235,7 +235,7 @@ TEST_F(ModelTest, TimerIntervalsAndSwitching) {
 
 TEST_F(ModelTest, ShortIntervalsTickAtThePlatformPace) {
     int ticks = 0;
-    game.on("Test", "Fast", Event::Timer, [&](Game&) { ++ticks; });
+    game.on("Test", "Fast", Event::Timer, [&](Runtime&) { ++ticks; });
     w()["Fast"].set_enabled(true);
     wait_ms(1000);
     EXPECT_EQ(ticks, 64);
@@ -251,7 +251,7 @@ TEST_F(ModelTest, AHiddenWindowKeepsTicksAndUnloadForgetsEverything) {
     game.show("Test");
     EXPECT_EQ(w()["Go"].caption(), "changed");
     game.unload("Test");
-    EXPECT_EQ(game.find_form("Test"), nullptr);
+    EXPECT_EQ(game.find_window("Test"), nullptr);
     EXPECT_FALSE(game.next_due().has_value());
     game.show("Test");
     EXPECT_EQ(w()["Go"].caption(), "&Начать");
@@ -269,7 +269,7 @@ TEST_F(ModelTest, ChangesRaiseTheWindowRevisionOnlyWhenSomethingChanges) {
 
 TEST_F(ModelTest, PointersFollowTheElementUnderThePoint) {
     Window& win = w();
-    win["Middle"].set_mouse_pointer(kPointerCustom);
+    win["Middle"].set_mouse_pointer(PointerKind::Custom);
     win["Middle"].set_mouse_icon(win["Bottom"].picture());
     EXPECT_TRUE(same_picture(win.pointer_at(1200, 1200).icon, win["Bottom"].picture()));
     EXPECT_EQ(win.pointer_at(100, 900).shape, Pointer::Shape::TextCursor);  // text box
@@ -324,6 +324,21 @@ TEST_F(ModelTest, AnyOtherPressBetweenTwoClicksBreaksTheDoubleClick) {
               0);
 }
 
+TEST_F(ModelTest, TheReleaseOfADoubleClickPressClicksNothingWhateverOtherButtonsDo) {
+    click_at(1200, 1200);
+    clock.set(clock.now() + milliseconds(100));
+    game.mouse_down("Test", 1200, 1200);  // the double click
+    for (const MouseButton other : {MouseButton::Right, MouseButton::Middle, MouseButton::Back}) {
+        game.mouse_down("Test", 1200, 1200, other);
+        game.mouse_up("Test", 1200, 1200, other);
+    }
+    game.mouse_up("Test", 1200, 1200);
+    EXPECT_EQ(log, (std::vector<std::string>{"Middle down", "Middle up", "Middle click",
+                                             "Middle dbl", "Middle down", "Middle up",
+                                             "Middle down", "Middle up", "Middle down",
+                                             "Middle up", "Middle up"}));
+}
+
 // Kinder than leaving the pointer a handler set on the press: the release still
 // reaches the pressed element after it was hidden or disabled, but no click follows.
 TEST_F(ModelTest, TheReleaseReachesAnElementHiddenOrDisabledSinceItsPress) {
@@ -342,7 +357,7 @@ TEST_F(ModelTest, TheReleaseReachesAnElementHiddenOrDisabledSinceItsPress) {
 TEST_F(ModelTest, AHandlerMayUnloadItsOwnWindowFromAnyEvent) {
     // The release's handler unloads the window and opens it afresh: the click
     // belongs to the window that is gone and reaches nobody.
-    game.on("Test", "Middle", Event::MouseUp, [this](Game& g) {
+    game.on("Test", "Middle", Event::MouseUp, [this](Runtime& g) {
         log.push_back("Middle up");
         g.unload("Test");
         g.show("Test");
@@ -351,26 +366,26 @@ TEST_F(ModelTest, AHandlerMayUnloadItsOwnWindowFromAnyEvent) {
     EXPECT_EQ(log, (std::vector<std::string>{"Middle down", "Middle up"}));
     EXPECT_EQ(w()["Middle"].caption(), "");
 
-    game.on("Test", "Middle", Event::MouseDown, [](Game& g) { g.unload("Test"); });
+    game.on("Test", "Middle", Event::MouseDown, [](Runtime& g) { g.unload("Test"); });
     game.mouse_down("Test", 1200, 1200);
     game.mouse_up("Test", 1200, 1200);
-    EXPECT_EQ(game.find_form("Test"), nullptr);
+    EXPECT_EQ(game.find_window("Test"), nullptr);
 
     WindowLayout gone = test_window();
     gone.name = "Gone";
     game.define(gone);
-    game.on("Gone", "", Event::Load, [](Game& g) { g.unload("Gone"); });
+    game.on("Gone", "", Event::Load, [](Runtime& g) { g.unload("Gone"); });
     game.show("Gone");
-    EXPECT_EQ(game.find_form("Gone"), nullptr);
+    EXPECT_EQ(game.find_window("Gone"), nullptr);
     EXPECT_NE(game.active_window(), "Gone");
 }
 
 TEST_F(ModelTest, AFailureThatEscapesAHandlerIsToldAndTheGameGoesOn) {
     game.on("Test", "Middle", Event::Click,
-            [](Game&) { throw Failure(FailureCode::TypeMismatch, "type mismatch"); });
-    game.on("Test", "Tick", Event::Timer, [this](Game& g) {
+            [](Runtime&) { throw Failure(FailureCode::TypeMismatch, "type mismatch"); });
+    game.on("Test", "Tick", Event::Timer, [this](Runtime& g) {
         log.push_back("tick");
-        g.form("Test")["Tick"].set_interval(70000);
+        g.window("Test")["Tick"].set_interval(70000);
     });
     click_at(1200, 1200);
     ASSERT_EQ(game.told().size(), 1u);
@@ -389,7 +404,7 @@ TEST_F(ModelTest, AFailureThatEscapesAHandlerIsToldAndTheGameGoesOn) {
 TEST_F(ModelTest, WiringToAnUnknownNameOrAnEventTheKindNeverRaisesFailsAtOnce) {
     const auto wiring_error = [&](std::string_view window, std::string_view element, Event event) {
         try {
-            game.on(window, element, event, [](Game&) {});
+            game.on(window, element, event, [](Runtime&) {});
         } catch (const std::logic_error& error) {
             return std::string(error.what());
         }
@@ -405,4 +420,51 @@ TEST_F(ModelTest, WiringToAnUnknownNameOrAnEventTheKindNeverRaisesFailsAtOnce) {
     EXPECT_NE(wiring_error("Test", "", Event::Click).find("Load and Close"), std::string::npos);
     EXPECT_EQ(wiring_error("Test", "Tick", Event::Timer), "");
     EXPECT_EQ(wiring_error("Test", "", Event::Close), "");
+    try {
+        game.define(test_window());
+        ADD_FAILURE() << "a second layout under a known name was taken";
+    } catch (const std::logic_error& error) {
+        EXPECT_NE(std::string(error.what()).find("Test"), std::string::npos);
+    }
+}
+
+// Handlers are wired to the layout's elements, so they serve every creation of
+// the window, and only that window's element of that name.
+TEST_F(ModelTest, HandlersFollowTheElementThroughUnloadAndAFreshShow) {
+    game.unload("Test");
+    game.show("Test");
+    click_at(1200, 1200);
+    EXPECT_EQ(log, (std::vector<std::string>{"Middle down", "Middle up", "Middle click"}));
+}
+
+struct CountingDisplay final : Display {
+    int refreshes = 0;
+    void refresh() override { ++refreshes; }
+    void tell_player(const std::string&) override {}
+    void quit() override {}
+};
+
+TEST_F(ModelTest, OneInputOrOneTimerPassRefreshesTheDisplayOnce) {
+    CountingDisplay display;
+    game.set_display(&display);
+    game.mouse_down("Test", 1200, 1200);
+    game.mouse_up("Test", 1200, 1200);  // MouseUp and Click: one refresh
+    EXPECT_EQ(display.refreshes, 2);
+    // A press handler that shows and hides windows, a timer pass of two ticks.
+    game.on("Test", "Middle", Event::MouseDown, [](Runtime& g) {
+        g.hide("Test");
+        g.show("Test");
+    });
+    w()["Tick"].set_enabled(true);
+    w()["Fast"].set_enabled(true);
+    clock.set(clock.now() + milliseconds(100));
+    display.refreshes = 0;
+    game.mouse_down("Test", 1200, 1200);
+    game.run_due_timers();
+    EXPECT_EQ(display.refreshes, 2);
+    // Nothing delivered, nothing to refresh: a press on a disabled button.
+    game.mouse_down("Test", 100, 500);
+    game.mouse_up("Test", 100, 500);
+    EXPECT_EQ(display.refreshes, 2);
+    game.set_display(nullptr);
 }

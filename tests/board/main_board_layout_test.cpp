@@ -398,8 +398,8 @@ TEST(MainBoardLayout, ArtIsLoadedAsAnObjectPerElement) {
     for (const auto& [name, asset] : pointers) {
         EXPECT_EQ(asset_of(h[name].mouse_icon()), asset) << name;
     }
-    EXPECT_EQ(h["Textspeed"].mouse_pointer(), kPointerText);
-    EXPECT_EQ(h["Commandcode"].mouse_pointer(), kPointerDefault);
+    EXPECT_EQ(h["Textspeed"].mouse_pointer(), PointerKind::Text);
+    EXPECT_EQ(h["Commandcode"].mouse_pointer(), PointerKind::Default);
 
     // Same art, different pictures: identity is per element.
     std::set<std::uint64_t> handles;

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "board/failure.h"
 #include "info/information_window_view.h"
 #include "support/harness.h"
 
@@ -185,4 +186,68 @@ TEST(InformationWindowView, ButtonsAndTextFieldAreTheOnesTheWindowShows) {
     EXPECT_EQ(asset_of(i.word_logo), "pic_logo_word");
     EXPECT_EQ(asset_of(i.studio_logo), "pic_logo_studio");
     EXPECT_EQ(i.text_field.container(), &i.text_frame);
+}
+
+// The names the view gives the game's state are only ways into the properties
+// that hold it: each reads what the property holds and writes a plain number text
+// (or the flag) back into that very property.
+TEST(MainBoardState, EachNameReadsAndWritesItsOwnProperty) {
+    Harness h;
+    const auto& b = h.view;
+
+    // The padded captions of the layout read as 0 and stay as they are until written.
+    EXPECT_EQ(b.points(), 0);
+    EXPECT_EQ(b.seconds_left(), 0);
+    EXPECT_EQ(b.score.caption(), "                    0  ");
+    b.add_points(10);
+    b.add_points(20);
+    EXPECT_EQ(b.score.caption(), "30");
+    b.score.set_caption(" 2050 points");  // read leniently: the leading number
+    EXPECT_EQ(b.points(), 2050);
+    b.set_seconds_left(59);
+    EXPECT_EQ(b.time_left.caption(), "59");
+    b.set_rounds_counted(b.rounds_counted() + 1);
+    EXPECT_EQ(b.rounds_played.caption(), "1");
+    b.set_best_points(420);
+    EXPECT_EQ(b.best_score.caption(), "420");
+
+    // Counters in Tags are read strictly, so a Tag that is not a number fails
+    // loudly instead of reading as 0.
+    b.set_ring_phase(4);
+    EXPECT_EQ(b.ring.tag(), "4");
+    b.ring.set_tag(" 2 ");
+    EXPECT_EQ(b.ring_phase(), 2);
+    b.ring.set_tag("two");
+    EXPECT_THROW(b.ring_phase(), board::Failure);
+    b.set_blink_count(2);
+    EXPECT_EQ(b.left_bar.tag(), "2");
+    b.set_fire_count(b.fire_count() + 1);
+    EXPECT_EQ(b.airship_frame_register.tag(), "1");
+    EXPECT_EQ(b.airship_frame_register.caption(), "Label20") << "the fire counter is the Tag";
+
+    // The opening scene's two flags.
+    EXPECT_TRUE(b.hero_falling());
+    EXPECT_FALSE(b.hero_landed());
+    b.set_hero_falling(false);
+    b.set_hero_landed(true);
+    EXPECT_FALSE(b.hero.enabled());
+    EXPECT_EQ(b.opening_scene_timer.tag(), "1");
+    EXPECT_TRUE(b.opening_scene_timer.enabled()) << "the flight flag is not the timer's switch";
+
+    // Every deal leaves its draw in its own register and gives back what is there.
+    const std::string other_column = b.row_registers[1]->caption();
+    EXPECT_EQ(b.deal_costume_group(3), 3u);
+    EXPECT_EQ(b.deal_row(2, 1), 1u);
+    EXPECT_EQ(b.deal_ring_kind(1), 1u);
+    EXPECT_EQ(b.deal_ring_column(0), 0u);
+    EXPECT_EQ(b.deal_ring_row(2), 2u);
+    EXPECT_EQ(b.costume_register.caption(), "3");
+    EXPECT_EQ(b.row_registers[2]->caption(), "1");
+    EXPECT_EQ(b.row_registers[1]->caption(), other_column) << "another column's register";
+    EXPECT_EQ(b.ring_kind_register.caption(), "1");
+    EXPECT_EQ(b.ring_column_register.caption(), "0");
+    EXPECT_EQ(b.ring_row_register.caption(), "2");
+    EXPECT_EQ(b.deal_airship_frame(2), 2);
+    EXPECT_EQ(b.airship_frame_register.caption(), "2");
+    EXPECT_EQ(b.deal_airship_frame(7), -1) << "no such frame";
 }

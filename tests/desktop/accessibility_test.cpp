@@ -158,7 +158,7 @@ TEST(Accessibility, NothingHiddenIsNamedAndTheHoldersAreNeverThere) {
     EXPECT_LT(surface->childCount(), 60);
 
     b.secret_hint.set_visible(true);
-    g.game.view()->refresh();
+    g.game.display()->refresh();
     const auto hint =
         showing(surface, QString::fromStdString(board::tidy(b.secret_hint.caption())));
     ASSERT_EQ(hint.size(), 1u);
@@ -253,7 +253,7 @@ TEST(Accessibility, TheFinalPanelIsAGroupNamedByItsCaptionThatCoversTheStrip) {
     EXPECT_FALSE(showing(surface, QStringLiteral("Доктор Вирзо")).empty());
 
     b.final_panel.set_visible(true);
-    g.game.view()->refresh();
+    g.game.display()->refresh();
     EXPECT_FALSE(panel->state().invisible);
     EXPECT_TRUE(showing(surface, QStringLiteral("Доктор Вирзо")).empty());
     EXPECT_EQ(showing(surface, QStringLiteral("Воздушный корабль Вирзо")).size(), 1u);

@@ -27,8 +27,8 @@ TEST(ApplicationIcon, EverySizeIsBuiltInAndTheMainBoardWearsIt) {
         }
     }
 
-    testing_support::DesktopGame g;
-    ASSERT_NE(g.view(), nullptr);
-    EXPECT_EQ(g.view()->windowIcon().availableSizes(), sizes);
+    testing_support::DesktopHarness g;
+    ASSERT_NE(g.window_widget(), nullptr);
+    EXPECT_EQ(g.window_widget()->windowIcon().availableSizes(), sizes);
     EXPECT_EQ(QGuiApplication::desktopFileName(), QStringLiteral("org.drovanta.Drovanta"));
 }

@@ -4,17 +4,18 @@
 #include <QMessageBox>
 
 #include "board/layout/main_board_view.h"
-#include "board/number_text.h"
 #include "desktop/art.h"
 #include "desktop/desktop_support.h"
 #include "support/shared.h"
 
-using testing_support::DesktopGame;
+using testing_support::DesktopHarness;
+namespace keys = testing_support::keys;
+using testing_support::other_case;
 
 TEST(BoardWindow, OpensTitledWithItsFixedClientArea) {
-    DesktopGame g;
-    const board::layout::MainBoard b(g.game);
-    desktop::WindowView* board = g.view();
+    DesktopHarness g;
+    const auto& b = g.view;
+    desktop::WindowWidget* board = g.window_widget();
     ASSERT_NE(board, nullptr);
     EXPECT_TRUE(board->isVisible());
     EXPECT_EQ(board->windowTitle(), QStringLiteral("Drovanta."));
@@ -24,10 +25,10 @@ TEST(BoardWindow, OpensTitledWithItsFixedClientArea) {
 }
 
 TEST(BoardWindow, APlatformClickOnAButtonReachesItsHandler) {
-    DesktopGame g;
-    const board::layout::MainBoard b(g.game);
+    DesktopHarness g;
+    const auto& b = g.view;
     QTest::mouseClick(g.widget<QPushButton>(b.start_button.name()), Qt::LeftButton);
-    DesktopGame::settle();
+    DesktopHarness::settle();
     EXPECT_TRUE(b.round_clock_timer.enabled());
     EXPECT_EQ(b.time_left.caption(), "60");
     EXPECT_TRUE(g.widget<QPushButton>(b.stop_button.name())->isEnabled());
@@ -35,38 +36,38 @@ TEST(BoardWindow, APlatformClickOnAButtonReachesItsHandler) {
 }
 
 TEST(BoardWindow, AltWithACyrillicLetterStartsARoundInEitherCase) {
-    DesktopGame g;
-    const board::layout::MainBoard b(g.game);
-    g.alt(board::layout::kMainBoard, QStringLiteral("н"));
+    DesktopHarness g;
+    const auto& b = g.view;
+    g.alt(other_case(keys::kStart));
     EXPECT_TRUE(b.board_tick_timer.enabled());
     EXPECT_EQ(b.score.caption(), "0");
-    g.alt(board::layout::kMainBoard, QStringLiteral("С"));  // stop, typed as a capital
+    g.alt(other_case(keys::kStop));  // stop, typed as a capital
     EXPECT_FALSE(b.board_tick_timer.enabled());
     EXPECT_TRUE(b.continue_button.enabled());
     // The toolkit's own mnemonic must not click a second time.
-    g.alt(board::layout::kMainBoard, QStringLiteral("п"));
-    g.alt(board::layout::kMainBoard, QStringLiteral("с"));
+    g.alt(other_case(keys::kContinue));
+    g.alt(keys::kStop);
     EXPECT_FALSE(b.board_tick_timer.enabled());
 }
 
 TEST(BoardWindow, ThePointerOverAnElementIsItsPointerImage) {
-    DesktopGame g;
-    const board::layout::MainBoard b(g.game);
-    desktop::Canvas* canvas = g.view()->canvas();
+    DesktopHarness g;
+    const auto& b = g.view;
+    desktop::Canvas* canvas = g.window_widget()->canvas();
     const qreal dpr = canvas->devicePixelRatioF();
     const auto shows = [&](const char* asset) {
         return canvas->cursor().pixmap().cacheKey() ==
                desktop::pointer_cursor(asset, dpr).pixmap().cacheKey();
     };
-    QTest::mouseMove(canvas, g.middle_of(b.cell(1, 1).name()));
-    DesktopGame::settle();
+    QTest::mouseMove(canvas, g.pixel_middle_of(b.cell(1, 1).name()));
+    DesktopHarness::settle();
     EXPECT_TRUE(shows("ico_hero"));
     // A target appearing under a still mouse changes the pointer at once.
     b.target(1, 1).set_visible(true);
-    g.screen->refresh();
+    g.screen().refresh();
     EXPECT_TRUE(shows("ico_ball_blue"));
     QTest::mouseMove(canvas, QPoint(200, 563));
-    DesktopGame::settle();
+    DesktopHarness::settle();
     EXPECT_TRUE(shows("ico_arrow_blue"));
     EXPECT_EQ(g.widget<QPushButton>(b.start_button.name())->cursor().pixmap().cacheKey(),
               desktop::pointer_cursor("ico_arrow_lightblue", dpr).pixmap().cacheKey());
@@ -74,15 +75,15 @@ TEST(BoardWindow, ThePointerOverAnElementIsItsPointerImage) {
 }
 
 TEST(BoardWindow, AnIntervalATimerCannotTakeIsRefusedWithAMessage) {
-    DesktopGame g;
-    const board::layout::MainBoard b(g.game);
+    DesktopHarness g;
+    const auto& b = g.view;
     QTest::mouseClick(g.widget<QPushButton>(b.start_button.name()), Qt::LeftButton);
     QLineEdit* box = g.widget<QLineEdit>(b.interval_box.name());
     box->selectAll();
     QTest::keyClicks(box, QStringLiteral("99999"));
     EXPECT_EQ(b.interval_box.text(), "99999");
     QTest::mouseClick(g.widget<QPushButton>(b.set_interval_button.name()), Qt::LeftButton);
-    DesktopGame::settle();
+    DesktopHarness::settle();
     QMessageBox* message = nullptr;
     for (QWidget* w : QApplication::topLevelWidgets()) {
         if (auto* box = qobject_cast<QMessageBox*>(w); box && box->isVisible()) message = box;
@@ -98,9 +99,9 @@ TEST(BoardWindow, AnIntervalATimerCannotTakeIsRefusedWithAMessage) {
 }
 
 TEST(BoardWindow, APlatformClickOnAShownTargetStrikesIt) {
-    DesktopGame g;
-    const board::layout::MainBoard b(g.game);
-    g.alt(board::layout::kMainBoard, QStringLiteral("Н"));
+    DesktopHarness g;
+    const auto& b = g.view;
+    g.alt(keys::kStart);
     g.wait_ms(testing_support::kDefaultTick);  // the first board tick shows four targets
     std::string shown;
     for (const auto target : board::layout::kTargets) {
@@ -108,20 +109,20 @@ TEST(BoardWindow, APlatformClickOnAShownTargetStrikesIt) {
     }
     ASSERT_FALSE(shown.empty());
     b.ring.set_visible(false);  // keep the ring out of the way
-    g.screen->refresh();
-    desktop::Canvas* canvas = g.view()->canvas();
+    g.screen().refresh();
+    desktop::Canvas* canvas = g.window_widget()->canvas();
     const qreal dpr = canvas->devicePixelRatioF();
-    const QPoint at = g.middle_of(shown);
+    const QPoint at = g.pixel_middle_of(shown);
     QTest::mousePress(canvas, Qt::LeftButton, Qt::NoModifier, at);
-    DesktopGame::settle();
+    DesktopHarness::settle();
     EXPECT_EQ(canvas->cursor().pixmap().cacheKey(),
               desktop::pointer_cursor("ico_explosion", dpr).pixmap().cacheKey());
     QTest::mouseRelease(canvas, Qt::LeftButton, Qt::NoModifier, at);
-    DesktopGame::settle();
+    DesktopHarness::settle();
     EXPECT_FALSE(g[shown].visible());
-    EXPECT_GE(board::read_lenient(b.score.caption()), 10);
+    EXPECT_GE(g.score(), 10);
     // Released: the ball again, here over the empty cell the strike revealed.
     QTest::mouseMove(canvas, at);
-    DesktopGame::settle();
+    DesktopHarness::settle();
     EXPECT_EQ(g[shown].mouse_icon()->asset(), "ico_ball_blue");
 }

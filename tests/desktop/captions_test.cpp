@@ -14,7 +14,7 @@
 #include "desktop/units.h"
 #include "info/information_window.h"
 
-using testing_support::DesktopGame;
+using testing_support::DesktopHarness;
 
 namespace {
 
@@ -29,37 +29,37 @@ QStringList lines_of(const board::Element& label, const QWidget& on) {
 }  // namespace
 
 TEST(Captions, AreSetInTheBuiltInFaceAtTheExpectedRatio) {
-    DesktopGame g;
+    DesktopHarness g;
     EXPECT_EQ(QFontInfo(desktop::game_font()).family(), QStringLiteral("Liberation Sans"));
     if (const char* ratio = std::getenv("DROVANTA_EXPECT_RATIO")) {
-        EXPECT_EQ(g.view()->devicePixelRatioF(), std::atof(ratio));
+        EXPECT_EQ(g.window_widget()->devicePixelRatioF(), std::atof(ratio));
     }
 }
 
 TEST(Captions, EveryOneLineCaptionFitsItsLabel) {
-    DesktopGame g;
+    DesktopHarness g;
     // The labels the player reads, those shown later in play included.
-    const board::layout::MainBoard b(g.game);
+    const auto& b = g.view;
     for (const board::Element* label :
          {&b.time_heading, &b.time_left, &b.score_heading, &b.score, &b.rounds_heading,
           &b.rounds_played, &b.best_score_heading, &b.best_score, &b.character_heading, &b.banner,
           &b.rescue_message, &b.secret_hint}) {
-        const QStringList lines = lines_of(*label, *g.view());
+        const QStringList lines = lines_of(*label, *g.window_widget());
         EXPECT_EQ(lines.size(), 1)
             << label->name() << ": " << lines.join(QLatin1Char('|')).toStdString();
     }
     // The best score and the rounds played stay on one line when they grow.
     b.best_score.set_caption("123456");
     b.rounds_played.set_caption("9999");
-    EXPECT_EQ(lines_of(b.best_score, *g.view()).size(), 1);
-    EXPECT_EQ(lines_of(b.rounds_played, *g.view()).size(), 1);
+    EXPECT_EQ(lines_of(b.best_score, *g.window_widget()).size(), 1);
+    EXPECT_EQ(lines_of(b.rounds_played, *g.window_widget()).size(), 1);
 }
 
 TEST(Captions, TheVersionColumnReadsOneLetterALine) {
-    DesktopGame g;
-    const board::Element& version = board::layout::MainBoard(g.game).version_column;
-    QStringList lines = lines_of(version, *g.view());
-    const QFontMetricsF metrics(desktop::game_font(), g.view());
+    DesktopHarness g;
+    const board::Element& version = g.view.version_column;
+    QStringList lines = lines_of(version, *g.window_widget());
+    const QFontMetricsF metrics(desktop::game_font(), g.window_widget());
     EXPECT_LE(lines.size() * metrics.height(), desktop::to_pixels(version.height()));
     QStringList words;
     for (const QString& line : lines) {
@@ -69,10 +69,10 @@ TEST(Captions, TheVersionColumnReadsOneLetterALine) {
 }
 
 TEST(Captions, EveryButtonCaptionFitsItsButton) {
-    DesktopGame g;
-    g.alt(kBoard, QStringLiteral("и"));
+    DesktopHarness g;
+    g.open_information();
     for (const std::string_view window : {kBoard, info::kInfoWindow}) {
-        for (const auto& e : g.game.form(window).elements()) {
+        for (const auto& e : g.game.window(window).elements()) {
             if (e->kind() != board::Kind::Button || e->caption().empty()) continue;
             auto* button = g.widget<QPushButton>(e->name(), window);
             ASSERT_NE(button, nullptr) << e->name();

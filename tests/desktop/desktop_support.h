@@ -1,5 +1,7 @@
-// The game on the real toolkit (offscreen), on a manual clock and a scripted
-// random source, with helpers to act as a player through the platform's events.
+// The test rig on the real toolkit (offscreen): the same game, clock, random
+// source and moves as the headless rig, shown by the desktop's screen. Keys go
+// through the platform's key events, and every input and wait lets the
+// toolkit's events run.
 #pragma once
 
 #include <QApplication>
@@ -8,66 +10,65 @@
 #include <QTest>
 #include <memory>
 
-#include "app/game.h"
 #include "board/layout/main_board.h"
 #include "desktop/screen.h"
 #include "desktop/units.h"
-#include "support/scripted_random.h"
+#include "support/harness.h"
 
 namespace testing_support {
 
-class DesktopGame {
+class DesktopHarness final : public Harness {
   public:
-    DesktopGame() {
-        screen = std::make_unique<desktop::Screen>(game);
-        app::launch(game);
+    DesktopHarness()
+        : Harness([](board::Runtime& g) { return std::make_unique<desktop::Screen>(g); }) {
         settle();
     }
-    ~DesktopGame() {
-        screen.reset();
+    ~DesktopHarness() override {
+        close_display();
         settle();
     }
 
-    board::ManualClock clock;
-    ScriptedRandom random;
-    board::Game game{clock, random};
-    std::unique_ptr<desktop::Screen> screen;
-
-    desktop::WindowView* view(std::string_view window = board::layout::kMainBoard) const {
-        return screen->view_of(window);
-    }
-    board::Element& operator[](std::string_view name) const {
-        return game.form(board::layout::kMainBoard)[name];
+    desktop::Screen& screen() const { return static_cast<desktop::Screen&>(*display()); }
+    desktop::WindowWidget* window_widget(std::string_view window = board::layout::kMainBoard) const {
+        return screen().widget_of(window);
     }
     template <typename W>
     W* widget(std::string_view element, std::string_view window = board::layout::kMainBoard) const {
-        return qobject_cast<W*>(view(window)->widget_for(element));
+        return qobject_cast<W*>(window_widget(window)->widget_for(element));
     }
-    // The middle of an element, in the canvas's pixels.
-    QPoint middle_of(std::string_view element) const {
+    // The middle of an element of the main board, in the canvas's pixels.
+    QPoint pixel_middle_of(std::string_view element) const {
         const board::Element& e = (*this)[element];
         return QPoint(static_cast<int>(desktop::to_pixels(e.window_left() + e.width() / 2)),
                       static_cast<int>(desktop::to_pixels(e.window_top() + e.height() / 2)));
     }
-    void wait_ms(std::int64_t ms) {
-        board::advance(game, clock, board::milliseconds(ms));
-        settle();
-    }
-    // Alt + a character typed on a window, as the platform delivers it.
-    void alt(std::string_view window, const QString& character) {
-        desktop::WindowView* v = view(window);
+    // Alt + a character typed on the active window, as the platform delivers it:
+    // to its focused widget if it has one. True when a button took it.
+    bool alt(char32_t key) override {
+        desktop::WindowWidget* v = window_widget(game.active_window());
+        if (v == nullptr) return false;
         QWidget* target = QApplication::focusWidget() && QApplication::focusWidget()->window() == v
                               ? QApplication::focusWidget()
                               : v;
+        const QString character = QString::fromUcs4(&key, 1);
+        int clicks = 0;
+        game.observe([&clicks](const std::string&, const std::string&, board::Event event) {
+            clicks += event == board::Event::Click;
+        });
         QTest::sendKeyEvent(QTest::Press, target, Qt::Key_unknown, character, Qt::AltModifier);
         QTest::sendKeyEvent(QTest::Release, target, Qt::Key_unknown, character, Qt::AltModifier);
+        game.observe(nullptr);
         settle();
+        return clicks > 0;
     }
     static void settle() {
         QApplication::processEvents();
         QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QApplication::processEvents();
     }
+
+  protected:
+    void catch_up() override { settle(); }
 };
 
 }  // namespace testing_support

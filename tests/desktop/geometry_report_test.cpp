@@ -33,7 +33,7 @@ TEST(GeometryReport, EveryBoxIsWhereTheToolkitPutsOrPaintsItsElement) {
     EXPECT_EQ(geo.clients[0].window, board::layout::kMainBoard);
 
     for (const geometry::Client& c : geo.clients) {
-        desktop::WindowView* view = g.view(c.window);
+        desktop::WindowWidget* view = g.view(c.window);
         ASSERT_NE(view, nullptr) << c.window;
         EXPECT_EQ(QSize(c.width, c.height), view->size()) << c.window;
         EXPECT_EQ(QString::fromStdString(c.caption), view->windowTitle());
@@ -42,7 +42,7 @@ TEST(GeometryReport, EveryBoxIsWhereTheToolkitPutsOrPaintsItsElement) {
     std::size_t widgets = 0;
     for (const geometry::Box& b : geo.boxes) {
         SCOPED_TRACE(b.window + " " + b.element);
-        const board::Element& e = g.game.form(b.window)[b.element];
+        const board::Element& e = g.game.window(b.window)[b.element];
         EXPECT_NE(e.kind(), board::Kind::Timer);
         ++per_window[b.window];
         const QRect box(b.left, b.top, b.width, b.height);
@@ -57,12 +57,12 @@ TEST(GeometryReport, EveryBoxIsWhereTheToolkitPutsOrPaintsItsElement) {
     std::size_t natives = 0;
     for (const geometry::Client& c : geo.clients) {
         std::size_t timers = 0;
-        for (const auto& e : g.game.form(c.window).elements()) {
+        for (const auto& e : g.game.window(c.window).elements()) {
             timers += e->kind() == board::Kind::Timer;
             natives += e->kind() == board::Kind::Button || e->kind() == board::Kind::TextBox ||
                        e->kind() == board::Kind::Frame;
         }
-        EXPECT_EQ(per_window[c.window] + timers, g.game.form(c.window).elements().size());
+        EXPECT_EQ(per_window[c.window] + timers, g.game.window(c.window).elements().size());
     }
     EXPECT_EQ(widgets, natives);
 }

@@ -8,11 +8,10 @@
 #include <stdexcept>
 
 #include "board/layout/main_board_view.h"
-#include "board/number_text.h"
 #include "desktop/desktop_support.h"
 #include "info/information_window.h"
 
-using testing_support::DesktopGame;
+using testing_support::DesktopHarness;
 
 namespace {
 
@@ -45,10 +44,6 @@ void next_press_after(int ms) {
     QTest::lastMouseTimestamp -= QTest::mouseDoubleClickInterval - ms;
 }
 
-int score_of(const DesktopGame& g) {
-    return static_cast<int>(board::read_lenient(MainBoard(g.game).score.caption()));
-}
-
 QMessageBox* open_message() {
     for (QWidget* w : QApplication::topLevelWidgets()) {
         if (auto* box = qobject_cast<QMessageBox*>(w); box && box->isVisible()) return box;
@@ -57,84 +52,109 @@ QMessageBox* open_message() {
 }
 
 // A round with the board as the test sets it: no target and no ring on view.
-void start_round_on_an_empty_board(DesktopGame& g) {
-    g.alt(kBoard, QStringLiteral("н"));
+void start_round_on_an_empty_board(DesktopHarness& g) {
+    g.start_round();
     for (const auto target : board::layout::kTargets) g[target].set_visible(false);
-    MainBoard(g.game).ring.set_visible(false);
+    g.view.ring.set_visible(false);
 }
 
 }  // namespace
 
 TEST(InputEdges, TwoQuickPressesOnNeighbouringTargetsStrikeBoth) {
-    DesktopGame g;
+    DesktopHarness g;
     start_round_on_an_empty_board(g);
-    const MainBoard b(g.game);
+    const auto& b = g.view;
     board::Element& left = b.target(0, 1);
     board::Element& right = b.target(1, 1);  // its neighbour across the border
     left.set_visible(true);
     right.set_visible(true);
-    g.screen->refresh();
-    QWindow* window = g.view()->windowHandle();
-    DoubleClickCounter doubles(g.view()->canvas());
+    g.screen().refresh();
+    QWindow* window = g.window_widget()->windowHandle();
+    DoubleClickCounter doubles(g.window_widget()->canvas());
     // 4 pixels apart across the border of the two cells, 100 ms apart: the
     // toolkit takes the second press for a double click.
     click_in(window, QPoint(70, 252));
     next_press_after(100);
     click_in(window, QPoint(74, 252));
-    DesktopGame::settle();
+    DesktopHarness::settle();
     EXPECT_EQ(doubles.count, 1);
     EXPECT_FALSE(left.visible());
     EXPECT_FALSE(right.visible());
-    EXPECT_EQ(score_of(g), 40);  // both still wear their load-time pictures: 20 each
+    EXPECT_EQ(g.score(), 40);  // both still wear their load-time pictures: 20 each
 }
 
 TEST(InputEdges, AQuickSecondPressOnTheShownRingGivesTheDoubleClickBonus) {
-    DesktopGame g;
+    DesktopHarness g;
     start_round_on_an_empty_board(g);
-    board::Element& ring = MainBoard(g.game).ring;
+    board::Element& ring = g.view.ring;
     ring.set_left(1080);
     ring.set_top(3360);
     ring.set_visible(true);
-    g.screen->refresh();
-    QWindow* window = g.view()->windowHandle();
-    DoubleClickCounter doubles(g.view()->canvas());
-    const QPoint at = g.middle_of(ring.name());
+    g.screen().refresh();
+    QWindow* window = g.window_widget()->windowHandle();
+    DoubleClickCounter doubles(g.window_widget()->canvas());
+    const QPoint at = g.pixel_middle_of(ring.name());
     click_in(window, at);
-    EXPECT_EQ(score_of(g), 30);  // caught
+    EXPECT_EQ(g.score(), 30);  // caught
     EXPECT_FALSE(ring.visible());
     ring.set_visible(true);  // its cycle shows it again before the second press
-    g.screen->refresh();
+    g.screen().refresh();
     g.wait_ms(100);
     next_press_after(100);
     click_in(window, at);
-    DesktopGame::settle();
+    DesktopHarness::settle();
     EXPECT_EQ(doubles.count, 1);
-    EXPECT_EQ(score_of(g), 80);
+    EXPECT_EQ(g.score(), 80);
     EXPECT_TRUE(ring.visible());  // the double click leaves the ring where it is
 }
 
-TEST(InputEdges, SideButtonsNeitherStrikeNorCatch) {
-    DesktopGame g;
+TEST(InputEdges, ARightClickInsideTheDoubleClickAddsNoCatch) {
+    DesktopHarness g;
     start_round_on_an_empty_board(g);
-    board::Element& target = MainBoard(g.game).target(1, 1);
+    board::Element& ring = g.view.ring;
+    ring.set_left(1080);
+    ring.set_top(3360);
+    ring.set_visible(true);
+    g.screen().refresh();
+    QWindow* window = g.window_widget()->windowHandle();
+    DoubleClickCounter doubles(g.window_widget()->canvas());
+    const QPoint at = g.pixel_middle_of(ring.name());
+    click_in(window, at);
+    ring.set_visible(true);
+    g.screen().refresh();
+    g.wait_ms(100);
+    next_press_after(100);
+    QTest::mousePress(window, Qt::LeftButton, Qt::NoModifier, at);
+    click_in(window, at, Qt::RightButton);
+    QTest::mouseRelease(window, Qt::LeftButton, Qt::NoModifier, at);
+    DesktopHarness::settle();
+    EXPECT_EQ(doubles.count, 1);
+    EXPECT_EQ(g.score(), 30 + 50);
+    EXPECT_TRUE(ring.visible());
+}
+
+TEST(InputEdges, SideButtonsNeitherStrikeNorCatch) {
+    DesktopHarness g;
+    start_round_on_an_empty_board(g);
+    board::Element& target = g.view.target(1, 1);
     target.set_visible(true);
-    g.screen->refresh();
-    QWindow* window = g.view()->windowHandle();
+    g.screen().refresh();
+    QWindow* window = g.window_widget()->windowHandle();
     for (const Qt::MouseButton side : {Qt::BackButton, Qt::ForwardButton}) {
-        click_in(window, g.middle_of(target.name()), side);
+        click_in(window, g.pixel_middle_of(target.name()), side);
     }
-    DesktopGame::settle();
+    DesktopHarness::settle();
     EXPECT_TRUE(target.visible());
-    EXPECT_EQ(score_of(g), 0);
+    EXPECT_EQ(g.score(), 0);
     // The press and release still show the blow, as with any other button.
     EXPECT_EQ(target.mouse_icon()->asset(), "ico_ball_blue");
 }
 
 TEST(InputEdges, AnAccessKeyHeldDownActsOnce) {
-    DesktopGame g;
-    g.alt(kBoard, QStringLiteral("н"));
+    DesktopHarness g;
+    g.start_round();
     g.wait_ms(1000);
-    const MainBoard b(g.game);
+    const auto& b = g.view;
     ASSERT_EQ(b.time_left.caption(), "59");
     // The keyboard repeats the held Alt+Н: the round is not started over.
     QWidget* focus = QApplication::focusWidget();
@@ -144,38 +164,38 @@ TEST(InputEdges, AnAccessKeyHeldDownActsOnce) {
                          true);
         QApplication::sendEvent(focus, &repeat);
     }
-    DesktopGame::settle();
+    DesktopHarness::settle();
     EXPECT_EQ(b.time_left.caption(), "59");
 }
 
 TEST(InputEdges, BackFromInformationEnterStartsARound) {
-    DesktopGame g;
+    DesktopHarness g;
     QPushButton* info = g.widget<QPushButton>(MainBoard::kInfoButton);
     info->setFocus();
     QTest::keyClick(info, Qt::Key_Return);
-    DesktopGame::settle();
-    ASSERT_NE(g.view(kInfo), nullptr);
-    g.alt(kInfo, QStringLiteral("О"));
-    ASSERT_EQ(g.view(kInfo), nullptr);
+    DesktopHarness::settle();
+    ASSERT_NE(g.window_widget(kInfo), nullptr);
+    g.return_to_board();
+    ASSERT_EQ(g.window_widget(kInfo), nullptr);
     EXPECT_EQ(QApplication::focusWidget(), g.widget<QPushButton>(MainBoard::kStartButton));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-    DesktopGame::settle();
-    EXPECT_TRUE(MainBoard(g.game).round_clock_timer.enabled());
-    EXPECT_EQ(g.view(kInfo), nullptr);
+    DesktopHarness::settle();
+    EXPECT_TRUE(g.view.round_clock_timer.enabled());
+    EXPECT_EQ(g.window_widget(kInfo), nullptr);
 }
 
 TEST(InputEdges, SwitchingWindowsNeverLeavesTheDesktopEmpty) {
-    DesktopGame g;
+    DesktopHarness g;
     // Whenever a game window goes out of sight, another one must already be up.
     struct Watch : QObject {
         int hides = 0, empty_moments = 0;
         bool eventFilter(QObject* watched, QEvent* event) override {
-            auto* view = qobject_cast<desktop::WindowView*>(watched);
+            auto* view = qobject_cast<desktop::WindowWidget*>(watched);
             if (view && event->type() == QEvent::Hide) {
                 ++hides;
                 bool another_shown = false;
                 for (QWidget* w : QApplication::topLevelWidgets()) {
-                    if (w != view && qobject_cast<desktop::WindowView*>(w) && w->isVisible()) {
+                    if (w != view && qobject_cast<desktop::WindowWidget*>(w) && w->isVisible()) {
                         another_shown = true;
                     }
                 }
@@ -185,14 +205,14 @@ TEST(InputEdges, SwitchingWindowsNeverLeavesTheDesktopEmpty) {
         }
     } watch;
     qApp->installEventFilter(&watch);
-    g.view()->move(30, 40);
-    g.alt(kBoard, QStringLiteral("и"));
-    desktop::WindowView* info = g.view(kInfo);
+    g.window_widget()->move(30, 40);
+    g.open_information();
+    desktop::WindowWidget* info = g.window_widget(kInfo);
     ASSERT_NE(info, nullptr);
     // It opens over the board, where the player left it.
-    const QPoint off = info->frameGeometry().center() - g.view()->frameGeometry().center();
+    const QPoint off = info->frameGeometry().center() - g.window_widget()->frameGeometry().center();
     EXPECT_LE(off.manhattanLength(), 4);
-    g.alt(kInfo, QStringLiteral("о"));
+    g.return_to_board();
     qApp->removeEventFilter(&watch);
     EXPECT_EQ(watch.hides, 2);
     EXPECT_EQ(watch.empty_moments, 0);
@@ -211,15 +231,15 @@ TEST(InputEdges, AWindowLargerThanTheScreenKeepsItsTitleBarOnIt) {
 }
 
 TEST(InputEdges, AnErrorInsideTheGameIsToldAndTheGameGoesOn) {
-    DesktopGame g;
+    DesktopHarness g;
     g.game.on(kBoard, MainBoard::kResetStatisticsButton, board::Event::Click,
-              [](board::Game&) { throw std::logic_error("test fault"); });
+              [](board::Runtime&) { throw std::logic_error("test fault"); });
     QTest::mouseClick(g.widget<QPushButton>(MainBoard::kResetStatisticsButton), Qt::LeftButton);
-    DesktopGame::settle();
+    DesktopHarness::settle();
     QMessageBox* message = open_message();
     ASSERT_NE(message, nullptr);
     EXPECT_TRUE(message->text().contains(QStringLiteral("test fault")));
     message->close();
-    g.alt(kBoard, QStringLiteral("н"));
-    EXPECT_TRUE(MainBoard(g.game).round_clock_timer.enabled());
+    g.start_round();
+    EXPECT_TRUE(g.view.round_clock_timer.enabled());
 }

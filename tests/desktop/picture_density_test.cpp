@@ -8,7 +8,7 @@
 #include "desktop/art.h"
 #include "desktop/desktop_support.h"
 
-using testing_support::DesktopGame;
+using testing_support::DesktopHarness;
 
 namespace {
 
@@ -20,8 +20,8 @@ const assets::File& file_named(std::string_view file) {
 }
 
 // The element as painted on the canvas, in device pixels.
-QImage painted(const DesktopGame& g, std::string_view element) {
-    desktop::Canvas* canvas = g.view()->canvas();
+QImage painted(const DesktopHarness& g, std::string_view element) {
+    desktop::Canvas* canvas = g.window_widget()->canvas();
     const QImage all = canvas->grab().toImage().convertToFormat(QImage::Format_ARGB32);
     const qreal dpr = canvas->devicePixelRatioF();
     const QRectF r = desktop::pixel_rect(g[element]);
@@ -153,8 +153,8 @@ TEST(PictureDensity, ThePlatformFollowsThePluginName) {
 }
 
 TEST(PictureDensityOnScreen, TheCellAndTheHeroArePaintedFromTheArtForTheScreensRatio) {
-    DesktopGame g;
-    const qreal dpr = g.view()->canvas()->devicePixelRatioF();
+    DesktopHarness g;
+    const qreal dpr = g.window_widget()->canvas()->devicePixelRatioF();
     const QImage cell = painted(g, "Image0");
     const QImage hero = painted(g, "Image1");
     const QImage stored_cell = desktop::file_image(file_named("pic_cell_empty.bmp"));
@@ -174,9 +174,9 @@ TEST(PictureDensityOnScreen, TheCellAndTheHeroArePaintedFromTheArtForTheScreensR
         EXPECT_GT(max_difference(cell, smoothly(stored_cell, {114, 114})), 16);
         EXPECT_GT(max_difference(hero, smoothly(stored_hero, {274, 322}), 8), 40);
         // The pointer over the board is the 64-pixel image, its active point in the middle.
-        desktop::Canvas* canvas = g.view()->canvas();
-        QTest::mouseMove(canvas, g.middle_of("Image6"));
-        DesktopGame::settle();
+        desktop::Canvas* canvas = g.window_widget()->canvas();
+        QTest::mouseMove(canvas, g.pixel_middle_of("Image6"));
+        DesktopHarness::settle();
         EXPECT_EQ(canvas->cursor().pixmap().size(), QSize(64, 64));
         EXPECT_EQ(canvas->cursor().hotSpot(), QPoint(32, 32));
     } else {
@@ -185,8 +185,8 @@ TEST(PictureDensityOnScreen, TheCellAndTheHeroArePaintedFromTheArtForTheScreensR
 }
 
 TEST(PictureDensity, RenderingIntoAnImageOfRatioTwoPaintsTheArtForRatioTwo) {
-    DesktopGame g;
-    desktop::WindowView* view = g.view();
+    DesktopHarness g;
+    desktop::WindowWidget* view = g.window_widget();
     QImage image(view->size() * 2, QImage::Format_ARGB32_Premultiplied);
     image.setDevicePixelRatio(2);
     view->render(&image);

@@ -9,15 +9,15 @@
 #include "board/layout/main_board_view.h"
 #include "desktop/desktop_support.h"
 
-using testing_support::DesktopGame;
+using testing_support::DesktopHarness;
 
 TEST(OnARussianDesktop, TheIntervalBoxReadsAPointAsADecimalPoint) {
     if (std::string(std::localeconv()->decimal_point) != ",") {
         if (std::getenv("LOCPATH")) FAIL() << "the toolkit did not take up ru_RU.UTF-8";
         GTEST_SKIP() << "not started on a Russian desktop";
     }
-    DesktopGame g;
-    const board::layout::MainBoard b(g.game);
+    DesktopHarness g;
+    const auto& b = g.view;
     QLineEdit* box = g.widget<QLineEdit>(b.interval_box.name());
     for (const auto& [typed, interval] :
          {std::pair{"0.5e3", 500}, {"2.5e2", 250}, {"501.5", 502}, {"500.5", 500}}) {
@@ -25,7 +25,7 @@ TEST(OnARussianDesktop, TheIntervalBoxReadsAPointAsADecimalPoint) {
         QTest::keyClicks(box, QString::fromUtf8(typed));
         QTest::mouseClick(g.widget<QPushButton>(board::layout::MainBoard::kSetIntervalButton),
                           Qt::LeftButton);
-        DesktopGame::settle();
+        DesktopHarness::settle();
         EXPECT_EQ(b.board_tick_timer.interval(), interval) << typed;
         EXPECT_EQ(b.ring_cycle_timer.interval(), interval) << typed;
     }

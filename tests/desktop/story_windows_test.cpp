@@ -6,75 +6,76 @@
 #include "info/information_window_view.h"
 #include "support/shared.h"
 
-using testing_support::DesktopGame;
+using testing_support::DesktopHarness;
 using testing_support::kInfoWindow;
+namespace keys = testing_support::keys;
 
 TEST(StoryWindows, AltIOpensInformationInPlaceOfTheBoardAndAltOBringsItBack) {
-    DesktopGame g;
-    const board::layout::MainBoard b(g.game);
-    g.alt(board::layout::kMainBoard, QStringLiteral("н"));  // a round is running
+    DesktopHarness g;
+    const auto& b = g.view;
+    g.start_round();  // a round is running
     g.wait_ms(2000);
-    g.alt(board::layout::kMainBoard, QStringLiteral("И"));
-    desktop::WindowView* info = g.view(kInfoWindow);
+    g.open_information();
+    desktop::WindowWidget* info = g.window_widget(kInfoWindow);
     ASSERT_NE(info, nullptr);
     EXPECT_TRUE(info->isVisible());
     EXPECT_EQ(info->windowTitle(), QStringLiteral("Information"));
     EXPECT_EQ(info->size(), QSize(433, 232));
-    EXPECT_FALSE(g.view()->isVisible());
+    EXPECT_FALSE(g.window_widget()->isVisible());
     const info::InformationWindow i(g.game);
     EXPECT_EQ(QApplication::focusWidget(),
               g.widget<QPushButton>(i.story_button.name(), kInfoWindow));
     EXPECT_FALSE(g.widget<QPushButton>(i.blank_button.name(), kInfoWindow)->isEnabled());
 
-    g.alt(kInfoWindow, QStringLiteral("ц"));
-    EXPECT_EQ(i.text_field.caption().rfind("За роботов-ежей", 0), 0u);
+    g.alt(keys::kGoal);
+    EXPECT_EQ(i.text_shown().rfind("За роботов-ежей", 0), 0u);
     g.wait_ms(3000);  // the hidden board's round goes on
-    g.alt(kInfoWindow, QStringLiteral("о"));
+    g.return_to_board();
     g.settle();
-    EXPECT_EQ(g.view(kInfoWindow), nullptr);
-    EXPECT_EQ(g.game.find_form(kInfoWindow), nullptr);
-    ASSERT_TRUE(g.view()->isVisible());
+    EXPECT_EQ(g.window_widget(kInfoWindow), nullptr);
+    EXPECT_EQ(g.game.find_window(kInfoWindow), nullptr);
+    ASSERT_TRUE(g.window_widget()->isVisible());
     EXPECT_EQ(b.time_left.caption(), "55");
     EXPECT_TRUE(g.widget<QPushButton>(b.stop_button.name())->isEnabled());
 }
 
 TEST(StoryWindows, ClosingInformationByItsFrameBringsTheBoardBack) {
-    DesktopGame g;
-    const board::layout::MainBoard b(g.game);
+    DesktopHarness g;
+    const auto& b = g.view;
     QTest::mouseClick(g.widget<QPushButton>(b.info_button.name()), Qt::LeftButton);
     g.settle();
-    ASSERT_NE(g.view(kInfoWindow), nullptr);
-    g.view(kInfoWindow)->close();
+    ASSERT_NE(g.window_widget(kInfoWindow), nullptr);
+    g.window_widget(kInfoWindow)->close();
     g.settle();
-    EXPECT_EQ(g.game.find_form(kInfoWindow), nullptr);
-    EXPECT_TRUE(g.view()->isVisible());
+    EXPECT_EQ(g.game.find_window(kInfoWindow), nullptr);
+    EXPECT_TRUE(g.window_widget()->isVisible());
     EXPECT_FALSE(g.game.ended());
     // And it opens afresh, with its prompt.
     QTest::mouseClick(g.widget<QPushButton>(b.info_button.name()), Qt::LeftButton);
     g.settle();
-    EXPECT_EQ(info::InformationWindow(g.game).text_field.caption(),
+    EXPECT_EQ(info::InformationWindow(g.game).text_shown(),
               "Нажмите любую кнопку, чтобы получить больше информации!");
 }
 
 TEST(StoryWindows, AltYShowsTheCodeBoxAndTheCodeTurnsTheBoardOrange) {
-    DesktopGame g;
-    const board::layout::MainBoard b(g.game);
+    DesktopHarness g;
+    const auto& b = g.view;
     QLineEdit* box = g.widget<QLineEdit>(b.code_box.name());
     EXPECT_FALSE(box->isVisible());
-    g.alt(board::layout::kMainBoard, QStringLiteral("y"));
+    g.press_code_button();
     ASSERT_TRUE(box->isVisible());
     EXPECT_EQ(box->text(), QStringLiteral("[чит код]"));
     box->setFocus();
     box->selectAll();
     QTest::keyClicks(box, QStringLiteral("quibbozar"));
-    g.alt(board::layout::kMainBoard, QStringLiteral("Y"));  // typed while the box has the focus
-    EXPECT_EQ(g.game.form(board::layout::kMainBoard).back_color(), 0x000040C0u);
+    g.press_code_button();  // typed while the box has the focus
+    EXPECT_EQ(g.game.window(board::layout::kMainBoard).back_color(), 0x000040C0u);
     EXPECT_EQ(b.portrait.picture(), b.friends_picture.picture());
     EXPECT_EQ(box->text(), QStringLiteral("quibbozar"));
 }
 
 TEST(StoryWindows, ClosingTheMainBoardEndsTheGame) {
-    DesktopGame g;
-    g.view()->close();
+    DesktopHarness g;
+    g.window_widget()->close();
     EXPECT_TRUE(g.game.ended());
 }

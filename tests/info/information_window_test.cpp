@@ -9,6 +9,8 @@
 
 using testing_support::Harness;
 using testing_support::kInfoWindow;
+namespace keys = testing_support::keys;
+using testing_support::other_case;
 
 namespace {
 
@@ -17,10 +19,10 @@ constexpr std::string_view kPrompt = "Нажмите любую кнопку, ч
 struct Visit {
     Harness h;
     const board::layout::MainBoard& b = h.view;
-    board::Window* info() const { return h.game.find_form(kInfoWindow); }
+    board::Window* info() const { return h.game.find_window(kInfoWindow); }
     // The window's elements by role; it is created afresh at every visit.
     info::InformationWindow view() const { return info::InformationWindow(*info()); }
-    std::string field() const { return view().text_field.caption(); }
+    std::string field() const { return view().text_shown(); }
     void open() { h.click_on(b.info_button); }
 };
 
@@ -57,20 +59,20 @@ TEST(InformationWindow, OpensInPlaceOfTheBoardWithItsPromptAndFocus) {
 
 TEST(InformationWindow, TextButtonsWriteTheirTextsExactly) {
     const std::vector<std::pair<char32_t, std::string_view>> by_key = {
-        {U'ю',
+        {keys::kStory,
          "Лучший друг Бриско - лисёнок Пелко - захвачен в плен!!! Бриско прибыл на базу Вирзо и "
          "собирается разбить армию роботов доктора!"},
-        {U'Ц',
+        {keys::kGoal,
          "За роботов-ежей Вы получите по 10 очков, за базу - по 20 очков, а если поймаете "
          "кольцо, станете обладателем 30 очков! Соберите как минимум 2000 очков чтобы пройти "
          "игру и увидеть финальную заставку! Соберёте 2050 очков - узнаете СЕКРЕТ!!!"},
-        {U'А',
+        {keys::kAuthor,
          "Идея, дизайн, код: Тровилов К., 2004. Персонажи взяты из игр о Бриско и его друзьях "
          "от Brisko Team."},
-        {U'Б',
+        {keys::kEngine,
          "Игра создана на специальном движке ''Ворблин'', составленном Тровиловым К. (дизайн, "
          "идея, код), 2004. Бесплатный продукт."},
-        {U'ы', "Обязательно посетите сайт Brisko the hedjehog Russian fan club!"},
+        {keys::kLinks, "Обязательно посетите сайт Brisko the hedjehog Russian fan club!"},
     };
     Visit v;
     v.open();
@@ -83,7 +85,7 @@ TEST(InformationWindow, TextButtonsWriteTheirTextsExactly) {
         }
     }
     // The other case of each letter, and the mouse, work as well.
-    EXPECT_TRUE(v.h.alt(U'Ю'));
+    EXPECT_TRUE(v.h.alt(other_case(keys::kStory)));
     EXPECT_EQ(v.field(), by_key[0].second);
     const info::InformationWindow w = v.view();
     const board::Element* buttons[] = {&w.story_button, &w.goal_button, &w.author_button,
@@ -112,19 +114,19 @@ TEST(InformationWindow, ReturningShowsTheBoardAsItStandsAndReopeningStartsAfresh
     Visit v;
     v.h.wait_ms(5'000);  // the opening scene is over
     v.open();
-    EXPECT_TRUE(v.h.alt(U'ц'));
-    EXPECT_TRUE(v.h.alt(U'о'));
+    EXPECT_TRUE(v.h.alt(keys::kGoal));
+    EXPECT_TRUE(v.h.return_to_board());
     EXPECT_TRUE(only_the_board_is_up(v));
     EXPECT_TRUE(v.b.banner.visible());
 
     // Alt+И, from the board's own access key, and a fresh window again.
-    EXPECT_TRUE(v.h.alt(U'и'));
+    EXPECT_TRUE(v.h.open_information());
     ASSERT_NE(v.info(), nullptr);
     EXPECT_EQ(v.field(), kPrompt);
     EXPECT_FALSE(v.h.board().visible());
     // The board's keys do not reach through the information window.
-    EXPECT_FALSE(v.h.alt(U'н'));
-    EXPECT_FALSE(v.h.alt(U'y'));
+    EXPECT_FALSE(v.h.start_round());
+    EXPECT_FALSE(v.h.press_code_button());
     EXPECT_FALSE(v.b.code_box.visible());
 
     v.h.click_on(v.view().return_button);
@@ -134,7 +136,7 @@ TEST(InformationWindow, ReturningShowsTheBoardAsItStandsAndReopeningStartsAfresh
 TEST(InformationWindow, ClosingItByItsFrameGoesBackToTheBoard) {
     Visit v;
     v.open();
-    v.h.alt(U'б');
+    v.h.alt(keys::kEngine);
     v.h.game.request_close(kInfoWindow);
     EXPECT_TRUE(only_the_board_is_up(v));
 
@@ -157,7 +159,7 @@ TEST(InformationWindow, RoundGoesOnWhileItIsOpen) {
     EXPECT_TRUE(v.b.round_clock_timer.enabled());
 
     // The round ends on the hidden board, and a win opens the final scene there.
-    v.b.score.set_caption("2000");
+    v.h.set_score(2000);
     v.h.wait_ms(55'000);
     EXPECT_FALSE(v.b.round_clock_timer.enabled());
     EXPECT_EQ(v.b.rounds_played.caption(), "1");
@@ -165,7 +167,7 @@ TEST(InformationWindow, RoundGoesOnWhileItIsOpen) {
     EXPECT_TRUE(v.b.final_scene_timer.enabled());
     EXPECT_EQ(v.field(), kPrompt);
 
-    v.h.alt(U'О');
+    v.h.return_to_board();
     EXPECT_TRUE(only_the_board_is_up(v));
     EXPECT_TRUE(v.b.final_panel.visible());
 }

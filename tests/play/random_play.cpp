@@ -79,7 +79,7 @@ RandomPlay::RandomPlay(std::uint64_t seed) : clock_(0, seed), rng_(seed) {
         after_handler(window, element, event);
     });
     app::launch(game_);
-    const board::Window& board = game_.form(kMainBoard);
+    const board::Window& board = game_.window(kMainBoard);
     initial_score_ = score_ = board["Labelscore"].caption();
     initial_time_ = board["LabelTime"].caption();
     board_pictures_ = board::Picture::live();
@@ -173,16 +173,16 @@ MouseButton RandomPlay::some_button() {
 
 void RandomPlay::press_somewhere() {
     const std::string window = game_.active_window();
-    const Point p = somewhere(game_.form(window));
+    const Point p = somewhere(game_.window(window));
     const MouseButton b = some_button();
     note("press " + std::to_string(static_cast<int>(b)) + " at " + std::to_string(p.x) + "," +
          std::to_string(p.y) + " on " + window);
-    game_.mouse_down(window, p.x, p.y, b);
+    press(window, p.x, p.y, b);
 }
 
 void RandomPlay::aim() {
     // A player who goes for what is on view: a shown target or the ring, middle first.
-    board::Window& board = game_.form(kMainBoard);
+    board::Window& board = game_.window(kMainBoard);
     if (game_.active_window() != kMainBoard) return let_time_pass();
     std::vector<const board::Element*> on_view;
     for (auto name : board::layout::kTargets) {
@@ -194,35 +194,52 @@ void RandomPlay::aim() {
     const int x = e.window_left() + e.width() / 2 + pick(41) - 20;
     const int y = e.window_top() + e.height() / 2 + pick(41) - 20;
     note("aim at " + e.name());
-    game_.mouse_down(kMainBoard, x, y);
+    press(std::string(kMainBoard), x, y, MouseButton::Left);
     check_score(false);
     if (chance(0.3)) board::advance(game_, clock_, board::milliseconds(pick(100)));
-    game_.mouse_up(kMainBoard, x, y);
+    release(std::string(kMainBoard), x, y, MouseButton::Left);
 }
 
 void RandomPlay::release_somewhere() {
     const std::string window = game_.active_window();
-    const Point p = somewhere(game_.form(window));
+    const Point p = somewhere(game_.window(window));
     const MouseButton b = chance(0.8) ? MouseButton::Left : some_button();
     note("release " + std::to_string(static_cast<int>(b)) + " at " + std::to_string(p.x) + "," +
          std::to_string(p.y) + " on " + window);
-    game_.mouse_up(window, p.x, p.y, b);
+    release(window, p.x, p.y, b);
 }
 
 void RandomPlay::click_somewhere(bool twice) {
     const std::string window = game_.active_window();
-    const Point p = somewhere(game_.form(window));
+    const Point p = somewhere(game_.window(window));
     const MouseButton b = chance(0.9) ? MouseButton::Left : some_button();
     note(std::string(twice ? "double click " : "click ") + std::to_string(static_cast<int>(b)) +
          " at " + std::to_string(p.x) + "," + std::to_string(p.y) + " on " + window);
     for (int i = 0; i < (twice ? 2 : 1); ++i) {
         // A click may unload the window it landed on; the rest then goes nowhere.
-        game_.mouse_down(window, p.x + i * (pick(5) - 2), p.y, b);
+        press(window, p.x + i * (pick(5) - 2), p.y, b);
         check_score(false);
         if (chance(0.5)) board::advance(game_, clock_, board::milliseconds(pick(120)));
-        game_.mouse_up(window, p.x, p.y, b);
+        release(window, p.x, p.y, b);
         if (twice && i == 0) board::advance(game_, clock_, board::milliseconds(pick(300)));
     }
+}
+
+void RandomPlay::press(const std::string& window, int x, int y, MouseButton button) {
+    saw_double_click_ = false;
+    game_.mouse_down(window, x, y, button);
+    // A left press replaces the one held before; another button leaves it held.
+    if (button == MouseButton::Left) {
+        double_press_.reset();
+        if (saw_double_click_) double_press_ = window;
+    }
+}
+
+void RandomPlay::release(const std::string& window, int x, int y, MouseButton button) {
+    releasing_double_ = button == MouseButton::Left && double_press_ == window;
+    game_.mouse_up(window, x, y, button);
+    if (releasing_double_) double_press_.reset();
+    releasing_double_ = false;
 }
 
 void RandomPlay::access_key() {
@@ -239,7 +256,7 @@ void RandomPlay::access_key() {
 
 void RandomPlay::toolkit_click() {
     const std::string window = game_.active_window();
-    const auto& elements = game_.form(window).elements();
+    const auto& elements = game_.window(window).elements();
     const std::string element = elements[pick(static_cast<int>(elements.size()))]->name();
     note("toolkit click on " + element + " of " + window);
     game_.click(window, element);
@@ -255,14 +272,14 @@ std::string RandomPlay::some_interval_text() {
 }
 
 void RandomPlay::type_interval() {
-    board::Window* board = game_.find_form(kMainBoard);
+    board::Window* board = game_.find_window(kMainBoard);
     const std::string text = some_interval_text();
     note("type \"" + text + "\" into the interval box");
     (*board)["Textspeed"].set_text(text);
 }
 
 void RandomPlay::type_code() {
-    board::Element& box = game_.form(kMainBoard)["Text1"];
+    board::Element& box = game_.window(kMainBoard)["Text1"];
     if (!box.shown()) return note("no code box to type into");
     const std::string text = kCodeTexts[pick(static_cast<int>(kCodeTexts.size()))];
     note("type \"" + text + "\" into the code box");
@@ -294,6 +311,10 @@ void RandomPlay::after_handler(const std::string& window, const std::string& ele
     const bool start = window == kMainBoard && element == "Commandstart" && event == Event::Click;
     if (start) ++out_.starts;
     if (out_.violation) return;
+    if (event == Event::DblClick) saw_double_click_ = true;
+    if (event == Event::Click && releasing_double_) {
+        return fail("the release of a press delivered as DblClick clicked " + element);
+    }
     if (window == kMainBoard && element == "Timer1" && event == Event::Timer) {
         ++out_.board_ticks;
         check_board();
@@ -307,7 +328,7 @@ void RandomPlay::after_handler(const std::string& window, const std::string& ele
 }
 
 void RandomPlay::check_board() {
-    const board::Window& board = game_.form(kMainBoard);
+    const board::Window& board = game_.window(kMainBoard);
     std::array<int, 4> per_column{};
     for (std::size_t i = 0; i < board::layout::kTargets.size(); ++i) {
         per_column[i % 4] += board[board::layout::kTargets[i]].visible();
@@ -327,7 +348,7 @@ void RandomPlay::check_board() {
 }
 
 void RandomPlay::check_score(bool start_allowed) {
-    const board::Window* board = game_.find_form(kMainBoard);
+    const board::Window* board = game_.find_window(kMainBoard);
     if (!board) return fail("the main board is gone");
     const std::string& now = (*board)["Labelscore"].caption();
     const std::string& time = (*board)["LabelTime"].caption();
@@ -359,7 +380,7 @@ void RandomPlay::check_objects() {
         any_visible |= w->visible();
     }
     if (!any_visible) return fail("no window is on screen");
-    const board::Window* active = game_.find_form(game_.active_window());
+    const board::Window* active = game_.find_window(game_.active_window());
     if (!active || !active->visible()) {
         return fail("the active window \"" + game_.active_window() + "\" is not on screen");
     }

@@ -13,7 +13,7 @@
 #include <string>
 
 #include "board/clock.h"
-#include "board/game.h"
+#include "board/runtime.h"
 #include "board/random.h"
 
 namespace play {
@@ -49,6 +49,10 @@ class RandomPlay {
     void type_code();
     void close_info();
     void let_time_pass();
+    // Every press and release goes through these, which note whether a left
+    // press was delivered as a double click, for the check on its release.
+    void press(const std::string& window, int x, int y, board::MouseButton button);
+    void release(const std::string& window, int x, int y, board::MouseButton button);
 
     struct Point {
         int x, y;
@@ -69,7 +73,7 @@ class RandomPlay {
 
     board::ManualClock clock_;
     board::UniformRandom random_;
-    board::Game game_{clock_, random_};
+    board::Runtime game_{clock_, random_};
     std::mt19937_64 rng_;
     Outcome out_;
     std::string score_;  // the score's caption after the last check
@@ -77,6 +81,10 @@ class RandomPlay {
     std::int64_t board_pictures_ = 0;  // pictures alive with the main board alone
     bool keen_ = false;
     std::deque<std::string> recent_;
+    // The window of the left press that is held, when it was delivered as DblClick.
+    std::optional<std::string> double_press_;
+    bool saw_double_click_ = false;  // during the press under way
+    bool releasing_double_ = false;  // the release under way ends a DblClick press
 };
 
 }  // namespace play

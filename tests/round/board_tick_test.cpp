@@ -10,7 +10,6 @@
 
 using testing_support::Harness;
 using testing_support::kDefaultTick;
-using testing_support::start_round;
 
 namespace {
 
@@ -46,7 +45,7 @@ TEST(BoardTick, DrawsEightTimesInOrderEachIntoItsRegister) {
     const auto& b = h.view;
     line_up(h,
             {.costume = 2, .rows = {1, 2, 0, 1}, .ring_kind = 1, .ring_column = 3, .ring_row = 2});
-    start_round(h);
+    ASSERT_TRUE(h.start_round());
     const int before = h.random.drawn;
     h.wait_ms(kDefaultTick - 1);
     EXPECT_EQ(h.random.drawn, before) << "no draw before the first tick";
@@ -67,7 +66,7 @@ TEST(BoardTick, CostumeFallsOnTheWrappingDiagonalOfTheDraw) {
     Harness h;
     const auto& b = h.view;
     for (int k = 0; k < 4; ++k) line_up(h, {.costume = k});
-    start_round(h);
+    ASSERT_TRUE(h.start_round());
     for (int k = 0; k < 4; ++k) {
         h.wait_ms(kDefaultTick);
         const auto& costume = b.costumed_robot.picture();
@@ -90,7 +89,7 @@ TEST(BoardTick, EachColumnShowsOnlyTheTargetOfItsDrawnRow) {
     const auto& b = h.view;
     // Whatever was shown before, an earlier round's leftovers included.
     for (board::Element* target : b.targets) target->set_visible(true);
-    start_round(h);
+    ASSERT_TRUE(h.start_round());
     for (board::Element* target : b.targets) target->set_visible(true);
 
     for (int v = 0; v < 3; ++v) {
@@ -112,8 +111,8 @@ TEST(BoardTick, EachColumnShowsOnlyTheTargetOfItsDrawnRow) {
 TEST(BoardTick, BestScoreCatchesUpWithABetterScoreOnlyWhileTheBoardTicks) {
     Harness h;
     const auto& b = h.view;
-    start_round(h);
-    b.score.set_caption("150");
+    ASSERT_TRUE(h.start_round());
+    h.set_score(150);
     h.wait_ms(kDefaultTick);
     EXPECT_EQ(b.best_score.caption(), "150");
 
@@ -127,11 +126,11 @@ TEST(BoardTick, BestScoreCatchesUpWithABetterScoreOnlyWhileTheBoardTicks) {
     EXPECT_EQ(b.best_score.caption(), "900");
 
     // Paused, the board does not tick and the best score waits.
-    ASSERT_TRUE(h.alt(U'с'));
-    b.score.set_caption("1000");
+    ASSERT_TRUE(h.stop_round());
+    h.set_score(1000);
     h.wait_ms(5 * kDefaultTick);
     EXPECT_EQ(b.best_score.caption(), "900");
-    ASSERT_TRUE(h.alt(U'п'));
+    ASSERT_TRUE(h.continue_round());
     h.wait_ms(kDefaultTick);
     EXPECT_EQ(b.best_score.caption(), "1000");
 
@@ -152,7 +151,7 @@ TEST(BoardTick, RingStandsOnTheDrawnCellWearingTheDrawnKind) {
             }
         }
     }
-    start_round(h);
+    ASSERT_TRUE(h.start_round());
     // Keep the ring's cycle still: the board tick alone must leave its
     // visibility and its Enabled as they are.
     b.ring_cycle_timer.set_enabled(false);

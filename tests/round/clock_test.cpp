@@ -9,23 +9,13 @@
 #include "support/harness.h"
 
 using testing_support::Harness;
-using testing_support::start_round;
 
 namespace {
-
-void stop_round(Harness& h) {
-    ASSERT_TRUE(h.alt(U'с'));
-}
-void continue_round(Harness& h) {
-    ASSERT_TRUE(h.alt(U'п'));
-}
 
 // With interval 0 the board tick never comes, so only the clock touches the
 // best score.
 void freeze_board_tick(Harness& h) {
-    const auto& b = h.view;
-    b.interval_box.set_text("0");
-    ASSERT_TRUE(h.alt(U'у'));
+    ASSERT_TRUE(h.set_interval("0"));
 }
 
 }  // namespace
@@ -33,7 +23,7 @@ void freeze_board_tick(Harness& h) {
 TEST(RoundClock, CountsDownOnceASecondAndEndsTheRoundExactlyOnceAtZero) {
     Harness h;
     const auto& b = h.view;
-    start_round(h);
+    ASSERT_TRUE(h.start_round());
     h.wait_ms(999);
     EXPECT_EQ(b.time_left.caption(), "60");
     h.wait_ms(1);
@@ -65,8 +55,8 @@ TEST(RoundClock, CountsDownOnceASecondAndEndsTheRoundExactlyOnceAtZero) {
     }
     EXPECT_EQ(h.shown_targets(), 4);
     EXPECT_EQ(h.score(), 0);
-    EXPECT_FALSE(h.alt(U'с'));
-    EXPECT_FALSE(h.alt(U'п'));
+    EXPECT_FALSE(h.stop_round());
+    EXPECT_FALSE(h.continue_round());
 
     h.wait_ms(10'000);
     EXPECT_EQ(b.time_left.caption(), "0");
@@ -85,9 +75,9 @@ TEST(RoundClock, FinalScoreOpensThePanelAtTwoThousandAndTheHintAtTwoThousandFift
                                              {2050, true, true}}}) {
         Harness h;
         const auto& b = h.view;
-        start_round(h);
+        ASSERT_TRUE(h.start_round());
         h.wait_ms(59'000);
-        b.score.set_caption(board::number_text(std::int64_t{c.score}));
+        h.set_score(c.score);
         h.wait_ms(1000);
         ASSERT_EQ(b.time_left.caption(), "0");
         EXPECT_EQ(b.final_panel.visible(), c.panel) << c.score;
@@ -109,10 +99,10 @@ TEST(RoundClock, RoundEndRaisesTheBestScoreOnlyWhenBeaten) {
         Harness h;
         const auto& b = h.view;
         freeze_board_tick(h);
-        start_round(h);
+        ASSERT_TRUE(h.start_round());
         b.best_score.set_caption(c.best_before);
         h.wait_ms(59'000);
-        b.score.set_caption("2000");
+        h.set_score(2000);
         h.wait_ms(1000);
         ASSERT_EQ(b.rounds_played.caption(), "1");
         EXPECT_EQ(b.best_score.caption(), c.best_after) << "best before: '" << c.best_before << "'";
@@ -122,15 +112,15 @@ TEST(RoundClock, RoundEndRaisesTheBestScoreOnlyWhenBeaten) {
 TEST(RoundClock, PauseWithOneSecondLeftEndsOnTheFirstTickAfterContinue) {
     Harness h;
     const auto& b = h.view;
-    start_round(h);
+    ASSERT_TRUE(h.start_round());
     h.wait_ms(59'500);
-    stop_round(h);
+    ASSERT_TRUE(h.stop_round());
     EXPECT_EQ(b.time_left.caption(), "1");
     h.wait_ms(30'000);
     EXPECT_EQ(b.time_left.caption(), "1");
     EXPECT_EQ(b.rounds_played.caption(), "0");
 
-    continue_round(h);
+    ASSERT_TRUE(h.continue_round());
     h.wait_ms(999);
     EXPECT_EQ(b.time_left.caption(), "1");
     h.wait_ms(1);
@@ -143,15 +133,15 @@ TEST(RoundClock, PauseWithOneSecondLeftEndsOnTheFirstTickAfterContinue) {
 TEST(RoundClock, OnlyRoundsPlayedToTheEndAreCounted) {
     Harness h;
     const auto& b = h.view;
-    start_round(h);
+    ASSERT_TRUE(h.start_round());
     h.wait_ms(30'000);
-    start_round(h);  // started over halfway
+    ASSERT_TRUE(h.start_round());  // started over halfway
     h.wait_ms(30'000);
     EXPECT_EQ(b.time_left.caption(), "30");
     EXPECT_EQ(b.rounds_played.caption(), "0");
     h.wait_ms(30'000);
     EXPECT_EQ(b.rounds_played.caption(), "1");
-    start_round(h);
+    ASSERT_TRUE(h.start_round());
     h.wait_ms(60'000);
     EXPECT_EQ(b.rounds_played.caption(), "2");
 }

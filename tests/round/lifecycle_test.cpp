@@ -1,7 +1,7 @@
 // Start-up and the round buttons: every state and transition of a round.
 #include <gtest/gtest.h>
 
-#include "round/lifecycle.h"
+#include "round_control/lifecycle.h"
 #include "support/harness.h"
 
 using testing_support::Harness;
@@ -54,7 +54,7 @@ TEST(RoundLifecycle, StartRunsAFreshRoundOnACleanBoard) {
     b.secret_hint.set_visible(true);
     b.final_scene_timer.set_enabled(true);
 
-    EXPECT_TRUE(h.alt(U'н'));
+    EXPECT_TRUE(h.start_round());
     EXPECT_EQ(state_of(h), State::Running);
     EXPECT_EQ(b.score.caption(), "0");
     EXPECT_EQ(b.time_left.caption(), "60");
@@ -126,17 +126,17 @@ TEST(RoundLifecycle, StartedOverARoundIsNotCountedAndTheClockRunsOnItsOwnSecond)
     EXPECT_EQ(state_of(h), State::Over);
     EXPECT_EQ(b.rounds_played.caption(), "1");
     // Over: buttons and targets frozen until the next start.
-    EXPECT_FALSE(h.alt(U'с'));
-    EXPECT_FALSE(h.alt(U'п'));
-    EXPECT_TRUE(h.alt(U'н'));
+    EXPECT_FALSE(h.stop_round());
+    EXPECT_FALSE(h.continue_round());
+    EXPECT_TRUE(h.start_round());
     EXPECT_EQ(state_of(h), State::Running);
 }
 
 TEST(RoundLifecycle, StopAndContinueAreDeafWhileGreyed) {
     Harness h;
     const auto& b = h.view;
-    EXPECT_FALSE(h.alt(U'с'));
-    EXPECT_FALSE(h.alt(U'П'));
+    EXPECT_FALSE(h.stop_round());
+    EXPECT_FALSE(h.continue_round());
     h.click_on(b.continue_button);
     EXPECT_EQ(state_of(h), State::Waiting);
     EXPECT_FALSE(h.alt(U'ж'));  // no such key
@@ -161,14 +161,12 @@ TEST(RoundLifecycle, SetIntervalReadsTheLeadingNumberAndRoundsHalvesToEven) {
 TEST(RoundLifecycle, AZeroIntervalFreezesTheBoardButNotTheClock) {
     Harness h;
     const auto& b = h.view;
-    b.interval_box.set_text("letters");
-    h.alt(U'У');
-    h.alt(U'Н');
+    h.set_interval("letters");
+    h.start_round();
     h.wait_ms(10'000);
     EXPECT_EQ(h.shown_targets(), 0);
     EXPECT_EQ(b.time_left.caption(), "50");
-    b.interval_box.set_text("750");
-    h.alt(U'у');
+    h.set_interval("750");
     h.wait_ms(kDefaultTick);
     EXPECT_EQ(h.shown_targets(), 4);
 }
@@ -205,7 +203,7 @@ TEST(RoundLifecycle, ResetClearsTheStatisticsAndTheNextTickRestoresTheBest) {
     h.click_on(b.start_button);
     b.rounds_played.set_caption("4");
     b.best_score.set_caption("900");
-    b.score.set_caption("120");
+    h.set_score(120);
     h.click_on(b.reset_statistics_button);
     EXPECT_EQ(b.rounds_played.caption(), "0");
     EXPECT_EQ(b.best_score.caption(), "0");

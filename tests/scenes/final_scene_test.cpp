@@ -134,7 +134,7 @@ TEST(FinalScene, WinningRoundEndStartsItAndTheNextStartClearsItAway) {
     s.h.click_on(s.b.start_button);
     s.h.wait_ms(59'000);
     ASSERT_FALSE(s.b.final_panel.visible());
-    s.b.score.set_caption("2000");
+    s.h.set_score(2000);
     s.h.wait_ms(1'000);
     EXPECT_TRUE(s.b.final_panel.visible());
     EXPECT_TRUE(s.b.final_scene_timer.enabled());

@@ -1,6 +1,8 @@
 #include "support/harness.h"
 
-#include "board/number_text.h"
+#include <string>
+
+#include "board/layout/main_board_view.h"
 
 namespace testing_support {
 
@@ -11,23 +13,31 @@ struct Middle {
 Middle middle_of(const board::Element& e) {
     return {e.window_left() + e.width() / 2, e.window_top() + e.height() / 2};
 }
-
-board::Window& assembled_and_started(board::Game& game) {
-    app::launch(game);
-    return game.form(board::layout::kMainBoard);
-}
 }  // namespace
 
-Harness::Harness() : view(assembled_and_started(game)) {}
+Harness::Harness(const MakeDisplay& display)
+    : display_(display ? display(game) : nullptr), view([this]() -> board::Window& {
+          app::launch(game);
+          return game.window(board::layout::kMainBoard);
+      }()) {}
+
+Harness::~Harness() = default;
+
+void Harness::wait(board::Micros span) {
+    board::advance(game, clock, span);
+    catch_up();
+}
 
 void Harness::press_on(const board::Element& element, board::MouseButton button) {
     const Middle m = middle_of(element);
     game.mouse_down(element.window().name(), m.x, m.y, button);
+    catch_up();
 }
 
 void Harness::release_on(const board::Element& element, board::MouseButton button) {
     const Middle m = middle_of(element);
     game.mouse_up(element.window().name(), m.x, m.y, button);
+    catch_up();
 }
 
 void Harness::click_on(const board::Element& element) {
@@ -36,7 +46,14 @@ void Harness::click_on(const board::Element& element) {
 }
 
 bool Harness::alt(char32_t key) {
-    return game.access_key(game.active_window(), key);
+    const bool pressed = game.access_key(game.active_window(), key);
+    catch_up();
+    return pressed;
+}
+
+bool Harness::set_interval(std::string_view text) {
+    view.interval_box.set_text(std::string(text));
+    return alt(keys::kSetInterval);
 }
 
 int Harness::shown_targets() const {
@@ -46,7 +63,11 @@ int Harness::shown_targets() const {
 }
 
 int Harness::score() const {
-    return static_cast<int>(board::read_lenient(view.score.caption()));
+    return static_cast<int>(view.points());
+}
+
+void Harness::set_score(int points) const {
+    view.set_points(points);
 }
 
 }  // namespace testing_support

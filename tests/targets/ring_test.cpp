@@ -12,7 +12,6 @@ using board::MouseButton;
 using testing_support::Harness;
 using testing_support::kDefaultTick;
 using testing_support::same;
-using testing_support::start_round;
 
 namespace {
 
@@ -44,7 +43,7 @@ TEST(RingCycle, EachCounterValueLeadsToTheNextAndShowsOrHidesTheRing) {
         for (const bool shown_before : {false, true}) {
             Harness h;
             const auto& b = h.view;
-            start_round(h);
+            ASSERT_TRUE(h.start_round());
             b.ring.set_tag(c.before);
             b.ring.set_visible(shown_before);
             h.wait_ms(kDefaultTick);
@@ -61,14 +60,14 @@ TEST(RingCycle, EachCounterValueLeadsToTheNextAndShowsOrHidesTheRing) {
 TEST(RingCycle, FirstShowsOnTheThirdTickThenOneTickInFiveAcrossRounds) {
     Harness h;
     const auto& b = h.view;
-    start_round(h);
+    ASSERT_TRUE(h.start_round());
     for (int tick = 1; tick <= 12; ++tick) {
         h.wait_ms(kDefaultTick);
         EXPECT_EQ(b.ring.visible(), tick % 5 == 3) << "tick " << tick;
     }
     // The phase carries over into the next round: twelve ticks left it at "2".
     ASSERT_EQ(b.ring.tag(), "2");
-    start_round(h);
+    ASSERT_TRUE(h.start_round());
     h.wait_ms(kDefaultTick);
     EXPECT_TRUE(b.ring.visible());
 }
@@ -76,13 +75,13 @@ TEST(RingCycle, FirstShowsOnTheThirdTickThenOneTickInFiveAcrossRounds) {
 TEST(RingCatch, ClickScoresThirtyOncePerAppearanceAndTheTargetBeneathWaits) {
     Harness h;
     const auto& b = h.view;
-    start_round(h);
+    ASSERT_TRUE(h.start_round());
     h.wait_ms(3 * kDefaultTick);
     ASSERT_TRUE(b.ring.visible());
     expect_ring_over_first_target(h);
 
     h.click_on(b.ring);
-    EXPECT_EQ(b.score.caption(), "30");
+    EXPECT_EQ(h.score(), 30);
     EXPECT_FALSE(b.ring.visible());
     EXPECT_EQ(b.ring.tag(), "3") << "the catch leaves the cycle alone";
     EXPECT_TRUE(b.target(0, 0).visible()) << "the ring took the click, not the target";
@@ -105,17 +104,17 @@ TEST(RingCatch, ClickScoresThirtyOncePerAppearanceAndTheTargetBeneathWaits) {
 TEST(RingCatch, RingShownAtAPauseIgnoresClicksUntilContinueAndTheNextTickHidesIt) {
     Harness h;
     const auto& b = h.view;
-    start_round(h);
+    ASSERT_TRUE(h.start_round());
     h.wait_ms(3 * kDefaultTick);
     ASSERT_TRUE(b.ring.visible());
-    ASSERT_TRUE(h.alt(U'с'));
+    ASSERT_TRUE(h.stop_round());
     h.click_on(b.ring);
     h.wait_ms(10 * kDefaultTick);
     EXPECT_EQ(h.score(), 0);
     EXPECT_TRUE(b.ring.visible());
     EXPECT_EQ(b.ring.tag(), "3");
 
-    ASSERT_TRUE(h.alt(U'п'));
+    ASSERT_TRUE(h.continue_round());
     h.wait_ms(kDefaultTick);
     EXPECT_FALSE(b.ring.visible());
     EXPECT_EQ(b.ring.tag(), "4");
@@ -127,7 +126,7 @@ TEST(RingDoubleClick, ScoresFiftyOnlyWhenTheRingHasShownAgainBeforeTheSecondPres
     {
         Harness h;
         const auto& b = h.view;
-        start_round(h);
+        ASSERT_TRUE(h.start_round());
         h.wait_ms(3 * kDefaultTick);
         expect_ring_over_first_target(h);
         h.click_on(b.ring);
@@ -142,7 +141,7 @@ TEST(RingDoubleClick, ScoresFiftyOnlyWhenTheRingHasShownAgainBeforeTheSecondPres
         Harness h;
         const auto& b = h.view;
         h.game.set_double_click(board::seconds(4), 60);
-        start_round(h);
+        ASSERT_TRUE(h.start_round());
         h.wait_ms(3 * kDefaultTick);
         h.click_on(b.ring);
         ASSERT_EQ(h.score(), 30);
@@ -159,7 +158,7 @@ TEST(RingDoubleClick, ScoresFiftyOnlyWhenTheRingHasShownAgainBeforeTheSecondPres
     {
         Harness h;
         const auto& b = h.view;
-        start_round(h);
+        ASSERT_TRUE(h.start_round());
         h.wait_ms(3 * kDefaultTick);
         h.click_on(b.ring);
         h.wait_ms(5 * kDefaultTick);
@@ -169,10 +168,27 @@ TEST(RingDoubleClick, ScoresFiftyOnlyWhenTheRingHasShownAgainBeforeTheSecondPres
     }
 }
 
+TEST(RingDoubleClick, AnotherButtonPressedDuringTheDoubleClickAddsNoCatch) {
+    Harness h;
+    const auto& b = h.view;
+    h.game.set_double_click(board::seconds(4), 60);
+    ASSERT_TRUE(h.start_round());
+    h.wait_ms(3 * kDefaultTick);
+    h.click_on(b.ring);
+    h.wait_ms(5 * kDefaultTick);
+    ASSERT_TRUE(b.ring.visible());
+    h.press_on(b.ring);  // the double click
+    h.press_on(b.ring, MouseButton::Right);
+    h.release_on(b.ring, MouseButton::Right);
+    h.release_on(b.ring);
+    EXPECT_EQ(h.score(), 30 + 50);
+    EXPECT_TRUE(b.ring.visible());
+}
+
 TEST(RingPointer, PressAndReleaseSwapThePointerFromTheHoldersOfTheMoment) {
     Harness h;
     const auto& b = h.view;
-    start_round(h);
+    ASSERT_TRUE(h.start_round());
     h.wait_ms(3 * kDefaultTick);
     ASSERT_TRUE(b.ring.visible());
 

@@ -8,7 +8,6 @@
 using board::MouseButton;
 using testing_support::Harness;
 using testing_support::same;
-using testing_support::start_round;
 
 namespace {
 
@@ -26,17 +25,17 @@ TEST(TargetStrike, PlainRobotIsWorthTenAnyOtherPictureTwentyAndTheTargetVanishes
     // Before any round the score still holds its padded load-time text.
     show(b.target(2, 0), b.plain_robot);
     h.click_on(b.target(2, 0));
-    EXPECT_EQ(b.score.caption(), "10");
+    EXPECT_EQ(h.score(), 10);
     EXPECT_FALSE(b.target(2, 0).visible());
 
     h.wait_ms(1000);  // well past the double-click time
-    start_round(h);
+    ASSERT_TRUE(h.start_round());
     show(b.target(2, 0), b.plain_robot);
     show(b.target(1, 1), b.costumed_robot);
     h.click_on(b.target(2, 0));
-    EXPECT_EQ(b.score.caption(), "10");
+    EXPECT_EQ(h.score(), 10);
     h.click_on(b.target(1, 1));
-    EXPECT_EQ(b.score.caption(), "30");
+    EXPECT_EQ(h.score(), 30);
     EXPECT_FALSE(b.target(1, 1).visible());
 
     // Worth goes by the picture object, not by what it shows: a second load of
@@ -44,10 +43,10 @@ TEST(TargetStrike, PlainRobotIsWorthTenAnyOtherPictureTwentyAndTheTargetVanishes
     b.target(3, 1).set_picture(board::Picture::load("pic_krot_simple"));
     b.target(3, 1).set_visible(true);
     h.click_on(b.target(3, 1));
-    EXPECT_EQ(b.score.caption(), "50");
+    EXPECT_EQ(h.score(), 50);
     b.target(0, 0).set_visible(true);  // still its load-time picture
     h.click_on(b.target(0, 0));
-    EXPECT_EQ(b.score.caption(), "70");
+    EXPECT_EQ(h.score(), 70);
 
     // The strike leaves the picture and Enabled alone.
     EXPECT_TRUE(same(b.target(2, 0).picture(), b.plain_robot.picture()));
@@ -57,7 +56,7 @@ TEST(TargetStrike, PlainRobotIsWorthTenAnyOtherPictureTwentyAndTheTargetVanishes
 TEST(TargetStrike, AllTwelveTargetsStrikeAndSwapPointersAlike) {
     Harness h;
     const auto& b = h.view;
-    start_round(h);
+    ASSERT_TRUE(h.start_round());
     int expected = 0;
     for (board::Element* target : b.targets) {
         show(*target, b.plain_robot);
@@ -76,7 +75,7 @@ TEST(TargetStrike, AllTwelveTargetsStrikeAndSwapPointersAlike) {
 TEST(TargetStrike, HiddenOrFrozenTargetReactsToNothing) {
     Harness h;
     const auto& b = h.view;
-    start_round(h);
+    ASSERT_TRUE(h.start_round());
     const auto load_icon = b.target(2, 1).mouse_icon();
 
     // Hidden: the press goes to the empty cell beneath, which has no handler.
@@ -86,7 +85,7 @@ TEST(TargetStrike, HiddenOrFrozenTargetReactsToNothing) {
 
     // Shown but paused.
     show(b.target(2, 1), b.plain_robot);
-    ASSERT_TRUE(h.alt(U'с'));
+    ASSERT_TRUE(h.stop_round());
     h.click_on(b.target(2, 1));
     EXPECT_EQ(h.score(), 0);
     EXPECT_TRUE(b.target(2, 1).visible());
@@ -96,7 +95,7 @@ TEST(TargetStrike, HiddenOrFrozenTargetReactsToNothing) {
 TEST(TargetStrike, PressAndReleaseSwapThePointerButOnlyAClickScores) {
     Harness h;
     const auto& b = h.view;
-    start_round(h);
+    ASSERT_TRUE(h.start_round());
     show(b.target(0, 1), b.costumed_robot);
 
     h.press_on(b.target(0, 1), MouseButton::Right);
@@ -117,7 +116,7 @@ TEST(TargetStrike, PressAndReleaseSwapThePointerButOnlyAClickScores) {
 TEST(TargetStrike, PointerHoldersAreReadAtEveryPressAndRelease) {
     Harness h;
     const auto& b = h.view;
-    start_round(h);
+    ASSERT_TRUE(h.start_round());
     show(b.target(1, 0), b.plain_robot);
     // As the friend's look does: a new release image, the press image kept.
     b.target_release_pointer.set_mouse_icon(b.friends_strike_pointer.mouse_icon());
@@ -130,7 +129,7 @@ TEST(TargetStrike, PointerHoldersAreReadAtEveryPressAndRelease) {
 TEST(TargetStrike, QuickSecondClickNeverStrikesTheSameTargetAgain) {
     Harness h;
     const auto& b = h.view;
-    start_round(h);
+    ASSERT_TRUE(h.start_round());
     show(b.target(1, 2), b.costumed_robot);
     h.click_on(b.target(1, 2));
     h.wait_ms(50);

@@ -4,7 +4,7 @@
 #include <string_view>
 
 #include "board/clock.h"
-#include "board/game.h"
+#include "board/runtime.h"
 #include "board/layout/main_board.h"
 #include "board/layout/main_board_view.h"
 #include "board/random.h"
@@ -90,7 +90,7 @@ Geometry read_layouts() {
     // moves, so every element stands where its layout puts it.
     board::ManualClock clock;
     board::UniformRandom random;
-    board::Game game(clock, random);
+    board::Runtime game(clock, random);
     game.define(board::layout::main_board());
     game.define(info::information_window());
     game.show(board::layout::kMainBoard);

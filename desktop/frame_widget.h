@@ -7,18 +7,18 @@
 
 namespace desktop {
 
-class WindowView;
+class WindowWidget;
 
-class FrameView : public QWidget {
+class FrameWidget : public QWidget {
     Q_OBJECT
   public:
-    FrameView(WindowView& view, std::string element, QWidget* parent);
+    FrameWidget(WindowWidget& owner, std::string element, QWidget* parent);
 
   protected:
     void paintEvent(QPaintEvent* event) override;
 
   private:
-    WindowView& view_;
+    WindowWidget& owner_;
     std::string element_;
 };
 

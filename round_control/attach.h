@@ -1,8 +1,8 @@
 // Hooks round control up to the main board's buttons and timers.
 #pragma once
 
-#include "board/game.h"
+#include "board/runtime.h"
 
 namespace round_control {
-void attach(board::Game& game);
+void attach(board::Runtime& game);
 }

@@ -6,25 +6,25 @@
 #include <map>
 #include <string>
 
-#include "board/game.h"
+#include "board/runtime.h"
 #include "desktop/canvas.h"
 
 namespace desktop {
 
-class WindowView : public QWidget {
+class WindowWidget : public QWidget {
     Q_OBJECT
   public:
-    WindowView(board::Game& game, board::Window& window);
+    WindowWidget(board::Runtime& game, board::Window& window);
 
     const std::string& window_name() const { return name_; }
     std::uint64_t serial() const { return serial_; }
-    board::Window& model() const { return game_.form(name_); }
-    // False once the game has unloaded the window this view shows.
+    board::Window& model() const { return game_.window(name_); }
+    // False once the game has unloaded the window this widget shows.
     bool alive() const {
-        const board::Window* w = game_.find_form(name_);
+        const board::Window* w = game_.find_window(name_);
         return w && w->serial() == serial_;
     }
-    board::Game& game() const { return game_; }
+    board::Runtime& game() const { return game_; }
 
     // Brings the widgets up to date with the window's elements.
     void sync();
@@ -45,7 +45,7 @@ class WindowView : public QWidget {
     void build_native_widgets();
     void sync_native(const board::Element& e, QWidget* w);
 
-    board::Game& game_;
+    board::Runtime& game_;
     std::string name_;
     std::uint64_t serial_;
     std::uint64_t synced_revision_ = 0;

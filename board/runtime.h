@@ -1,47 +1,33 @@
-// The running game: its windows, the handlers attached to their elements, time,
-// the random source, and the routing of mouse, keyboard and timer events. Every
-// event is delivered on its own, its handler runs to its end, and then the view
-// is told to bring the screen up to date.
+// The element runtime: the windows and their lives, the handlers wired to their
+// elements, the timers, the random source, and the routing of mouse and keyboard
+// input, each in a part of its own. Every event is delivered on its own and its
+// handler runs to its end; once the input call or the timer pass that caused it
+// is over, the display is told once to bring the screen up to date.
 #pragma once
 
 #include <functional>
-#include <map>
-#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
-#include <tuple>
 #include <vector>
 
 #include "board/clock.h"
+#include "board/event.h"
+#include "board/handler_table.h"
+#include "board/input_router.h"
 #include "board/layout.h"
 #include "board/random.h"
+#include "board/timer_queue.h"
 #include "board/window.h"
+#include "board/window_life.h"
 
 namespace board {
 
-enum class Event { Load, Close, Click, DblClick, MouseDown, MouseUp, Timer };
-// The event's own name: "Load", "Click", ...
-const char* event_name(Event event);
-// Back and Forward are a mouse's side buttons: they press and release like the
-// others, but only the left button clicks.
-enum class MouseButton { Left = 1, Right = 2, Middle = 4, Back = 8, Forward = 16 };
-
-// What a mouse event carries; the game's handlers may ignore it.
-struct EventArgs {
-    MouseButton button = MouseButton::Left;
-    int shift = 0;
-    int x = 0;  // twips, within the element
-    int y = 0;
-};
-
-using Handler = std::function<void(class Game&, const EventArgs&)>;
-
-// What the game needs from whoever shows it.
-class View {
+// What the runtime needs from whoever shows it.
+class Display {
   public:
-    virtual ~View() = default;
-    // An event has been handled: show the windows as they now stand.
+    virtual ~Display() = default;
+    // Events have been handled: show the windows as they now stand.
     virtual void refresh() = 0;
     // Something the player must be told, in a message box of its own.
     virtual void tell_player(const std::string& message) = 0;
@@ -49,34 +35,36 @@ class View {
     virtual void quit() = 0;
 };
 
-class Game {
+class Runtime final : private InputRouter::Sink, private TimerQueue::Ticker {
   public:
-    Game(Clock& clock, RandomSource& random);
-    ~Game();
-    Game(const Game&) = delete;
-    Game& operator=(const Game&) = delete;
+    Runtime(Clock& clock, RandomSource& random);
+    ~Runtime();
+    Runtime(const Runtime&) = delete;
+    Runtime& operator=(const Runtime&) = delete;
 
     // --- set-up ---
-    void define(WindowLayout layout);
+    void define(WindowLayout layout) { windows_.define(std::move(layout)); }
     // `element` empty: an event of the window itself (Load, Close). The window
     // must be defined first: a handler for an unknown window or element, or for
     // an event the element's kind never raises, is a wiring error (logic_error,
     // naming them) at once, not a handler that silently never runs.
     void on(std::string_view window, std::string_view element, Event event, Handler handler);
     void on(std::string_view window, std::string_view element, Event event,
-            std::function<void(Game&)> handler);
-    void set_view(View* view) { view_ = view; }
-    View* view() const { return view_; }
+            std::function<void(Runtime&)> handler);
+    void set_display(Display* display) { display_ = display; }
+    Display* display() const { return display_; }
     // Told of every event after its handler has run; for tracing and measuring.
     using Observer =
         std::function<void(const std::string& window, const std::string& element, Event)>;
     void observe(Observer observer) { observer_ = std::move(observer); }
-    void set_double_click(Micros time, int distance_twips);
+    void set_double_click(Micros time, int distance_twips) {
+        router_.set_double_click(time, distance_twips);
+    }
 
     // --- windows ---
     // A loaded window; asking for one that is not loaded is a programming error.
-    Window& form(std::string_view name) const;
-    Window* find_form(std::string_view name) const;
+    Window& window(std::string_view name) const { return windows_.get(name); }
+    Window* find_window(std::string_view name) const { return windows_.find(name); }
     // Creates the window from its layout if needed (running its Load handler),
     // then makes it visible and active.
     void show(std::string_view name);
@@ -86,7 +74,7 @@ class Game {
     void request_close(std::string_view name);
     // Loaded windows in the order they were created.
     std::vector<Window*> windows() const;
-    const std::string& active_window() const { return active_; }
+    const std::string& active_window() const { return windows_.active(); }
     bool ended() const { return ended_; }
 
     // --- time and chance ---
@@ -95,7 +83,7 @@ class Game {
     void randomize();  // seeds the random source from the clock
     double random_fraction() { return random_.next(); }
     // The earliest moment at which a timer falls due, if any is running.
-    std::optional<Micros> next_due() const;
+    std::optional<Micros> next_due() const { return timers_.next_due(); }
     // Delivers one tick to every timer that is due now, earliest first.
     void run_due_timers();
 
@@ -117,55 +105,33 @@ class Game {
     const std::vector<std::string>& told() const { return told_; }
 
   private:
-    // A button held down: where it went down, to send its release there.
-    struct PressState {
-        std::string window;
-        std::uint64_t window_serial = 0;
-        std::string element;
-        MouseButton button = MouseButton::Left;
-        bool swallowed = false;
-    };
-    struct LastPress {
-        std::string window;
-        std::string element;
-        Micros at = 0;
-        int x = 0, y = 0;
-        bool was_double = false;
-        bool valid = false;
-    };
+    // One input call or timer pass: the display is refreshed once, at the end of
+    // the outermost one, if any event was delivered on the way.
+    class Batch;
 
-    void check_wiring(std::string_view window, std::string_view element, Event event) const;
-    const Handler* handler(const std::string& window, const std::string& element,
-                           Event event) const;
-    void dispatch(Window& window, const std::string& element, Event event,
-                  const EventArgs& args = {});
+    void deliver(Window& window, Element& element, Event event, const EventArgs& args) override;
+    void tick(Window& window, Element& timer) override;
     // Runs the handler, if any. A failure of the model that escapes it ends
     // that handler only: the player is told, and the game goes on.
-    void run_handler(const std::string& window, const std::string& element, Event event,
-                     const EventArgs& args);
-    // The window of that name if it is still the very creation given by serial.
-    Window* same_window(std::string_view name, std::uint64_t serial) const;
+    void run(const Handler* handler, const EventArgs& args);
     void refresh();
-    bool loaded(const std::string& name) const;
 
     Clock& clock_;
     RandomSource& random_;
-    View* view_ = nullptr;
+    Display* display_ = nullptr;
     Observer observer_;
-    std::map<std::string, WindowLayout, std::less<>> layouts_;
-    std::vector<std::unique_ptr<Window>> windows_;
-    std::map<std::tuple<std::string, std::string, Event>, Handler> handlers_;
-    std::string active_;
+    WindowLife windows_;
+    HandlerTable handlers_;
+    TimerQueue timers_;
+    InputRouter router_;
     bool ended_ = false;
     std::vector<std::string> told_;
-    std::vector<PressState> presses_;  // at most one per button
-    LastPress last_press_;
-    Micros double_click_time_ = 500'000;
-    int double_click_distance_ = 60;
+    int batch_depth_ = 0;
+    bool refresh_due_ = false;
 };
 
 // Advances a manual clock, delivering every tick that falls due on the way, each
 // at its own moment.
-void advance(Game& game, ManualClock& clock, Micros span);
+void advance(Runtime& runtime, ManualClock& clock, Micros span);
 
 }  // namespace board

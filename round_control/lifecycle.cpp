@@ -1,4 +1,6 @@
-#include "round/lifecycle.h"
+#include "round_control/lifecycle.h"
+
+#include <string>
 
 #include "board/failure.h"
 #include "board/layout/main_board_view.h"
@@ -6,7 +8,7 @@
 
 namespace round_control {
 
-using board::Game;
+using board::Runtime;
 using board::layout::MainBoard;
 
 namespace {
@@ -29,14 +31,14 @@ std::int64_t interval_from(const board::Element& box) {
 
 }  // namespace
 
-void start_up(Game& game) {
+void start_up(Runtime& game) {
     game.randomize();
 }
 
-void start_round(Game& game) {
+void start_round(Runtime& game) {
     const MainBoard b(game);
-    b.score.set_caption("0");
-    b.time_left.set_caption("60");
+    b.set_points(0);
+    b.set_seconds_left(kRoundSeconds);
     b.stop_button.set_enabled(true);
     b.continue_button.set_enabled(false);
     switch_round_timers(b, true);
@@ -48,34 +50,34 @@ void start_round(Game& game) {
     // Clear away the final scene of an earlier round; its timer runs on.
     b.final_panel.set_visible(false);
     b.airship.set_picture(b.airship_burning_1.picture());
-    b.airship_frame_register.set_tag("0");
+    b.set_fire_count(0);
     b.rescue_message.set_visible(false);
     b.heroes_flight.set_visible(false);
     b.drifting_dot.set_top(840);
     b.drifting_dot.set_left(1920);
 }
 
-void stop_round(Game& game) {
+void stop_round(Runtime& game) {
     const MainBoard b(game);
     switch_round_timers(b, false);
     let_targets_and_ring_take_clicks(b, false);
     b.continue_button.set_enabled(true);
 }
 
-void continue_round(Game& game) {
+void continue_round(Runtime& game) {
     const MainBoard b(game);
     switch_round_timers(b, true);
     let_targets_and_ring_take_clicks(b, true);
 }
 
-void set_interval(Game& game) {
+void set_interval(Runtime& game) {
     const MainBoard b(game);
     board::Element& box = b.interval_box;
     try {
         // Check the number before either timer takes it, so that a refused
         // number leaves both timers as they were.
         const std::int64_t board_tick = interval_from(box);
-        if (board_tick < 0 || board_tick > 65535) {
+        if (!board::interval_in_range(board_tick)) {
             throw board::Failure(board::FailureCode::InvalidPropertyValue, "interval");
         }
         b.board_tick_timer.set_interval(board_tick);
@@ -85,15 +87,17 @@ void set_interval(Game& game) {
     }
 }
 
-void reset_statistics(Game& game) {
+void reset_statistics(Runtime& game) {
     const MainBoard b(game);
-    b.rounds_played.set_caption("0");
-    b.best_score.set_caption("0");
+    b.set_rounds_counted(0);
+    b.set_best_points(0);
 }
 
 std::string interval_refused_message(const std::string& typed) {
     return "Интервал «" + typed +
-           "» не подходит: введите целое число миллисекунд от 0 до 65535. "
+           "» не подходит: введите целое число миллисекунд от " +
+           std::to_string(board::kIntervalMin) + " до " + std::to_string(board::kIntervalMax) +
+           ". "
            "Прежний интервал остаётся в силе.";
 }
 

@@ -1,10 +1,11 @@
-#include "round/board_tick.h"
+#include "round_control/board_tick.h"
 
 #include <cstddef>
+#include <cstdint>
 
 #include "board/layout/main_board_view.h"
 #include "board/number_text.h"
-#include "round/clock.h"
+#include "round_control/clock.h"
 
 namespace round_control {
 
@@ -14,17 +15,16 @@ using board::layout::kGridColumns;
 using board::layout::kGridRows;
 using board::layout::MainBoard;
 
-// A random draw below n, kept in its register as a number text and then read
-// back from there: the register, not the draw, is what the tick acts on.
-std::size_t draw_into(board::Game& game, board::Element& register_label, int n) {
-    register_label.set_caption(board::number_text(board::whole_part(game.random_fraction() * n)));
-    return static_cast<std::size_t>(board::read_strict(register_label.caption()));
+// A random draw below n. The view's deals keep it in a register and hand back
+// what the register holds.
+std::int64_t draw_below(board::Runtime& game, int n) {
+    return board::whole_part(game.random_fraction() * n);
 }
 
 // The costume diagonals: group g holds, from the top row down, the target in
 // column (g + 2 + row) mod 4, so the diagonal wraps round the board.
-void dress_costume_diagonal(board::Game& game, const MainBoard& b) {
-    const std::size_t k = draw_into(game, b.costume_register, 4);
+void dress_costume_diagonal(board::Runtime& game, const MainBoard& b) {
+    const std::size_t k = b.deal_costume_group(draw_below(game, 4));
     for (std::size_t g = 0; g < kGridColumns; ++g) {
         for (std::size_t row = 0; row < kGridRows; ++row) {
             const auto& source = k == g ? b.costumed_robot : b.plain_robot;
@@ -34,24 +34,24 @@ void dress_costume_diagonal(board::Game& game, const MainBoard& b) {
 }
 
 // Each column draws its row into a register of its own.
-void show_one_target_per_column(board::Game& game, const MainBoard& b) {
+void show_one_target_per_column(board::Runtime& game, const MainBoard& b) {
     for (std::size_t column = 0; column < kGridColumns; ++column) {
-        const std::size_t row = draw_into(game, *b.row_registers[column], 3);
+        const std::size_t row = b.deal_row(column, draw_below(game, 3));
         for (std::size_t r = 0; r < kGridRows; ++r) b.target(column, r).set_visible(r == row);
     }
 }
 
-void place_ring(board::Game& game, const MainBoard& b) {
+void place_ring(board::Runtime& game, const MainBoard& b) {
     using board::layout::kColumnLefts;
     using board::layout::kRowTops;
-    b.ring.set_picture(b.ring_kinds.at(draw_into(game, b.ring_kind_register, 2))->picture());
-    b.ring.set_left(kColumnLefts.at(draw_into(game, b.ring_column_register, 4)));
-    b.ring.set_top(kRowTops.at(draw_into(game, b.ring_row_register, 3)));
+    b.ring.set_picture(b.ring_kinds.at(b.deal_ring_kind(draw_below(game, 2)))->picture());
+    b.ring.set_left(kColumnLefts.at(b.deal_ring_column(draw_below(game, 4))));
+    b.ring.set_top(kRowTops.at(b.deal_ring_row(draw_below(game, 3))));
 }
 
 }  // namespace
 
-void board_tick(board::Game& game) {
+void board_tick(board::Runtime& game) {
     const MainBoard b(game);
     dress_costume_diagonal(game, b);
     show_one_target_per_column(game, b);

@@ -2,7 +2,7 @@
 // tick that uses the time up ends the round, counts it and judges the score.
 #pragma once
 
-#include "board/game.h"
+#include "board/runtime.h"
 #include "board/layout/main_board_view.h"
 
 namespace round_control {
@@ -13,7 +13,7 @@ inline constexpr int kWinningScore = 2000;
 inline constexpr int kSecretScore = 2050;
 
 // The Timer event of the round clock's timer.
-void clock_tick(board::Game& game);
+void clock_tick(board::Runtime& game);
 
 // Raises the best score to the score when the score beats it; an equal score
 // leaves the best score's text as it is. The board tick follows the same rule.

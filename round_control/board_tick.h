@@ -4,11 +4,11 @@
 // gets its kind picture and its cell.
 #pragma once
 
-#include "board/game.h"
+#include "board/runtime.h"
 
 namespace round_control {
 
 // The Timer event of the board tick's timer.
-void board_tick(board::Game& game);
+void board_tick(board::Runtime& game);
 
 }  // namespace round_control

@@ -1,4 +1,4 @@
-#include "desktop/window_view.h"
+#include "desktop/window_widget.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -11,7 +11,7 @@
 #include "desktop/accessibility.h"
 #include "desktop/art.h"
 #include "desktop/colours.h"
-#include "desktop/frame_view.h"
+#include "desktop/frame_widget.h"
 #include "desktop/guard.h"
 #include "desktop/painting.h"
 #include "desktop/units.h"
@@ -33,7 +33,7 @@ void fit_caption(QPushButton& button) {
 
 }  // namespace
 
-WindowView::WindowView(board::Game& game, board::Window& window)
+WindowWidget::WindowWidget(board::Runtime& game, board::Window& window)
     : game_(game), name_(window.name()), serial_(window.serial()), canvas_(new Canvas(*this)) {
     setAttribute(Qt::WA_DeleteOnClose, false);
     const QSize client = client_size(window);
@@ -45,7 +45,7 @@ WindowView::WindowView(board::Game& game, board::Window& window)
     sync();
 }
 
-void WindowView::show_icon() {
+void WindowWidget::show_icon() {
     if (!alive()) return;
     const board::Window& w = model();
     if (w.icon()) setWindowIcon(window_icon(w.icon()->asset()));
@@ -53,13 +53,13 @@ void WindowView::show_icon() {
     if (QApplication::windowIcon().isNull()) QApplication::setWindowIcon(application_icon());
 }
 
-void WindowView::build_native_widgets() {
+void WindowWidget::build_native_widgets() {
     board::Window& w = model();
     // Frames first, so that what they hold can be placed inside them.
     for (const auto& e : w.elements()) {
         if (e->kind() != board::Kind::Frame) continue;
         QWidget* parent = e->container() ? natives_.at(e->container()->name()) : this;
-        auto* frame = new FrameView(*this, e->name(), parent);
+        auto* frame = new FrameWidget(*this, e->name(), parent);
         natives_.emplace(e->name(), frame);
     }
     for (const auto& e : w.elements()) {
@@ -97,19 +97,19 @@ void WindowView::build_native_widgets() {
     }
 }
 
-QWidget* WindowView::widget_for(std::string_view element) const {
+QWidget* WindowWidget::widget_for(std::string_view element) const {
     const auto it = natives_.find(element);
     return it == natives_.end() ? nullptr : it->second;
 }
 
-std::string WindowView::element_of(const QWidget* widget) const {
+std::string WindowWidget::element_of(const QWidget* widget) const {
     for (const auto& [name, w] : natives_) {
         if (w == widget) return name;
     }
     return {};
 }
 
-void WindowView::sync() {
+void WindowWidget::sync() {
     if (!alive()) return;
     board::Window& w = model();
     if (w.revision() == synced_revision_) return;
@@ -123,18 +123,18 @@ void WindowView::sync() {
     announce_changes(*canvas_);
 }
 
-void WindowView::sync_native(const board::Element& e, QWidget* widget) {
+void WindowWidget::sync_native(const board::Element& e, QWidget* widget) {
     const QRect rect = widget_rect(e);
     if (widget->geometry() != rect) widget->setGeometry(rect);
     widget->setEnabled(e.enabled());
     // Only a changed pointer is handed on: the window system need not hear of
     // it on every tick of a scene.
-    if (e.mouse_pointer() == board::kPointerCustom && e.mouse_icon()) {
+    if (e.mouse_pointer() == board::PointerKind::Custom && e.mouse_icon()) {
         const QCursor cursor = pointer_cursor(e.mouse_icon()->asset(), devicePixelRatioF());
         if (!widget->testAttribute(Qt::WA_SetCursor) || widget->cursor() != cursor) {
             widget->setCursor(cursor);
         }
-    } else if (e.mouse_pointer() == board::kPointerText) {
+    } else if (e.mouse_pointer() == board::PointerKind::Text) {
         if (widget->cursor().shape() != Qt::IBeamCursor) widget->setCursor(Qt::IBeamCursor);
     } else if (widget->testAttribute(Qt::WA_SetCursor)) {
         widget->unsetCursor();
@@ -161,13 +161,13 @@ void WindowView::sync_native(const board::Element& e, QWidget* widget) {
     widget->setVisible(e.visible());
 }
 
-void WindowView::focus_initial() {
+void WindowWidget::focus_initial() {
     if (board::Element* e = model().initial_focus()) {
         if (QWidget* widget = widget_for(e->name())) widget->setFocus(Qt::ActiveWindowFocusReason);
     }
 }
 
-bool WindowView::event(QEvent* event) {
+bool WindowWidget::event(QEvent* event) {
     // On a screen of another pixel ratio the pictures and pointer images are picked
     // anew: paint everything and hand every pointer over again. Toolkits from 6.6
     // on also say so when the ratio of the same screen changes (a Wayland output's
@@ -183,7 +183,7 @@ bool WindowView::event(QEvent* event) {
     return QWidget::event(event);
 }
 
-void WindowView::closeEvent(QCloseEvent* event) {
+void WindowWidget::closeEvent(QCloseEvent* event) {
     // The game decides what closing a window means.
     event->ignore();
     guarded(game_, [&] { game_.request_close(name_); });
