@@ -24,7 +24,7 @@ class CanvasAccessible : public QAccessibleWidget {
   public:
     explicit CanvasAccessible(Canvas* canvas) : QAccessibleWidget(canvas, QAccessible::Canvas) {
         if (!live()) return;
-        board::Window& window = canvas->view().model();
+        board::Window& window = canvas->owner().model();
         if (const board::ReadingOf reading = window.reading()) plan_ = reading(window);
         announced_ = board::glance(window, plan_);
         children_.reserve(plan_.items.size());
@@ -38,13 +38,13 @@ class CanvasAccessible : public QAccessibleWidget {
 
     Canvas* canvas() const { return static_cast<Canvas*>(widget()); }
     // False once the game has unloaded the window: nothing of it is left to read.
-    bool live() const { return widget() && canvas()->view().alive(); }
+    bool live() const { return widget() && canvas()->owner().alive(); }
     const board::ReadingPlan& plan() const { return plan_; }
     // How every item looks now; worked out again only after the window changed.
     const std::vector<board::Glance>& looks() const {
-        const std::uint64_t revision = canvas()->view().model().revision();
+        const std::uint64_t revision = canvas()->owner().model().revision();
         if (revision != looked_at_) {
-            looks_ = board::glance(canvas()->view().model(), plan_);
+            looks_ = board::glance(canvas()->owner().model(), plan_);
             looked_at_ = revision;
         }
         return looks_;
@@ -101,7 +101,7 @@ class CanvasAccessible : public QAccessibleWidget {
         // What the mouse would reach there, if the plan reads it.
         const QPoint at = canvas()->mapFromGlobal(QPoint(x, y));
         const board::Element* e =
-            canvas()->view().model().element_at(to_twips(at.x() + 0.5), to_twips(at.y() + 0.5));
+            canvas()->owner().model().element_at(to_twips(at.x() + 0.5), to_twips(at.y() + 0.5));
         const std::size_t index = plan_.index_of(e);
         return index < plan_.items.size() && looks()[index].seen ? item(index) : nullptr;
     }
@@ -213,7 +213,7 @@ class ElementAccessible : public QAccessibleInterface, public QAccessibleActionI
         const board::Glance& look = surface_.looks()[index_];
         const int x = look.left + look.width / 2;
         const int y = look.top + look.height / 2;
-        WindowWidget& view = surface_.canvas()->view();
+        WindowWidget& view = surface_.canvas()->owner();
         board::Runtime& game = view.game();
         const std::string window = view.window_name();
         guarded(game, [&] {

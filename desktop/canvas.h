@@ -19,7 +19,7 @@ class Canvas : public QWidget {
     explicit Canvas(WindowWidget& owner);
     // Shows the pointer image of whatever now lies under the mouse.
     void update_pointer();
-    WindowWidget& view() const { return view_; }
+    WindowWidget& owner() const { return owner_; }
 
   protected:
     void paintEvent(QPaintEvent* event) override;

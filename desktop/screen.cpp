@@ -88,7 +88,7 @@ void Screen::place(WindowWidget& widget) const {
         }
     }
     // Where only the compositor places windows, it may place this one by its parent.
-    open_over(&view, on_view);
+    open_over(&widget, on_view);
     const QScreen* screen = around.isNull() ? QGuiApplication::primaryScreen()
                                             : QGuiApplication::screenAt(around.center());
     if (!screen) screen = QGuiApplication::primaryScreen();

@@ -14,7 +14,7 @@
 #include "info/information_window_view.h"
 #include "support/shared.h"
 
-using testing_support::DesktopGame;
+using testing_support::DesktopHarness;
 using testing_support::kInfoWindow;
 
 namespace {
@@ -58,9 +58,9 @@ class Listening {
     }
 };
 
-QAccessibleInterface* surface_of(DesktopGame& g,
+QAccessibleInterface* surface_of(DesktopHarness& g,
                                  std::string_view window = board::layout::kMainBoard) {
-    return QAccessible::queryAccessibleInterface(g.view(window)->canvas());
+    return QAccessible::queryAccessibleInterface(g.window_widget(window)->canvas());
 }
 
 std::vector<QAccessibleInterface*> children_of(QAccessibleInterface* surface) {
@@ -91,7 +91,7 @@ bool is_target_name(const QString& name) {
 }  // namespace
 
 TEST(Accessibility, TheStatisticsReadAsHeadingsAndTheValuesTheyName) {
-    DesktopGame g;
+    DesktopHarness g;
     QAccessibleInterface* surface = surface_of(g);
     ASSERT_NE(surface, nullptr);
     EXPECT_EQ(surface->role(), QAccessible::Canvas);
@@ -130,14 +130,14 @@ TEST(Accessibility, TheStatisticsReadAsHeadingsAndTheValuesTheyName) {
     // lies at its middle there is the score.
     const board::layout::MainBoard b(g.game);
     QAccessibleInterface* score = named(surface, QStringLiteral("Ваш счёт: 0"));
-    const QRect painted(g.view()->canvas()->mapToGlobal(desktop::widget_rect(b.score).topLeft()),
+    const QRect painted(g.window_widget()->canvas()->mapToGlobal(desktop::widget_rect(b.score).topLeft()),
                         desktop::widget_rect(b.score).size());
     EXPECT_EQ(score->rect(), painted);
     EXPECT_EQ(surface->childAt(painted.center().x(), painted.center().y()), score);
 }
 
 TEST(Accessibility, NothingHiddenIsNamedAndTheHoldersAreNeverThere) {
-    DesktopGame g;
+    DesktopHarness g;
     const board::layout::MainBoard b(g.game);
     QAccessibleInterface* surface = surface_of(g);
     int invisible = 0;
@@ -166,10 +166,10 @@ TEST(Accessibility, NothingHiddenIsNamedAndTheHoldersAreNeverThere) {
 }
 
 TEST(Accessibility, ATickShowsNamedTargetsThatAPressStrikes) {
-    DesktopGame g;
+    DesktopHarness g;
     const board::layout::MainBoard b(g.game);
     QAccessibleInterface* surface = surface_of(g);
-    g.alt(board::layout::kMainBoard, QStringLiteral("н"));
+    g.start_round();
     g.wait_ms(800);  // the first board tick
     std::vector<QAccessibleInterface*> targets;
     for (QAccessibleInterface* c : children_of(surface)) {
@@ -202,7 +202,7 @@ TEST(Accessibility, ATickShowsNamedTargetsThatAPressStrikes) {
 }
 
 TEST(Accessibility, OnlyWhatChangedIsAnnounced) {
-    DesktopGame g;
+    DesktopHarness g;
     QAccessibleInterface* surface = surface_of(g);
     Listening reader;
     // The opening scene moves the hero and the villain and blinks the bars, and
@@ -215,7 +215,7 @@ TEST(Accessibility, OnlyWhatChangedIsAnnounced) {
     g.wait_ms(1000);
     EXPECT_TRUE(reader.events.empty());
 
-    g.alt(board::layout::kMainBoard, QStringLiteral("н"));
+    g.start_round();
     EXPECT_EQ(reader.count(QAccessible::NameChanged, QStringLiteral("Время: 60")), 1);
     reader.events.clear();
 
@@ -235,17 +235,17 @@ TEST(Accessibility, OnlyWhatChangedIsAnnounced) {
     reader.events.clear();
 
     // Opening the information window hides the whole board.
-    g.alt(board::layout::kMainBoard, QStringLiteral("И"));
+    g.open_information();
     EXPECT_GE(reader.count(QAccessible::ObjectHide, QString()), 30);
     for (QAccessibleInterface* c : children_of(surface)) EXPECT_TRUE(c->state().invisible);
 }
 
 TEST(Accessibility, TheFinalPanelIsAGroupNamedByItsCaptionThatCoversTheStrip) {
-    DesktopGame g;
+    DesktopHarness g;
     const board::layout::MainBoard b(g.game);
     QAccessibleInterface* surface = surface_of(g);
     QAccessibleInterface* panel =
-        QAccessible::queryAccessibleInterface(g.view()->widget_for(b.final_panel.name()));
+        QAccessible::queryAccessibleInterface(g.window_widget()->widget_for(b.final_panel.name()));
     ASSERT_NE(panel, nullptr);
     EXPECT_EQ(panel->role(), QAccessible::Grouping);
     EXPECT_EQ(panel->text(QAccessible::Name), QStringLiteral("База уничтожена!"));
@@ -261,8 +261,8 @@ TEST(Accessibility, TheFinalPanelIsAGroupNamedByItsCaptionThatCoversTheStrip) {
 }
 
 TEST(Accessibility, TheInformationWindowReadsItsTextsAndPressesItsButtons) {
-    DesktopGame g;
-    g.alt(board::layout::kMainBoard, QStringLiteral("И"));
+    DesktopHarness g;
+    g.open_information();
     QAccessibleInterface* surface = surface_of(g, kInfoWindow);
     ASSERT_NE(surface, nullptr);
     ASSERT_EQ(surface->childCount(), 4);

@@ -10,7 +10,7 @@
 #include "info/information_window.h"
 #include "tools/geometry/geometry.h"
 
-using testing_support::DesktopGame;
+using testing_support::DesktopHarness;
 
 namespace {
 
@@ -26,14 +26,14 @@ QRectF painted_rect(const board::Element& e) {
 }  // namespace
 
 TEST(GeometryReport, EveryBoxIsWhereTheToolkitPutsOrPaintsItsElement) {
-    DesktopGame g;
-    g.alt(board::layout::kMainBoard, QStringLiteral("И"));  // both windows exist now
+    DesktopHarness g;
+    g.open_information();  // both windows exist now
     const geometry::Geometry geo = geometry::read_layouts();
     ASSERT_EQ(geo.clients.size(), 2u);
     EXPECT_EQ(geo.clients[0].window, board::layout::kMainBoard);
 
     for (const geometry::Client& c : geo.clients) {
-        desktop::WindowWidget* view = g.view(c.window);
+        desktop::WindowWidget* view = g.window_widget(c.window);
         ASSERT_NE(view, nullptr) << c.window;
         EXPECT_EQ(QSize(c.width, c.height), view->size()) << c.window;
         EXPECT_EQ(QString::fromStdString(c.caption), view->windowTitle());
@@ -46,9 +46,9 @@ TEST(GeometryReport, EveryBoxIsWhereTheToolkitPutsOrPaintsItsElement) {
         EXPECT_NE(e.kind(), board::Kind::Timer);
         ++per_window[b.window];
         const QRect box(b.left, b.top, b.width, b.height);
-        if (QWidget* widget = g.view(b.window)->widget_for(b.element)) {
+        if (QWidget* widget = g.window_widget(b.window)->widget_for(b.element)) {
             ++widgets;
-            EXPECT_EQ(QRect(widget->mapTo(g.view(b.window), QPoint(0, 0)), widget->size()), box);
+            EXPECT_EQ(QRect(widget->mapTo(g.window_widget(b.window), QPoint(0, 0)), widget->size()), box);
         } else {
             EXPECT_EQ(painted_rect(e), QRectF(box));
         }
