@@ -7,13 +7,20 @@
 # X-server test once more on Debian 13 (in a root of its own, scripts/debian13.sh).
 set -euo pipefail
 cd "$(dirname "$0")"
-scripts/install-deps.sh test
-scripts/build.sh
+# Each step says how long it took, so a slow one shows in CI's log.
+step() {
+  local started=$SECONDS
+  "$@"
+  echo "== $* : $((SECONDS - started)) s"
+}
+step scripts/install-deps.sh test
+step scripts/build.sh
 export QT_QPA_PLATFORM=offscreen
-ctest --test-dir build --output-on-failure -j"$(nproc)"
-scripts/sanitize.sh
-scripts/fuzz.sh 60
-scripts/x-test.sh 120
-scripts/wayland-test.sh 60
-scripts/a11y-test.sh
-scripts/debian13.sh 60
+step ctest --test-dir build --output-on-failure -j"$(nproc)"
+step scripts/sanitize.sh
+step scripts/fuzz.sh 60
+step scripts/x-test.sh 120
+step scripts/wayland-test.sh 60
+step scripts/a11y-test.sh
+step scripts/debian13.sh 60
+echo "== the whole run: $SECONDS s"
