@@ -230,15 +230,16 @@ void RandomPlay::press(const std::string& window, int x, int y, MouseButton butt
     game_.mouse_down(window, x, y, button);
     // A left press replaces the one held before; another button leaves it held.
     if (button == MouseButton::Left) {
-        double_press_.reset();
-        if (saw_double_click_) double_press_ = window;
+        double_press_held_ = saw_double_click_;
+        if (saw_double_click_) double_press_window_ = window;
     }
 }
 
 void RandomPlay::release(const std::string& window, int x, int y, MouseButton button) {
-    releasing_double_ = button == MouseButton::Left && double_press_ == window;
+    releasing_double_ =
+        button == MouseButton::Left && double_press_held_ && double_press_window_ == window;
     game_.mouse_up(window, x, y, button);
-    if (releasing_double_) double_press_.reset();
+    if (releasing_double_) double_press_held_ = false;
     releasing_double_ = false;
 }
 

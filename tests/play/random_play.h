@@ -81,8 +81,10 @@ class RandomPlay {
     std::int64_t board_pictures_ = 0;  // pictures alive with the main board alone
     bool keen_ = false;
     std::deque<std::string> recent_;
-    // The window of the left press that is held, when it was delivered as DblClick.
-    std::optional<std::string> double_press_;
+    // Whether the left press that is held was delivered as DblClick, and its window.
+    // (Two plain members: GCC 14 warns of an optional string here.)
+    bool double_press_held_ = false;
+    std::string double_press_window_;
     bool saw_double_click_ = false;  // during the press under way
     bool releasing_double_ = false;  // the release under way ends a DblClick press
 };
