@@ -5,7 +5,10 @@
 #                             tests and benchmarks, so their packages are not needed
 set -euo pipefail
 cd "$(dirname "$0")/.."
-configure() { cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@"; }
+# The compiler cache, where installed, keeps rebuilds of other checkouts short.
+launcher=()
+command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+configure() { cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "${launcher[@]}" "$@"; }
 case ${1:-all} in
   play)
     [ -f build/build.ninja ] || configure -DDROVANTA_TESTS=OFF -DDROVANTA_BENCH=OFF
