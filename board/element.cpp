@@ -47,7 +47,9 @@ void Element::set_height(int v) {
     assign(height_, v);
 }
 void Element::set_visible(bool v) {
+    if (visible_ == v) return;
     assign(visible_, v);
+    if (!v) ++withdrawals_;
 }
 void Element::set_tag(std::string v) {
     assign(tag_, std::move(v));
@@ -86,6 +88,7 @@ void Element::set_mouse_icon(PictureRef v) {
 void Element::set_enabled(bool v) {
     if (enabled_ == v) return;
     enabled_ = v;
+    if (!v) ++withdrawals_;
     window_->touch();
     if (kind_ == Kind::Timer) restart_timer();
 }

@@ -48,6 +48,9 @@ class Element {
     bool enabled() const { return enabled_; }
     void set_visible(bool v);
     void set_enabled(bool v);
+    // How often the element has gone out of the player's reach, hidden or
+    // disabled: a press on it that sees this change has lost its element.
+    std::uint64_t withdrawals() const { return withdrawals_; }
 
     const std::string& tag() const { return tag_; }
     const std::string& caption() const { return caption_; }
@@ -109,6 +112,7 @@ class Element {
     int left_ = 0, top_ = 0, width_ = 0, height_ = 0;
     bool visible_ = true;
     bool enabled_ = true;
+    std::uint64_t withdrawals_ = 0;
     std::string tag_, caption_, text_;
     Colour back_color_ = kButtonFace;
     Colour fore_color_ = kButtonText;

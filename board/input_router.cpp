@@ -8,6 +8,18 @@
 
 namespace board {
 
+namespace {
+
+// Rises whenever the element, a frame that holds it or its window goes out of
+// the player's reach: hidden or disabled.
+std::uint64_t withdrawals_of(const Element& element) {
+    std::uint64_t n = element.window().hidings();
+    for (const Element* e = &element; e; e = e->container()) n += e->withdrawals();
+    return n;
+}
+
+}  // namespace
+
 void InputRouter::set_double_click(Micros time, int distance_twips) {
     double_click_time_ = time;
     double_click_distance_ = distance_twips;
@@ -43,7 +55,8 @@ void InputRouter::press(std::string_view window, int x, int y, MouseButton butto
     }
     if (!target) return;
 
-    presses_.push_back({w->name(), w->serial(), target, button, !takes_it, double_click});
+    presses_.push_back(
+        {w->name(), w->serial(), target, button, !takes_it, double_click, withdrawals_of(*target)});
     if (!takes_it) return;
     const EventArgs args{button, shift, x - target->window_left(), y - target->window_top()};
     sink_.deliver(*w, *target, double_click ? Event::DblClick : Event::MouseDown, args);
@@ -57,28 +70,46 @@ void InputRouter::release(std::string_view window, int x, int y, MouseButton but
     const Press press = *held;
     presses_.erase(held);
     if (press.swallowed) return;
+    finish(press, x, y, shift);
+}
+
+bool InputRouter::tap(std::string_view window, int x, int y) {
+    Window* w = windows_.find(window);
+    if (!w || !w->visible()) return false;
+    Element* target = w->element_at(x, y);
+    if (!target || !target->enabled()) return false;
+    const Press press{
+        w->name(), w->serial(), target, MouseButton::Left, false, false, withdrawals_of(*target)};
+    const EventArgs args{MouseButton::Left, 0, x - target->window_left(), y - target->window_top()};
+    sink_.deliver(*w, *target, Event::MouseDown, args);
+    finish(press, x, y, 0);
+    return true;
+}
+
+void InputRouter::finish(const Press& press, int x, int y, int shift) {
     Window* w = windows_.same(press.window, press.window_serial);
     if (!w) return;
     // The release goes to the pressed element even if it has been hidden or
-    // disabled since, so that it can put back what its press changed (a pointer).
+    // disabled since, so that it can put back what its press changed (a pointer);
+    // it scores nothing.
     Element& target = *press.element;
-    const EventArgs args{button, shift, x - target.window_left(), y - target.window_top()};
+    const EventArgs args{press.button, shift, x - target.window_left(), y - target.window_top()};
     sink_.deliver(*w, target, Event::MouseUp, args);
     // The release of a double click's press clicks nothing: the first press's
     // release clicked already.
-    if (button != MouseButton::Left || press.double_click) return;
-    // The click needs the release over the same element, which must still be
-    // there to take it: the MouseUp handler may have hidden it or unloaded its
+    if (press.button != MouseButton::Left || press.double_click) return;
+    // The click needs the release over the same element, which must have stayed
+    // within reach the whole time: the MouseUp handler may even have unloaded its
     // very window.
     w = windows_.same(press.window, press.window_serial);
-    if (!w || !target.shown() || !target.enabled()) return;
+    if (!w || withdrawals_of(target) != press.withdrawals) return;
     if (w->element_at(x, y) != &target) return;
     sink_.deliver(*w, target, Event::Click, {});
 }
 
 bool InputRouter::click(std::string_view window, std::string_view button) {
     Window* w = windows_.find(window);
-    if (!w) return false;
+    if (!w || !w->visible()) return false;
     Element* e = w->find(button);
     if (!e || !e->enabled() || !e->shown()) return false;
     sink_.deliver(*w, *e, Event::Click, {});

@@ -39,7 +39,12 @@ class InputRouter {
     // Positions in twips within the window's client area.
     void press(std::string_view window, int x, int y, MouseButton button, int shift);
     void release(std::string_view window, int x, int y, MouseButton button, int shift);
-    // A button clicked by the toolkit; false when it is disabled or hidden.
+    // A left press and its release at one point with no button held: a screen
+    // reader's press. The mouse's own presses and its double-click pairing are
+    // left as they were. False when nothing there takes it.
+    bool tap(std::string_view window, int x, int y);
+    // A button clicked by the toolkit; false when it, or its window, is disabled
+    // or hidden.
     bool click(std::string_view window, std::string_view button);
     // Alt with a character on this window; false when no button takes it.
     bool access_key(std::string_view window, char32_t key);
@@ -55,6 +60,10 @@ class InputRouter {
         MouseButton button = MouseButton::Left;
         bool swallowed = false;    // on a disabled element: no handler hears of it
         bool double_click = false; // delivered as DblClick: its release clicks nothing
+        // The element's withdrawals when it went down (see reach_lost()): once the
+        // element, a frame that holds it or its window has gone out of reach, the
+        // press clicks nothing, even if all are back by the release.
+        std::uint64_t withdrawals = 0;
     };
     // The last left press on an element that took it, to pair a double click.
     struct LastLeftPress {
@@ -67,6 +76,9 @@ class InputRouter {
         bool valid = false;
     };
 
+    // Delivers the release of a press that reached its element, and the click
+    // when the release is over the element and the press never lost it.
+    void finish(const Press& press, int x, int y, int shift);
     bool makes_double_click(const Window& window, const Element& target, int x, int y,
                             Micros at) const;
 

@@ -130,6 +130,11 @@ void Runtime::mouse_up(std::string_view window, int x, int y, MouseButton button
     router_.release(window, x, y, button, shift);
 }
 
+bool Runtime::tap(std::string_view window, int x, int y) {
+    const Batch batch(*this);
+    return router_.tap(window, x, y);
+}
+
 bool Runtime::click(std::string_view window, std::string_view button) {
     const Batch batch(*this);
     return router_.click(window, button);

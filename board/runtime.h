@@ -92,8 +92,11 @@ class Runtime final : private InputRouter::Sink, private TimerQueue::Ticker {
                     int shift = 0);
     void mouse_up(std::string_view window, int x, int y, MouseButton button = MouseButton::Left,
                   int shift = 0);
+    // A screen reader's press at a point: a left press and release that leave
+    // the mouse's own held presses alone. False when nothing there takes it.
+    bool tap(std::string_view window, int x, int y);
     // A button clicked by the toolkit (mouse on a native button, Space, Enter).
-    // Returns false when the button is disabled or hidden.
+    // Returns false when the button or its window is disabled or hidden.
     bool click(std::string_view window, std::string_view button);
     // Alt with a character, pressed while this window is active.
     bool access_key(std::string_view window, char32_t key);

@@ -83,6 +83,7 @@ void Window::set_back_color(Colour c) {
 void Window::set_visible(bool v) {
     if (visible_ == v) return;
     visible_ = v;
+    if (!v) ++hidings_;
     touch();
 }
 

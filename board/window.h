@@ -57,6 +57,8 @@ class Window {
     ReadingOf reading() const { return reading_; }
     bool visible() const { return visible_; }
     void set_visible(bool v);
+    // How often the window has been hidden.
+    std::uint64_t hidings() const { return hidings_; }
 
     // The element of that name; an unknown name is a programming error.
     Element& operator[](std::string_view name) const;
@@ -95,6 +97,7 @@ class Window {
     PictureRef icon_, pointer_icon_;
     ReadingOf reading_;
     bool visible_ = false;
+    std::uint64_t hidings_ = 0;
     std::vector<std::unique_ptr<Element>> elements_;
     std::unordered_map<std::string, Element*, NameHash, std::equal_to<>> by_name_;
     std::uint64_t revision_ = 1;

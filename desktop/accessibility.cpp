@@ -209,17 +209,15 @@ class ElementAccessible : public QAccessibleInterface, public QAccessibleActionI
     }
     void doAction(const QString& name) override {
         if (name != pressAction() || !actionNames().contains(name)) return;
-        // A press and a release in its middle, routed by the game as a mouse's are.
+        // A press and a release in its middle, routed by the game as a mouse's
+        // are, but apart from whatever press the mouse itself holds.
         const board::Glance& look = surface_.looks()[index_];
         const int x = look.left + look.width / 2;
         const int y = look.top + look.height / 2;
         WindowWidget& view = surface_.canvas()->owner();
         board::Runtime& game = view.game();
         const std::string window = view.window_name();
-        guarded(game, [&] {
-            game.mouse_down(window, x, y);
-            game.mouse_up(window, x, y);
-        });
+        guarded(game, [&] { game.tap(window, x, y); });
     }
     QStringList keyBindingsForAction(const QString&) const override { return {}; }
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -339,8 +340,49 @@ TEST_F(ModelTest, TheReleaseOfADoubleClickPressClicksNothingWhateverOtherButtons
                                              "Middle up", "Middle up"}));
 }
 
-// Kinder than leaving the pointer a handler set on the press: the release still
-// reaches the pressed element after it was hidden or disabled, but no click follows.
+// A press whose element went out of reach at any moment of it clicks nothing,
+// even when the element is back within reach by the release: hidden, disabled,
+// its frame hidden, or its window hidden, each undone before the release.
+TEST_F(ModelTest, APressThatLostItsElementClicksNothingEvenWhenItIsBack) {
+    using Step = std::function<void()>;
+    const std::vector<std::pair<Step, Step>> losses = {
+        {[&] { w()["Middle"].set_visible(false); }, [&] { w()["Middle"].set_visible(true); }},
+        {[&] { w()["Middle"].set_enabled(false); }, [&] { w()["Middle"].set_enabled(true); }},
+        {[&] { game.hide("Test"); }, [&] { game.show("Test"); }},
+    };
+    for (const auto& [lose, restore] : losses) {
+        log.clear();
+        clock.set(clock.now() + seconds(1));
+        game.mouse_down("Test", 1200, 1200);
+        lose();
+        restore();
+        game.mouse_up("Test", 1200, 1200);
+        EXPECT_EQ(log, (std::vector<std::string>{"Middle down", "Middle up"}));
+    }
+    log.clear();
+    clock.set(clock.now() + seconds(1));
+    game.mouse_down("Test", 2200, 2200);
+    w()["Panel"].set_visible(false);
+    w()["Panel"].set_visible(true);
+    game.mouse_up("Test", 2200, 2200);
+    EXPECT_EQ(log, (std::vector<std::string>{"Inside down", "Inside up"}));
+
+    // Changes to other elements, or a property that does not take it out of
+    // reach, leave the press whole.
+    log.clear();
+    clock.set(clock.now() + seconds(1));
+    game.mouse_down("Test", 1200, 1200);
+    w()["Bottom"].set_visible(false);
+    w()["Middle"].set_enabled(true);
+    w()["Middle"].set_left(1000);
+    game.mouse_up("Test", 1200, 1200);
+    EXPECT_EQ(log, (std::vector<std::string>{"Middle down", "Middle up", "Middle click"}));
+}
+
+// The release still reaches an element that went out of reach during its press:
+// its MouseUp puts back what the MouseDown changed (the pointer over a target),
+// and no click follows. Withholding it would leave the pressed look on the
+// element for good.
 TEST_F(ModelTest, TheReleaseReachesAnElementHiddenOrDisabledSinceItsPress) {
     game.mouse_down("Test", 1200, 1200);
     w()["Middle"].set_visible(false);
@@ -352,6 +394,31 @@ TEST_F(ModelTest, TheReleaseReachesAnElementHiddenOrDisabledSinceItsPress) {
     game.mouse_up("Test", 1200, 1200);
     EXPECT_EQ(log,
               (std::vector<std::string>{"Middle down", "Middle up", "Middle down", "Middle up"}));
+}
+
+// A screen reader's press comes and goes at once, apart from the mouse: the
+// press the mouse holds keeps its release and its click.
+TEST_F(ModelTest, AReadersPressLeavesTheMousesHeldPressWhole) {
+    game.mouse_down("Test", 1200, 1200);
+    EXPECT_TRUE(game.tap("Test", 2200, 2200));
+    game.mouse_up("Test", 1200, 1200);
+    EXPECT_EQ(log, (std::vector<std::string>{"Middle down", "Inside down", "Inside up",
+                                             "Inside click", "Middle up", "Middle click"}));
+    // Nothing takes a reader's press on a disabled element or a hidden window.
+    w()["Middle"].set_enabled(false);
+    EXPECT_FALSE(game.tap("Test", 1200, 1200));
+    game.hide("Test");
+    EXPECT_FALSE(game.tap("Test", 2200, 2200));
+}
+
+// The toolkit's own click on a button (a mouse on it, Space, Enter) reaches
+// nobody while the button's window is hidden, as its access key does not.
+TEST_F(ModelTest, AButtonOnAHiddenWindowTakesNoClick) {
+    EXPECT_TRUE(game.click("Test", "Go"));
+    game.hide("Test");
+    EXPECT_FALSE(game.click("Test", "Go"));
+    EXPECT_FALSE(game.access_key("Test", U'Н'));
+    EXPECT_EQ(log, (std::vector<std::string>{"Go click"}));
 }
 
 TEST_F(ModelTest, AHandlerMayUnloadItsOwnWindowFromAnyEvent) {

@@ -201,6 +201,38 @@ TEST(Accessibility, ATickShowsNamedTargetsThatAPressStrikes) {
     EXPECT_EQ(b.score.caption(), std::to_string(worth));
 }
 
+// A reader's press while the mouse holds its button on another target: both
+// are struck, the held one at its own release.
+TEST(Accessibility, AReadersPressLeavesTheMousesHeldPressAlone) {
+    DesktopHarness g;
+    const board::layout::MainBoard b(g.game);
+    QAccessibleInterface* surface = surface_of(g);
+    g.start_round();
+    for (board::Element* t : b.targets) t->set_visible(false);
+    for (board::Element* t : {&b.target(0, 0), &b.target(3, 2)}) {
+        t->set_picture(b.plain_robot.picture());
+        t->set_visible(true);
+    }
+    g.screen().refresh();
+    QWindow* window = g.window_widget()->windowHandle();
+    const QPoint held = g.pixel_middle_of(b.target(0, 0).name());
+    QTest::mousePress(window, Qt::LeftButton, Qt::NoModifier, held);
+    QAccessibleInterface* other = nullptr;
+    for (QAccessibleInterface* c : children_of(surface)) {
+        if (!c->state().invisible &&
+            c->text(QAccessible::Description) == QStringLiteral("ряд 3, столбец 4"))
+            other = c;
+    }
+    ASSERT_NE(other, nullptr);
+    other->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    g.settle();
+    EXPECT_EQ(g.score(), 10);
+    QTest::mouseRelease(window, Qt::LeftButton, Qt::NoModifier, held);
+    g.settle();
+    EXPECT_EQ(g.score(), 20);
+    EXPECT_FALSE(b.target(0, 0).visible());
+}
+
 TEST(Accessibility, OnlyWhatChangedIsAnnounced) {
     DesktopHarness g;
     QAccessibleInterface* surface = surface_of(g);

@@ -133,6 +133,32 @@ TEST(InputEdges, ARightClickInsideTheDoubleClickAddsNoCatch) {
     EXPECT_TRUE(ring.visible());
 }
 
+// Held on a robot through Alt+С and Alt+П: the release strikes nothing. A
+// plain click afterwards still does.
+TEST(InputEdges, APressHeldThroughAPauseStrikesNothing) {
+    DesktopHarness g;
+    start_round_on_an_empty_board(g);
+    board::Element& target = g.view.target(2, 1);
+    target.set_picture(g.view.plain_robot.picture());
+    target.set_visible(true);
+    g.screen().refresh();
+    QWindow* window = g.window_widget()->windowHandle();
+    const QPoint at = g.pixel_middle_of(target.name());
+    QTest::mousePress(window, Qt::LeftButton, Qt::NoModifier, at);
+    ASSERT_TRUE(g.stop_round());
+    ASSERT_TRUE(g.continue_round());
+    QTest::mouseRelease(window, Qt::LeftButton, Qt::NoModifier, at);
+    DesktopHarness::settle();
+    EXPECT_EQ(g.score(), 0);
+    EXPECT_TRUE(target.visible());
+
+    next_press_after(1000);
+    click_in(window, at);
+    DesktopHarness::settle();
+    EXPECT_EQ(g.score(), 10);
+    EXPECT_FALSE(target.visible());
+}
+
 TEST(InputEdges, SideButtonsNeitherStrikeNorCatch) {
     DesktopHarness g;
     start_round_on_an_empty_board(g);

@@ -96,6 +96,7 @@ Outcome RandomPlay::run(std::int64_t events) {
             fail("something that is not an exception escaped");
         }
         if (out_.violation) break;
+        watch_held_press();
         check_score(false);
         check_objects();
     }
@@ -227,7 +228,10 @@ void RandomPlay::click_somewhere(bool twice) {
 
 void RandomPlay::press(const std::string& window, int x, int y, MouseButton button) {
     saw_double_click_ = false;
+    if (button == MouseButton::Left) held_kept_ = false;
+    pressing_left_ = button == MouseButton::Left;
     game_.mouse_down(window, x, y, button);
+    pressing_left_ = false;
     // A left press replaces the one held before; another button leaves it held.
     if (button == MouseButton::Left) {
         double_press_held_ = saw_double_click_;
@@ -238,7 +242,10 @@ void RandomPlay::press(const std::string& window, int x, int y, MouseButton butt
 void RandomPlay::release(const std::string& window, int x, int y, MouseButton button) {
     releasing_double_ =
         button == MouseButton::Left && double_press_held_ && double_press_window_ == window;
+    releasing_left_ = button == MouseButton::Left;
     game_.mouse_up(window, x, y, button);
+    if (releasing_left_ && window == held_window_) held_kept_ = false;
+    releasing_left_ = false;
     if (releasing_double_) double_press_held_ = false;
     releasing_double_ = false;
 }
@@ -316,6 +323,17 @@ void RandomPlay::after_handler(const std::string& window, const std::string& ele
     if (event == Event::Click && releasing_double_) {
         return fail("the release of a press delivered as DblClick clicked " + element);
     }
+    if (pressing_left_ && (event == Event::MouseDown || event == Event::DblClick)) {
+        held_window_ = window;
+        held_element_ = element;
+        held_serial_ = game_.window(window).serial();
+        held_kept_ = true;
+    }
+    if (event == Event::Click && releasing_left_ &&
+        (!held_kept_ || element != held_element_ || window != held_window_)) {
+        return fail("a release clicked " + element + ", which its press did not keep in reach");
+    }
+    watch_held_press();
     if (window == kMainBoard && element == "Timer1" && event == Event::Timer) {
         ++out_.board_ticks;
         check_board();
@@ -326,6 +344,13 @@ void RandomPlay::after_handler(const std::string& window, const std::string& ele
         *out_.violation += "\n  in the " + std::string(board::event_name(event)) + " handler of " +
                            element + " (" + window + "), score before: \"" + before + "\"";
     }
+}
+
+void RandomPlay::watch_held_press() {
+    if (!held_kept_) return;
+    const board::Window* w = game_.find_window(held_window_);
+    const board::Element* e = w && w->serial() == held_serial_ ? w->find(held_element_) : nullptr;
+    if (!e || !w->visible() || !e->shown() || !e->enabled()) held_kept_ = false;
 }
 
 void RandomPlay::check_board() {

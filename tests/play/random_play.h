@@ -87,6 +87,15 @@ class RandomPlay {
     std::string double_press_window_;
     bool saw_double_click_ = false;  // during the press under way
     bool releasing_double_ = false;  // the release under way ends a DblClick press
+    // The element the held left press went down on, and whether it has been out
+    // of reach (hidden, disabled, its window hidden or gone) at any check since:
+    // only a press that kept it may click it.
+    void watch_held_press();
+    std::string held_window_, held_element_;
+    std::uint64_t held_serial_ = 0;
+    bool held_kept_ = false;
+    bool pressing_left_ = false;   // a left press under way
+    bool releasing_left_ = false;  // a left release under way
 };
 
 }  // namespace play

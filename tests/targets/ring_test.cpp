@@ -120,6 +120,27 @@ TEST(RingCatch, RingShownAtAPauseIgnoresClicksUntilContinueAndTheNextTickHidesIt
     EXPECT_EQ(b.ring.tag(), "4");
 }
 
+TEST(RingCatch, AHeldPressOnARingThatWentAndCameBackCatchesNothing) {
+    Harness h;
+    const auto& b = h.view;
+    ASSERT_TRUE(h.set_interval("0"));  // no cycle tick in between
+    ASSERT_TRUE(h.start_round());
+    b.ring.set_visible(true);
+    h.press_on(b.ring);
+    b.ring.set_visible(false);  // the cycle hides it, and shows it again later
+    b.ring.set_visible(true);
+    h.release_on(b.ring);
+    EXPECT_EQ(h.score(), 0);
+    EXPECT_TRUE(b.ring.visible());
+
+    h.wait_ms(1000);
+    h.press_on(b.ring);
+    ASSERT_TRUE(h.stop_round());
+    ASSERT_TRUE(h.continue_round());
+    h.release_on(b.ring);
+    EXPECT_EQ(h.score(), 0);
+}
+
 TEST(RingDoubleClick, ScoresFiftyOnlyWhenTheRingHasShownAgainBeforeTheSecondPress) {
     // At the usual speed the first click catches the ring and the second press
     // reaches the target beneath it: no double click on the ring.

@@ -92,6 +92,39 @@ TEST(TargetStrike, HiddenOrFrozenTargetReactsToNothing) {
     EXPECT_TRUE(same(b.target(2, 1).mouse_icon(), load_icon));
 }
 
+// A target that went out of reach while the button was held is not struck by
+// the release, even when it is back by then: a pause and a continue, or a board
+// tick that hid it and a later one that showed it again. Its pointer still
+// comes back from the burst.
+TEST(TargetStrike, AHeldPressThatOutlivesItsTargetStrikesNothing) {
+    Harness h;
+    const auto& b = h.view;
+    ASSERT_TRUE(h.set_interval("0"));  // no board tick deals in between
+    ASSERT_TRUE(h.start_round());
+    board::Element& held = b.target(1, 2);
+    show(held, b.plain_robot);
+    h.press_on(held);
+    ASSERT_TRUE(h.stop_round());
+    ASSERT_TRUE(h.continue_round());
+    h.release_on(held);
+    EXPECT_EQ(h.score(), 0);
+    EXPECT_TRUE(held.visible());
+    EXPECT_TRUE(same(held.mouse_icon(), b.target_release_pointer.mouse_icon()));
+
+    h.wait_ms(1000);
+    h.press_on(held);
+    held.set_visible(false);
+    held.set_visible(true);
+    h.release_on(held);
+    EXPECT_EQ(h.score(), 0);
+
+    // A plain click still strikes.
+    h.wait_ms(1000);
+    h.click_on(held);
+    EXPECT_EQ(h.score(), 10);
+    EXPECT_FALSE(held.visible());
+}
+
 TEST(TargetStrike, PressAndReleaseSwapThePointerButOnlyAClickScores) {
     Harness h;
     const auto& b = h.view;
