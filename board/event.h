@@ -5,6 +5,7 @@
 
 namespace board {
 
+class Element;
 class Runtime;
 
 enum class Event { Load, Close, Click, DblClick, MouseDown, MouseUp, Timer };
@@ -23,6 +24,10 @@ struct EventArgs {
     int y = 0;
 };
 
-using Handler = std::function<void(Runtime&, const EventArgs&)>;
+// A handler of an element's event, handed the element that raised it: one
+// handler may serve many elements alike.
+using Handler = std::function<void(Runtime&, Element&, const EventArgs&)>;
+// A handler of a window's own event (Load, Close).
+using WindowHandler = std::function<void(Runtime&)>;
 
 }  // namespace board

@@ -47,20 +47,19 @@ bool can_raise(Kind kind, Event event) {
 
 }  // namespace
 
+namespace {
+std::string describe(Event event, std::string_view window, std::string_view element) {
+    return std::string(event_name(event)) + " handler for " +
+           (element.empty() ? "window " : std::string(element) + " in window ") +
+           std::string(window);
+}
+}  // namespace
+
 void HandlerTable::add(const WindowLayout* layout, std::string_view window,
                        std::string_view element, Event event, Handler handler) {
-    const std::string what = std::string(event_name(event)) + " handler for " +
-                             (element.empty() ? "window " : std::string(element) + " in window ") +
-                             std::string(window);
+    const std::string what = describe(event, window, element);
     if (!layout) throw std::logic_error(what + ": no such window");
     const auto& rows = layout->rows;
-    if (element.empty()) {
-        if (event != Event::Load && event != Event::Close) {
-            throw std::logic_error(what + ": a window raises only Load and Close");
-        }
-        handlers_[{layout, rows.size(), event}] = std::move(handler);
-        return;
-    }
     const auto row = std::find_if(rows.begin(), rows.end(),
                                   [&](const ElementRow& r) { return r.name == element; });
     if (row == rows.end()) throw std::logic_error(what + ": no such element");
@@ -71,14 +70,24 @@ void HandlerTable::add(const WindowLayout* layout, std::string_view window,
     handlers_[{layout, static_cast<std::size_t>(row - rows.begin()), event}] = std::move(handler);
 }
 
+void HandlerTable::add(const WindowLayout* layout, std::string_view window, Event event,
+                       WindowHandler handler) {
+    const std::string what = describe(event, window, {});
+    if (!layout) throw std::logic_error(what + ": no such window");
+    if (event != Event::Load && event != Event::Close) {
+        throw std::logic_error(what + ": a window raises only Load and Close");
+    }
+    window_handlers_[{layout, event}] = std::move(handler);
+}
+
 const Handler* HandlerTable::find(const Element& element, Event event) const {
     const auto it = handlers_.find({&element.window().layout(), element.row(), event});
     return it == handlers_.end() ? nullptr : &it->second;
 }
 
-const Handler* HandlerTable::find(const Window& window, Event event) const {
-    const auto it = handlers_.find({&window.layout(), window.layout().rows.size(), event});
-    return it == handlers_.end() ? nullptr : &it->second;
+const WindowHandler* HandlerTable::find(const Window& window, Event event) const {
+    const auto it = window_handlers_.find({&window.layout(), event});
+    return it == window_handlers_.end() ? nullptr : &it->second;
 }
 
 }  // namespace board

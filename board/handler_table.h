@@ -19,19 +19,21 @@ class Window;
 
 class HandlerTable {
   public:
-    // `element` empty: an event of the window itself (Load, Close). A handler
-    // for an unknown window (layout nullptr) or element, or for an event the
-    // element's kind never raises, is a wiring error: a std::logic_error that
-    // names them.
+    // A handler for an unknown window (layout nullptr) or element, or for an
+    // event the element's kind never raises, is a wiring error: a
+    // std::logic_error that names them.
     void add(const WindowLayout* layout, std::string_view window, std::string_view element,
              Event event, Handler handler);
+    // An event of the window itself: Load or Close.
+    void add(const WindowLayout* layout, std::string_view window, Event event,
+             WindowHandler handler);
     const Handler* find(const Element& element, Event event) const;
-    const Handler* find(const Window& window, Event event) const;
+    const WindowHandler* find(const Window& window, Event event) const;
 
   private:
-    // The window itself takes the row after its last element.
     using Key = std::tuple<const WindowLayout*, std::size_t, Event>;
     std::map<Key, Handler> handlers_;
+    std::map<std::pair<const WindowLayout*, Event>, WindowHandler> window_handlers_;
 };
 
 }  // namespace board

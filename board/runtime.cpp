@@ -28,6 +28,15 @@ class Runtime::Batch {
     int exceptions_;
 };
 
+template <typename Call>
+void Runtime::run(Call&& call) {
+    try {
+        call();
+    } catch (const Failure& failure) {
+        tell_player(failure_message(failure));
+    }
+}
+
 Runtime::Runtime(Clock& clock, RandomSource& random)
     : clock_(clock),
       random_(random),
@@ -42,9 +51,24 @@ void Runtime::on(std::string_view window, std::string_view element, Event event,
 }
 
 void Runtime::on(std::string_view window, std::string_view element, Event event,
-                 std::function<void(Runtime&)> handler) {
+                 std::function<void(Runtime&, Element&)> handler) {
     on(window, element, event,
-       Handler([h = std::move(handler)](Runtime& r, const EventArgs&) { h(r); }));
+       Handler([h = std::move(handler)](Runtime& r, Element& e, const EventArgs&) { h(r, e); }));
+}
+
+void Runtime::on(std::string_view window, std::string_view element, Event event,
+                 std::function<void(Runtime&)> handler) {
+    if (element.empty()) {
+        handlers_.add(windows_.layout(window), window, event, std::move(handler));
+        return;
+    }
+    on(window, element, event,
+       Handler([h = std::move(handler)](Runtime& r, Element&, const EventArgs&) { h(r); }));
+}
+
+void Runtime::on_each(std::string_view window, std::span<const std::string_view> elements,
+                      Event event, std::function<void(Runtime&, Element&)> handler) {
+    for (const std::string_view element : elements) on(window, element, event, handler);
 }
 
 // --- windows -------------------------------------------------------------------
@@ -60,7 +84,9 @@ void Runtime::show(std::string_view name) {
     if (!w) {
         w = &windows_.create(name);
         const std::uint64_t serial = w->serial();
-        run(handlers_.find(*w, Event::Load), {});
+        if (const WindowHandler* load = handlers_.find(*w, Event::Load)) {
+            run([&] { (*load)(*this); });
+        }
         // The Load handler may have unloaded the window it was loading.
         w = windows_.same(name, serial);
         if (!w) return;
@@ -81,8 +107,8 @@ void Runtime::request_close(std::string_view name) {
     Window* w = windows_.find(name);
     if (!w) return;
     const Batch batch(*this);
-    if (const Handler* h = handlers_.find(*w, Event::Close)) {
-        run(h, {});
+    if (const WindowHandler* close = handlers_.find(*w, Event::Close)) {
+        run([&] { (*close)(*this); });
     } else if (w == windows_.loaded().front().get()) {
         // The first window is the main one: closing it ends the program.
         ended_ = true;
@@ -149,21 +175,16 @@ bool Runtime::access_key(std::string_view window, char32_t key) {
 
 void Runtime::deliver(Window& window, Element& element, Event event, const EventArgs& args) {
     refresh_due_ = true;
-    if (!observer_) return run(handlers_.find(element, event), args);
+    const Handler* handler = handlers_.find(element, event);
+    const auto call = [&] {
+        if (handler) run([&] { (*handler)(*this, element, args); });
+    };
+    if (!observer_) return call();
     // Copy the names: the handler may unload the very window they belong to.
     const std::string window_name = window.name();
     const std::string element_name = element.name();
-    run(handlers_.find(element, event), args);
+    call();
     observer_(window_name, element_name, event);
-}
-
-void Runtime::run(const Handler* handler, const EventArgs& args) {
-    if (!handler) return;
-    try {
-        (*handler)(*this, args);
-    } catch (const Failure& failure) {
-        tell_player(failure_message(failure));
-    }
 }
 
 void Runtime::refresh() {

@@ -7,6 +7,7 @@
 
 #include <functional>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -50,7 +51,12 @@ class Runtime final : private InputRouter::Sink, private TimerQueue::Ticker {
     // naming them) at once, not a handler that silently never runs.
     void on(std::string_view window, std::string_view element, Event event, Handler handler);
     void on(std::string_view window, std::string_view element, Event event,
+            std::function<void(Runtime&, Element&)> handler);
+    void on(std::string_view window, std::string_view element, Event event,
             std::function<void(Runtime&)> handler);
+    // One handler for each of these elements' event, handed the one that raised it.
+    void on_each(std::string_view window, std::span<const std::string_view> elements, Event event,
+                 std::function<void(Runtime&, Element&)> handler);
     void set_display(Display* display) { display_ = display; }
     Display* display() const { return display_; }
     // Told of every event after its handler has run; for tracing and measuring.
@@ -116,7 +122,8 @@ class Runtime final : private InputRouter::Sink, private TimerQueue::Ticker {
     void tick(Window& window, Element& timer) override;
     // Runs the handler, if any. A failure of the model that escapes it ends
     // that handler only: the player is told, and the game goes on.
-    void run(const Handler* handler, const EventArgs& args);
+    template <typename Call>
+    void run(Call&& call);
     void refresh();
 
     Clock& clock_;

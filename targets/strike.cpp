@@ -8,19 +8,18 @@ using board::layout::MainBoard;
 
 // The holders are read at every press and release, so that a switch of their
 // images shows on the very next blow.
-void press_target(board::Runtime& game, std::string_view target) {
+void press_target(board::Runtime& game, board::Element& target) {
     const MainBoard b(game);
-    b.window[target].set_mouse_icon(b.target_press_pointer.mouse_icon());
+    target.set_mouse_icon(b.target_press_pointer.mouse_icon());
 }
 
-void release_target(board::Runtime& game, std::string_view target) {
+void release_target(board::Runtime& game, board::Element& target) {
     const MainBoard b(game);
-    b.window[target].set_mouse_icon(b.target_release_pointer.mouse_icon());
+    target.set_mouse_icon(b.target_release_pointer.mouse_icon());
 }
 
-void strike_target(board::Runtime& game, std::string_view target) {
+void strike_target(board::Runtime& game, board::Element& struck) {
     const MainBoard b(game);
-    board::Element& struck = b.window[target];
     // Worth goes by identity: only the very picture of the plain-robot holder
     // counts as the plain robot, however alike another picture may look.
     const int worth = board::same_picture(struck.picture(), b.plain_robot.picture())

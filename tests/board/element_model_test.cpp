@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <functional>
 #include <stdexcept>
 #include <string>
@@ -419,6 +420,21 @@ TEST_F(ModelTest, AButtonOnAHiddenWindowTakesNoClick) {
     EXPECT_FALSE(game.click("Test", "Go"));
     EXPECT_FALSE(game.access_key("Test", U'Н'));
     EXPECT_EQ(log, (std::vector<std::string>{"Go click"}));
+}
+
+// One handler serves many elements alike, each time handed the one that raised
+// the event; a misspelt name among them is a wiring error like any other.
+TEST_F(ModelTest, OneHandlerForManyElementsIsHandedTheOneThatRaisedIt) {
+    constexpr std::array<std::string_view, 2> pictures = {"Middle", "Inside"};
+    game.on_each("Test", pictures, Event::Click,
+                 [this](Runtime&, Element& e) { log.push_back("handed " + e.name()); });
+    click_at(1200, 1200);
+    click_at(2200, 2200);
+    EXPECT_EQ(log, (std::vector<std::string>{"Middle down", "Middle up", "handed Middle",
+                                             "Inside down", "Inside up", "handed Inside"}));
+    constexpr std::array<std::string_view, 2> misspelt = {"Middle", "Midle"};
+    EXPECT_THROW(game.on_each("Test", misspelt, Event::Click, [](Runtime&, Element&) {}),
+                 std::logic_error);
 }
 
 TEST_F(ModelTest, AHandlerMayUnloadItsOwnWindowFromAnyEvent) {
