@@ -1,8 +1,8 @@
 #include "round_control/lifecycle.h"
 
+#include <optional>
 #include <string>
 
-#include "board/failure.h"
 #include "board/layout/main_board_view.h"
 #include "board/number_text.h"
 
@@ -24,9 +24,16 @@ void let_targets_and_ring_take_clicks(const MainBoard& b, bool enabled) {
     b.ring.set_enabled(enabled);
 }
 
-// The leading number of the interval box, rounded to whole milliseconds.
-std::int64_t interval_from(const board::Element& box) {
-    return board::round_half_even(board::read_lenient(box.text()));
+// The leading number of the interval box, rounded to whole milliseconds, or
+// nothing when no timer can take it.
+std::optional<int> interval_asked(const std::string& text) {
+    const double ms = board::read_lenient(text);
+    // Rounding has no whole number for what lies far beyond the range, so the
+    // range is checked roughly before and exactly after.
+    if (!(ms > board::kIntervalMin - 1 && ms < board::kIntervalMax + 1)) return std::nullopt;
+    const std::int32_t rounded = board::round_half_even(ms);
+    if (!board::interval_in_range(rounded)) return std::nullopt;
+    return rounded;
 }
 
 }  // namespace
@@ -72,19 +79,12 @@ void continue_round(Runtime& game) {
 
 void set_interval(Runtime& game) {
     const MainBoard b(game);
-    board::Element& box = b.interval_box;
-    try {
-        // Check the number before either timer takes it, so that a refused
-        // number leaves both timers as they were.
-        const std::int64_t board_tick = interval_from(box);
-        if (!board::interval_in_range(board_tick)) {
-            throw board::Failure(board::FailureCode::InvalidPropertyValue, "interval");
-        }
-        b.board_tick_timer.set_interval(board_tick);
-        b.ring_cycle_timer.set_interval(interval_from(box));
-    } catch (const board::Failure&) {
-        game.tell_player(interval_refused_message(box.text()));
-    }
+    // A refused number leaves both timers as they were.
+    const std::string& typed = b.interval_box.text();
+    const std::optional<int> interval = interval_asked(typed);
+    if (!interval) return game.tell_player(interval_refused_message(typed));
+    b.board_tick_timer.set_interval(*interval);
+    b.ring_cycle_timer.set_interval(*interval);
 }
 
 void reset_statistics(Runtime& game) {

@@ -177,7 +177,8 @@ TEST(RoundLifecycle, ANumberATimerCannotTakeIsRefusedAndTheRoundGoesOn) {
     h.click_on(b.start_button);
     b.interval_box.set_text("300");
     h.click_on(b.set_interval_button);
-    for (const char* bad : {"99999", "65536", "-5", "-0.6", "1e12", "&HFFFFFFFFFF"}) {
+    for (const char* bad : {"99999", "65536", "65535.5", "-5", "-0.6", "1e12", "&HFFFFFFFFFF",
+                            "1e309", "-1e309"}) {
         b.interval_box.set_text(bad);
         h.click_on(b.set_interval_button);
         EXPECT_EQ(b.board_tick_timer.interval(), 300) << bad;
@@ -186,15 +187,18 @@ TEST(RoundLifecycle, ANumberATimerCannotTakeIsRefusedAndTheRoundGoesOn) {
         EXPECT_NE(h.game.told().back().find("от 0 до 65535"), std::string::npos);
         EXPECT_NE(h.game.told().back().find(bad), std::string::npos);
     }
-    EXPECT_EQ(h.game.told().size(), 6u);
+    EXPECT_EQ(h.game.told().size(), 9u);
     EXPECT_EQ(state_of(h), State::Running);
     h.wait_ms(2000);
     EXPECT_EQ(b.time_left.caption(), "58");
-    // -0.4 rounds to 0, which a timer takes.
-    b.interval_box.set_text("-0.4");
+    // -0.5 rounds to 0 and 65535.4 to 65535, which a timer takes.
+    b.interval_box.set_text("-0.5");
     h.click_on(b.set_interval_button);
     EXPECT_EQ(b.board_tick_timer.interval(), 0);
-    EXPECT_EQ(h.game.told().size(), 6u);
+    b.interval_box.set_text("65535.4");
+    h.click_on(b.set_interval_button);
+    EXPECT_EQ(b.ring_cycle_timer.interval(), 65535);
+    EXPECT_EQ(h.game.told().size(), 9u);
 }
 
 TEST(RoundLifecycle, ResetClearsTheStatisticsAndTheNextTickRestoresTheBest) {
