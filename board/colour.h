@@ -8,9 +8,6 @@ namespace board {
 
 using Colour = std::uint32_t;
 
-constexpr Colour bgr(std::uint8_t blue, std::uint8_t green, std::uint8_t red) {
-    return (Colour{blue} << 16) | (Colour{green} << 8) | Colour{red};
-}
 constexpr std::uint8_t red_of(Colour c) {
     return c & 0xFF;
 }

@@ -1,7 +1,6 @@
 #include "board/element.h"
 
 #include <algorithm>
-#include <atomic>
 
 #include "board/clock.h"
 #include "board/failure.h"
@@ -10,22 +9,10 @@
 
 namespace board {
 
-namespace {
-std::atomic<std::int64_t> live_elements{0};
-}
-
 Element::Element(Window& window, std::string name, Kind kind, std::size_t row)
-    : window_(&window), name_(std::move(name)), kind_(kind), row_(row) {
-    ++live_elements;
-}
+    : window_(&window), name_(std::move(name)), kind_(kind), row_(row) {}
 
-Element::~Element() {
-    --live_elements;
-}
-
-std::int64_t Element::live() {
-    return live_elements;
-}
+Element::~Element() = default;
 
 template <typename T>
 void Element::assign(T& field, T value) {

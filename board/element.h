@@ -96,9 +96,6 @@ class Element {
     int window_top() const;
     bool contains(int x, int y) const;
 
-    // How many elements exist right now, in every loaded window together.
-    static std::int64_t live();
-
   private:
     template <typename T>
     void assign(T& field, T value);

@@ -17,14 +17,9 @@ class Picture {
     std::uint64_t handle() const { return handle_; }
     const std::string& asset() const { return asset_; }
 
-    Picture(std::uint64_t handle, std::string asset);
-    ~Picture();
+    Picture(std::uint64_t handle, std::string asset) : handle_(handle), asset_(std::move(asset)) {}
     Picture(const Picture&) = delete;
     Picture& operator=(const Picture&) = delete;
-
-    // How many pictures exist right now: a window's load adds its own, its unload
-    // takes them away again unless an element elsewhere still refers to them.
-    static std::int64_t live();
 
   private:
     std::uint64_t handle_;

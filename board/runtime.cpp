@@ -111,7 +111,6 @@ void Runtime::request_close(std::string_view name) {
         run([&] { (*close)(*this); });
     } else if (w == windows_.loaded().front().get()) {
         // The first window is the main one: closing it ends the program.
-        ended_ = true;
         if (display_) display_->quit();
         return;
     } else {
@@ -192,7 +191,6 @@ void Runtime::refresh() {
 }
 
 void Runtime::tell_player(const std::string& message) {
-    told_.push_back(message);
     if (display_) display_->tell_player(message);
 }
 

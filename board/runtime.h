@@ -81,11 +81,9 @@ class Runtime final : private InputRouter::Sink, private TimerQueue::Ticker {
     // Loaded windows in the order they were created.
     std::vector<Window*> windows() const;
     const std::string& active_window() const { return windows_.active(); }
-    bool ended() const { return ended_; }
 
     // --- time and chance ---
     Micros now() const { return clock_.now(); }
-    Clock& clock() const { return clock_; }
     void randomize();  // seeds the random source from the clock
     double random_fraction() { return random_.next(); }
     // The earliest moment at which a timer falls due, if any is running.
@@ -110,8 +108,6 @@ class Runtime final : private InputRouter::Sink, private TimerQueue::Ticker {
     // --- output ---
     // Shown in a message box of its own; the game goes on meanwhile.
     void tell_player(const std::string& message);
-    // What the player has been told, for headless runs.
-    const std::vector<std::string>& told() const { return told_; }
 
   private:
     // One input call or timer pass: the display is refreshed once, at the end of
@@ -134,8 +130,6 @@ class Runtime final : private InputRouter::Sink, private TimerQueue::Ticker {
     HandlerTable handlers_;
     TimerQueue timers_;
     InputRouter router_;
-    bool ended_ = false;
-    std::vector<std::string> told_;
     int batch_depth_ = 0;
     bool refresh_due_ = false;
 };

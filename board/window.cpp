@@ -17,11 +17,13 @@ std::uint64_t next_serial() {
 PictureRef load_if_named(std::string_view asset) {
     return asset.empty() ? nullptr : Picture::load(std::string(asset));
 }
-}  // namespace
 
+// Buttons, text boxes and frames lie above labels, pictures and shapes.
 bool is_upper_layer(Kind kind) {
     return kind == Kind::Button || kind == Kind::TextBox || kind == Kind::Frame;
 }
+
+}  // namespace
 
 Window::Window(Runtime& game, const WindowLayout& layout)
     : game_(&game),

@@ -103,6 +103,4 @@ class Window {
     std::uint64_t revision_ = 1;
 };
 
-bool is_upper_layer(Kind kind);
-
 }  // namespace board

@@ -160,7 +160,7 @@ void check_interval_box(std::string_view text) {
     board::Element& tick = h["Timer1"];
     board::Element& ring = h["Timer3"];
     const int before = tick.interval();
-    const std::size_t told = h.game.told().size();
+    const std::size_t told = h.told().size();
     box.set_text(std::string(text));
     bool clicked = false;
     expect(failure_of([&] { clicked = h.alt(U'у'); }, "the interval button") == 0,
@@ -173,11 +173,11 @@ void check_interval_box(std::string_view text) {
         expect(tick.interval() == wanted && ring.interval() == wanted,
                "the board tick got " + std::to_string(tick.interval()) + ", the ring " +
                    std::to_string(ring.interval()) + ", wanted " + std::to_string(wanted));
-        expect(h.game.told().size() == told, "a good interval was refused");
+        expect(h.told().size() == told, "a good interval was refused");
     } else {
         expect(tick.interval() == before && ring.interval() == before,
                "a refused interval changed the timers");
-        expect(h.game.told().size() == told + 1, "a refused interval was not told");
+        expect(h.told().size() == told + 1, "a refused interval was not told");
     }
 }
 

@@ -11,6 +11,7 @@
 
 #include "board/failure.h"
 #include "board/runtime.h"
+#include "support/recorder.h"
 #include "support/scripted_random.h"
 
 using namespace board;
@@ -64,8 +65,10 @@ struct ModelTest : ::testing::Test {
     testing_support::ScriptedRandom random;
     Runtime game{clock, random};
     std::vector<std::string> log;
+    testing_support::Recorder recorder;
 
     ModelTest() {
+        recorder.listen_to(game);
         game.define(test_window());
         for (const char* element :
              {"Top", "Middle", "Bottom", "Inside", "Go", "Away", "Off", "Cover"}) {
@@ -471,14 +474,14 @@ TEST_F(ModelTest, AFailureThatEscapesAHandlerIsToldAndTheGameGoesOn) {
         g.window("Test")["Tick"].set_interval(70000);
     });
     click_at(1200, 1200);
-    ASSERT_EQ(game.told().size(), 1u);
-    EXPECT_NE(game.told()[0].find("несовпадение типов (ошибка 13)"), std::string::npos);
-    EXPECT_NE(game.told()[0].find("Игра продолжается"), std::string::npos);
+    ASSERT_EQ(recorder.told().size(), 1u);
+    EXPECT_NE(recorder.told()[0].find("несовпадение типов (ошибка 13)"), std::string::npos);
+    EXPECT_NE(recorder.told()[0].find("Игра продолжается"), std::string::npos);
     w()["Tick"].set_enabled(true);
     wait_ms(250);
     EXPECT_EQ(std::count(log.begin(), log.end(), "tick"), 2);  // the timer ticks on
-    ASSERT_EQ(game.told().size(), 3u);
-    EXPECT_NE(game.told()[2].find("ошибка 380"), std::string::npos);
+    ASSERT_EQ(recorder.told().size(), 3u);
+    EXPECT_NE(recorder.told()[2].find("ошибка 380"), std::string::npos);
     log.clear();
     click_at(100, 100);
     EXPECT_EQ(log, (std::vector<std::string>{"Go down", "Go up", "Go click"}));

@@ -49,7 +49,7 @@ TEST(StoryWindows, ClosingInformationByItsFrameBringsTheBoardBack) {
     g.settle();
     EXPECT_EQ(g.game.find_window(kInfoWindow), nullptr);
     EXPECT_TRUE(g.window_widget()->isVisible());
-    EXPECT_FALSE(g.game.ended());
+    EXPECT_FALSE(g.ended());
     // And it opens afresh, with its prompt.
     QTest::mouseClick(g.widget<QPushButton>(b.info_button.name()), Qt::LeftButton);
     g.settle();
@@ -77,5 +77,5 @@ TEST(StoryWindows, AltYShowsTheCodeBoxAndTheCodeTurnsTheBoardOrange) {
 TEST(StoryWindows, ClosingTheMainBoardEndsTheGame) {
     DesktopHarness g;
     g.window_widget()->close();
-    EXPECT_TRUE(g.game.ended());
+    EXPECT_TRUE(g.ended());
 }

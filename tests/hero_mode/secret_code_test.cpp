@@ -42,7 +42,7 @@ TEST(SecretCode, OnlyTheExactCodeSwitches) {
         EXPECT_EQ(h.board().revision(), revision) << "changed by '" << near_miss << "'";
         EXPECT_EQ(h.board().back_color(), kDarkBlue);
     }
-    EXPECT_TRUE(h.game.told().empty());
+    EXPECT_TRUE(h.told().empty());
     EXPECT_TRUE(enter(h, "quibbozar"));
     EXPECT_NE(h.board().back_color(), kDarkBlue);
 }

@@ -28,7 +28,7 @@ struct Visit {
 
 bool only_the_board_is_up(const Visit& v) {
     return v.h.board().visible() && v.h.game.active_window() == board::layout::kMainBoard &&
-           v.info() == nullptr && !v.h.game.ended();
+           v.info() == nullptr && !v.h.ended();
 }
 
 }  // namespace
@@ -94,7 +94,7 @@ TEST(InformationWindow, TextButtonsWriteTheirTextsExactly) {
         v.h.click_on(*buttons[i]);
         EXPECT_EQ(v.field(), by_key[i].second) << buttons[i]->name();
     }
-    EXPECT_TRUE(v.h.game.told().empty());
+    EXPECT_TRUE(v.h.told().empty());
 }
 
 TEST(InformationWindow, BlankButtonNeverReacts) {

@@ -10,6 +10,7 @@
 #include "board/layout/main_board.h"
 #include "board/number_text.h"
 #include "board/picture.h"
+#include "board/window.h"
 #include "info/information_window.h"
 
 namespace play {
@@ -78,11 +79,11 @@ RandomPlay::RandomPlay(std::uint64_t seed) : clock_(0, seed), rng_(seed) {
     game_.observe([this](const std::string& window, const std::string& element, Event event) {
         after_handler(window, element, event);
     });
+    recorder_.listen_to(game_);
     app::launch(game_);
     const board::Window& board = game_.window(kMainBoard);
     initial_score_ = score_ = board["Labelscore"].caption();
     initial_time_ = board["LabelTime"].caption();
-    board_pictures_ = board::Picture::live();
 }
 
 Outcome RandomPlay::run(std::int64_t events) {
@@ -100,7 +101,7 @@ Outcome RandomPlay::run(std::int64_t events) {
         check_score(false);
         check_objects();
     }
-    out_.told = static_cast<std::int64_t>(game_.told().size());
+    out_.told = static_cast<std::int64_t>(recorder_.told().size());
     return out_;
 }
 
@@ -396,13 +397,11 @@ void RandomPlay::check_score(bool start_allowed) {
 }
 
 void RandomPlay::check_objects() {
-    if (game_.ended()) return fail("the game ended");
-    std::int64_t elements = 0;
-    bool info_loaded = false;
+    if (recorder_.ended()) return fail("the game ended");
+    const board::Window* info = nullptr;
     bool any_visible = false;
     for (const board::Window* w : game_.windows()) {
-        elements += static_cast<std::int64_t>(w->elements().size());
-        info_loaded |= w->name() == kInfoWindow;
+        if (w->name() == kInfoWindow) info = w;
         any_visible |= w->visible();
     }
     if (!any_visible) return fail("no window is on screen");
@@ -410,14 +409,20 @@ void RandomPlay::check_objects() {
     if (!active || !active->visible()) {
         return fail("the active window \"" + game_.active_window() + "\" is not on screen");
     }
-    if (board::Element::live() != elements) {
-        return fail(std::to_string(board::Element::live()) + " elements alive, " +
-                    std::to_string(elements) + " in the loaded windows");
+    // The pictures of an information window must go with it.
+    if (info && info->serial() != info_serial_) {
+        info_serial_ = info->serial();
+        info_pictures_.clear();
+        for (const auto& e : info->elements()) {
+            info_pictures_.emplace_back(e->picture());
+            info_pictures_.emplace_back(e->mouse_icon());
+        }
     }
-    if (!info_loaded && board::Picture::live() > board_pictures_) {
-        return fail(std::to_string(board::Picture::live()) +
-                    " pictures alive with the main board alone, which loaded " +
-                    std::to_string(board_pictures_));
+    if (!info) {
+        for (const auto& p : info_pictures_) {
+            if (!p.expired()) return fail("a picture of the closed information window lives on");
+        }
+        info_pictures_.clear();
     }
 }
 

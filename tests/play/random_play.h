@@ -8,13 +8,17 @@
 
 #include <cstdint>
 #include <deque>
+#include <memory>
 #include <optional>
 #include <random>
 #include <string>
+#include <vector>
 
 #include "board/clock.h"
-#include "board/runtime.h"
+#include "board/picture.h"
 #include "board/random.h"
+#include "board/runtime.h"
+#include "support/recorder.h"
 
 namespace play {
 
@@ -73,12 +77,15 @@ class RandomPlay {
 
     board::ManualClock clock_;
     board::UniformRandom random_;
+    testing_support::Recorder recorder_;
     board::Runtime game_{clock_, random_};
     std::mt19937_64 rng_;
     Outcome out_;
     std::string score_;  // the score's caption after the last check
     std::string initial_score_, initial_time_;
-    std::int64_t board_pictures_ = 0;  // pictures alive with the main board alone
+    // The pictures of the information window last seen loaded, to see them go.
+    std::uint64_t info_serial_ = 0;
+    std::vector<std::weak_ptr<const board::Picture>> info_pictures_;
     bool keen_ = false;
     std::deque<std::string> recent_;
     // Whether the left press that is held was delivered as DblClick, and its window.

@@ -155,7 +155,7 @@ TEST(RoundLifecycle, SetIntervalReadsTheLeadingNumberAndRoundsHalvesToEven) {
         EXPECT_EQ(b.ring_cycle_timer.interval(), interval) << text;
         EXPECT_EQ(b.round_clock_timer.interval(), 1000) << text;
     }
-    EXPECT_TRUE(h.game.told().empty());
+    EXPECT_TRUE(h.told().empty());
 }
 
 TEST(RoundLifecycle, AZeroIntervalFreezesTheBoardButNotTheClock) {
@@ -183,11 +183,11 @@ TEST(RoundLifecycle, ANumberATimerCannotTakeIsRefusedAndTheRoundGoesOn) {
         h.click_on(b.set_interval_button);
         EXPECT_EQ(b.board_tick_timer.interval(), 300) << bad;
         EXPECT_EQ(b.ring_cycle_timer.interval(), 300) << bad;
-        ASSERT_FALSE(h.game.told().empty()) << bad;
-        EXPECT_NE(h.game.told().back().find("от 0 до 65535"), std::string::npos);
-        EXPECT_NE(h.game.told().back().find(bad), std::string::npos);
+        ASSERT_FALSE(h.told().empty()) << bad;
+        EXPECT_NE(h.told().back().find("от 0 до 65535"), std::string::npos);
+        EXPECT_NE(h.told().back().find(bad), std::string::npos);
     }
-    EXPECT_EQ(h.game.told().size(), 9u);
+    EXPECT_EQ(h.told().size(), 9u);
     EXPECT_EQ(state_of(h), State::Running);
     h.wait_ms(2000);
     EXPECT_EQ(b.time_left.caption(), "58");
@@ -198,7 +198,7 @@ TEST(RoundLifecycle, ANumberATimerCannotTakeIsRefusedAndTheRoundGoesOn) {
     b.interval_box.set_text("65535.4");
     h.click_on(b.set_interval_button);
     EXPECT_EQ(b.ring_cycle_timer.interval(), 65535);
-    EXPECT_EQ(h.game.told().size(), 9u);
+    EXPECT_EQ(h.told().size(), 9u);
 }
 
 TEST(RoundLifecycle, ResetClearsTheStatisticsAndTheNextTickRestoresTheBest) {

@@ -17,6 +17,7 @@ Middle middle_of(const board::Element& e) {
 
 Harness::Harness(const MakeDisplay& display)
     : display_(display ? display(game) : nullptr), view([this]() -> board::Window& {
+          recorder_.listen_to(game);
           app::launch(game);
           return game.window(board::layout::kMainBoard);
       }()) {}

@@ -10,12 +10,15 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <string>
 #include <string_view>
+#include <vector>
 
 #include "app/game.h"
 #include "board/clock.h"
-#include "board/runtime.h"
 #include "board/layout/main_board_view.h"
+#include "board/runtime.h"
+#include "support/recorder.h"
 #include "support/scripted_random.h"
 #include "support/shared.h"
 
@@ -100,6 +103,10 @@ class Harness : public Unlaunched {
     // How many of the twelve targets are on view.
     int shown_targets() const;
 
+    // What the player has been told, and whether the game has ended.
+    const std::vector<std::string>& told() const { return recorder_.told(); }
+    bool ended() const { return recorder_.ended(); }
+
   protected:
     // For a rig that shows the game: `display` puts up whatever shows it before
     // the launch, and lives until close_display() or the rig's end.
@@ -111,6 +118,7 @@ class Harness : public Unlaunched {
     virtual void catch_up() {}
 
   private:
+    Recorder recorder_;  // outlives the display it stands before
     std::unique_ptr<board::Display> display_;
 
   public:
