@@ -38,7 +38,7 @@ void keep_best_score(const MainBoard& b) {
 
 void clock_tick(board::Runtime& game) {
     const MainBoard b(game);
-    const double t = b.seconds_left() - 1;
+    const std::int64_t t = b.seconds_left() - 1;
     b.set_seconds_left(t);
     if (t <= 0) end_round(b);
 }

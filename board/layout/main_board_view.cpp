@@ -88,8 +88,11 @@ namespace board::layout {
 
 namespace {
 
-double lenient(const Element& e) {
-    return read_lenient(e.caption());
+std::int64_t lenient(const Element& e) {
+    return whole_part(read_lenient(e.caption()));
+}
+std::int64_t strict(const std::string& text) {
+    return whole_part(read_strict(text));
 }
 
 // A draw kept in its register, then taken back from there.
@@ -100,39 +103,39 @@ std::size_t keep_draw(Element& register_label, std::int64_t draw) {
 
 }  // namespace
 
-double MainBoard::points() const {
+std::int64_t MainBoard::points() const {
     return lenient(score);
 }
-void MainBoard::set_points(double points) const {
+void MainBoard::set_points(std::int64_t points) const {
     score.set_caption(number_text(points));
 }
-void MainBoard::add_points(int points) const {
+void MainBoard::add_points(std::int64_t points) const {
     set_points(this->points() + points);
 }
 
-double MainBoard::best_points() const {
+std::int64_t MainBoard::best_points() const {
     return lenient(best_score);
 }
-void MainBoard::set_best_points(double points) const {
+void MainBoard::set_best_points(std::int64_t points) const {
     best_score.set_caption(number_text(points));
 }
-double MainBoard::rounds_counted() const {
+std::int64_t MainBoard::rounds_counted() const {
     return lenient(rounds_played);
 }
-void MainBoard::set_rounds_counted(double rounds) const {
+void MainBoard::set_rounds_counted(std::int64_t rounds) const {
     rounds_played.set_caption(number_text(rounds));
 }
-double MainBoard::seconds_left() const {
+std::int64_t MainBoard::seconds_left() const {
     return lenient(time_left);
 }
-void MainBoard::set_seconds_left(double seconds) const {
+void MainBoard::set_seconds_left(std::int64_t seconds) const {
     time_left.set_caption(number_text(seconds));
 }
 
-double MainBoard::ring_phase() const {
-    return read_strict(ring.tag());
+std::int64_t MainBoard::ring_phase() const {
+    return strict(ring.tag());
 }
-void MainBoard::set_ring_phase(double phase) const {
+void MainBoard::set_ring_phase(std::int64_t phase) const {
     ring.set_tag(number_text(phase));
 }
 
@@ -153,15 +156,15 @@ std::size_t MainBoard::deal_ring_row(std::int64_t draw) const {
 }
 
 bool MainBoard::hero_landed() const {
-    return read_strict(opening_scene_timer.tag()) == 1;
+    return strict(opening_scene_timer.tag()) == 1;
 }
 void MainBoard::set_hero_landed(bool landed) const {
     opening_scene_timer.set_tag(landed ? "1" : "0");
 }
-double MainBoard::blink_count() const {
-    return read_strict(left_bar.tag());
+std::int64_t MainBoard::blink_count() const {
+    return strict(left_bar.tag());
 }
-void MainBoard::set_blink_count(double count) const {
+void MainBoard::set_blink_count(std::int64_t count) const {
     left_bar.set_tag(number_text(count));
 }
 
@@ -173,10 +176,10 @@ int MainBoard::deal_airship_frame(std::int64_t draw) const {
     }
     return -1;
 }
-double MainBoard::fire_count() const {
-    return read_strict(airship_frame_register.tag());
+std::int64_t MainBoard::fire_count() const {
+    return strict(airship_frame_register.tag());
 }
-void MainBoard::set_fire_count(double count) const {
+void MainBoard::set_fire_count(std::int64_t count) const {
     airship_frame_register.set_tag(number_text(count));
 }
 

@@ -137,23 +137,24 @@ class MainBoard {
     // --- the game's state by name ---
     // Each reads and writes the element property that holds it, every time: the
     // numbers stay number texts in captions and tags, read leniently where a
-    // padded caption may stand and strictly where only the game writes.
+    // padded caption may stand and strictly where only the game writes. The game
+    // writes whole numbers only, so they are read back as whole numbers.
 
     // The score in `score`'s caption.
-    double points() const;
-    void set_points(double points) const;
-    void add_points(int points) const;
+    std::int64_t points() const;
+    void set_points(std::int64_t points) const;
+    void add_points(std::int64_t points) const;
     // The statistics and the time, each in the caption of its field.
-    double best_points() const;
-    void set_best_points(double points) const;
-    double rounds_counted() const;
-    void set_rounds_counted(double rounds) const;
-    double seconds_left() const;
-    void set_seconds_left(double seconds) const;
+    std::int64_t best_points() const;
+    void set_best_points(std::int64_t points) const;
+    std::int64_t rounds_counted() const;
+    void set_rounds_counted(std::int64_t rounds) const;
+    std::int64_t seconds_left() const;
+    void set_seconds_left(std::int64_t seconds) const;
 
     // The ring's place in its five-tick cycle, in the ring's Tag.
-    double ring_phase() const;
-    void set_ring_phase(double phase) const;
+    std::int64_t ring_phase() const;
+    void set_ring_phase(std::int64_t phase) const;
 
     // The board tick's deals. Each draw is written to its register as a number
     // text and read back from there: the tick acts on the register, not the draw.
@@ -170,15 +171,15 @@ class MainBoard {
     void set_hero_falling(bool falling) const { hero.set_enabled(falling); }
     bool hero_landed() const;
     void set_hero_landed(bool landed) const;
-    double blink_count() const;
-    void set_blink_count(double count) const;
+    std::int64_t blink_count() const;
+    void set_blink_count(std::int64_t count) const;
 
     // The final scene. The frame drawn is kept in the frame register's caption
     // and compared as text, so anything but "0", "1" or "2" is no frame (-1).
     // The fire counter, in the same element's Tag, counts the draws of frame 2.
     int deal_airship_frame(std::int64_t draw) const;
-    double fire_count() const;
-    void set_fire_count(double count) const;
+    std::int64_t fire_count() const;
+    void set_fire_count(std::int64_t count) const;
 };
 
 }  // namespace board::layout
