@@ -19,6 +19,10 @@ case ${1:-all} in
     if [ ! -f build/build.ninja ] || grep -Eq '^DROVANTA_(TESTS|BENCH):BOOL=OFF' build/CMakeCache.txt; then
       configure -DDROVANTA_TESTS=ON -DDROVANTA_BENCH=ON
     fi
+    # DROVANTA_A11Y_TESTS=ON in the environment (test.sh) adds the accessibility tests.
+    if [ "${DROVANTA_A11Y_TESTS:-}" = ON ] && ! grep -q '^DROVANTA_A11Y_TESTS:BOOL=ON' build/CMakeCache.txt; then
+      configure -DDROVANTA_A11Y_TESTS=ON
+    fi
     cmake --build build -j"$(nproc)"
     ;;
   *) echo "usage: scripts/build.sh [play]" >&2; exit 2 ;;
