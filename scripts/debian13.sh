@@ -144,7 +144,8 @@ log "$(inside '. /etc/os-release && echo "$PRETTY_NAME; $(g++ --version | head -
 
 log "building from clean (warnings are errors)"
 inside 'cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-  -DCMAKE_CXX_COMPILER_LAUNCHER=ccache -DCMAKE_COMPILE_WARNING_AS_ERROR=ON >build.log 2>&1 &&
+  -DCMAKE_CXX_COMPILER_LAUNCHER=ccache -DCMAKE_COMPILE_WARNING_AS_ERROR=ON -DDROVANTA_A11Y_TESTS=ON \
+  >build.log 2>&1 &&
   cmake --build build -j"$(nproc)" >>build.log 2>&1' || {
   tail -40 "$root$work/build.log"
   die "the build"
