@@ -17,7 +17,7 @@
 
 #include "app/game.h"
 #include "board/clock.h"
-#include "board/layout/main_board_view.h"
+#include "board/layout/main_board.h"
 #include "board/random.h"
 #include "desktop/desktop.h"
 #include "desktop/screen.h"
@@ -25,7 +25,6 @@
 namespace {
 
 using board::layout::kMainBoard;
-using board::layout::MainBoard;
 
 // The game on a manual clock, launched without a screen or, for the repaint, on one.
 struct Headless {
@@ -42,7 +41,7 @@ struct Headless {
 // The reset button: a press, a release and a click routed by position.
 void BM_ButtonClickThroughTheModel(benchmark::State& state) {
     Headless h;
-    const board::Element& button = MainBoard(h.game).reset_statistics_button;
+    const board::Element& button = h.game.window(kMainBoard)[board::layout::kResetStatisticsButton];
     const int x = button.left() + 100, y = button.top() + 100;
     for (auto _ : state) {
         h.game.mouse_down(kMainBoard, x, y);
@@ -55,8 +54,8 @@ BENCHMARK(BM_ButtonClickThroughTheModel);
 // A strike on a shown target, scored and hidden.
 void BM_TargetStrikeThroughTheModel(benchmark::State& state) {
     Headless h;
-    h.game.click(kMainBoard, MainBoard::kStartButton);
-    board::Element& target = MainBoard(h.game).target(1, 1);
+    h.game.click(kMainBoard, board::layout::kStartButton);
+    board::Element& target = h.game.window(kMainBoard)[board::layout::kTargets[5]];
     const int x = target.window_left() + target.width() / 2;
     const int y = target.window_top() + target.height() / 2;
     for (auto _ : state) {
@@ -72,8 +71,8 @@ BENCHMARK(BM_TargetStrikeThroughTheModel);
 // up to date after the game has handled the input.
 void BM_TargetStrikeOnScreen(benchmark::State& state) {
     Headless h(true);
-    h.game.click(kMainBoard, MainBoard::kStartButton);
-    board::Element& target = MainBoard(h.game).target(1, 1);
+    h.game.click(kMainBoard, board::layout::kStartButton);
+    board::Element& target = h.game.window(kMainBoard)[board::layout::kTargets[5]];
     const int x = target.window_left() + target.width() / 2;
     const int y = target.window_top() + target.height() / 2;
     for (auto _ : state) {
@@ -88,11 +87,12 @@ BENCHMARK(BM_TargetStrikeOnScreen);
 // A whole board tick of a running round: eight draws and the re-deal.
 void BM_BoardTick(benchmark::State& state) {
     Headless h;
-    h.game.click(kMainBoard, MainBoard::kStartButton);
-    const MainBoard board(h.game);
-    board.round_clock_timer.set_enabled(false);
+    h.game.click(kMainBoard, board::layout::kStartButton);
+    board::Window& board = h.game.window(kMainBoard);
+    board[board::layout::kRoundClockTimer].set_enabled(false);
+    const board::Element& board_tick_timer = board[board::layout::kBoardTickTimer];
     for (auto _ : state) {
-        h.clock.set(board.board_tick_timer.due());
+        h.clock.set(board_tick_timer.due());
         h.game.run_due_timers();
     }
 }
@@ -102,7 +102,7 @@ BENCHMARK(BM_BoardTick);
 void BM_RepaintMainBoard(benchmark::State& state) {
     const qreal dpr = static_cast<qreal>(state.range(0));
     Headless h(true);
-    h.game.click(kMainBoard, MainBoard::kStartButton);
+    h.game.click(kMainBoard, board::layout::kStartButton);
     board::advance(h.game, h.clock, board::milliseconds(800));  // targets on view
     desktop::WindowWidget* view = h.screen->widget_of(kMainBoard);
     QImage image(view->size() * dpr, QImage::Format_ARGB32_Premultiplied);
@@ -123,8 +123,10 @@ BENCHMARK(BM_RepaintMainBoard)->Arg(1)->Arg(2)->Unit(benchmark::kMicrosecond);
 void BM_RefreshAfterAChange(benchmark::State& state) {
     const bool reader = state.range(0) != 0;
     Headless h(true);
-    h.game.click(kMainBoard, MainBoard::kStartButton);
-    const MainBoard board(h.game);
+    h.game.click(kMainBoard, board::layout::kStartButton);
+    board::Window& board = h.game.window(kMainBoard);
+    board::Element& shown_score = board[board::layout::kScore];
+    board::Element& target = board[board::layout::kTargets[5]];
 #ifdef DROVANTA_BENCH_READER
     QPlatformAccessibility* platform = QGuiApplicationPrivate::platformIntegration()->accessibility();
     if (reader) {
@@ -135,8 +137,8 @@ void BM_RefreshAfterAChange(benchmark::State& state) {
     int score = 0;
     for (auto _ : state) {
         score += 10;
-        board.score.set_caption(std::to_string(score));
-        board.target(1, 1).set_visible(score % 20 == 0);
+        shown_score.set_caption(std::to_string(score));
+        target.set_visible(score % 20 == 0);
         h.screen->refresh();
     }
 #ifdef DROVANTA_BENCH_READER

@@ -12,7 +12,7 @@
 
 #include "app/game.h"
 #include "board/clock.h"
-#include "board/layout/main_board_view.h"
+#include "board/layout/main_board.h"
 #include "board/random.h"
 #include "desktop/desktop.h"
 #include "desktop/screen.h"
@@ -29,8 +29,6 @@ int main(int argc, char** argv) {
     app::launch(game);
 
     using board::layout::kMainBoard;
-    using board::layout::MainBoard;
-
     using Wall = std::chrono::steady_clock;
     Wall::time_point started;
     std::vector<Wall::time_point> board_ticks;
@@ -39,10 +37,10 @@ int main(int argc, char** argv) {
     game.observe([&](const std::string&, const std::string& element, board::Event event) {
         if (event != board::Event::Timer) return;
         const auto now = Wall::now();
-        if (element == MainBoard::kBoardTickTimer) board_ticks.push_back(now);
-        if (element == MainBoard::kRoundClockTimer) {
+        if (element == board::layout::kBoardTickTimer) board_ticks.push_back(now);
+        if (element == board::layout::kRoundClockTimer) {
             ++clock_ticks;
-            if (!MainBoard(game).round_clock_timer.enabled()) {
+            if (!game.window(kMainBoard)[board::layout::kRoundClockTimer].enabled()) {
                 round_ms = std::chrono::duration<double, std::milli>(now - started).count();
                 QApplication::quit();
             }
@@ -51,12 +49,12 @@ int main(int argc, char** argv) {
     // Start the round from the event loop, as a player's click would.
     QTimer::singleShot(500, [&] {
         started = Wall::now();
-        game.click(kMainBoard, MainBoard::kStartButton);
+        game.click(kMainBoard, board::layout::kStartButton);
     });
     QApplication::exec();
 
     std::vector<double> deviations;
-    const double interval = MainBoard(game).board_tick_timer.interval();
+    const double interval = game.window(kMainBoard)[board::layout::kBoardTickTimer].interval();
     for (std::size_t i = 1; i < board_ticks.size(); ++i) {
         const double period =
             std::chrono::duration<double, std::milli>(board_ticks[i] - board_ticks[i - 1]).count();

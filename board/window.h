@@ -2,6 +2,7 @@
 // layout when shown for the first time and destroyed when unloaded.
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <functional>
@@ -32,6 +33,14 @@ struct Pointer {
     Shape shape = Shape::Arrow;
     PictureRef icon;  // with Shape::Icon
 };
+
+class Window;
+
+// The elements of these names in a window, in their order; an unknown name is a
+// programming error.
+template <std::size_t N>
+std::array<Element*, N> elements_named(const Window& window,
+                                       const std::array<std::string_view, N>& names);
 
 class Window {
   public:
@@ -102,5 +111,13 @@ class Window {
     std::unordered_map<std::string, Element*, NameHash, std::equal_to<>> by_name_;
     std::uint64_t revision_ = 1;
 };
+
+template <std::size_t N>
+std::array<Element*, N> elements_named(const Window& window,
+                                       const std::array<std::string_view, N>& names) {
+    std::array<Element*, N> out{};
+    for (std::size_t i = 0; i < N; ++i) out[i] = &window[names[i]];
+    return out;
+}
 
 }  // namespace board

@@ -7,19 +7,13 @@
 
 namespace hero_mode {
 
-void switch_to_friends_look(const board::layout::MainBoard& b) {
+void switch_to_friends_look(const LookView& b) {
     using namespace board::palette;
     // The fields of the statistics and the interval box, then the headings over
     // those fields and the version column.
-    for (board::Element* field :
-         {&b.best_score, &b.rounds_played, &b.time_left, &b.score, &b.interval_box}) {
-        field->set_back_color(kLightOrange);
-    }
+    for (board::Element* field : b.fields) field->set_back_color(kLightOrange);
     b.window.set_back_color(kDarkOrange);
-    for (board::Element* heading : {&b.time_heading, &b.score_heading, &b.version_column,
-                                    &b.rounds_heading, &b.best_score_heading}) {
-        heading->set_back_color(kOrange);
-    }
+    for (board::Element* heading : b.headings) heading->set_back_color(kOrange);
 
     b.portrait.set_picture(b.friends_picture.picture());
 

@@ -8,7 +8,7 @@
 namespace hero_mode {
 
 void enter_secret_code(board::Runtime& game) {
-    const board::layout::MainBoard b(game);
+    const LookView b(game);
     b.code_box.set_visible(true);
     if (b.code_box.text() != kSecretCode) return;
     switch_to_friends_look(b);

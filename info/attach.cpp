@@ -1,6 +1,6 @@
 #include "info/attach.h"
 
-#include "board/layout/main_board_view.h"
+#include "board/layout/main_board.h"
 #include "info/information_window.h"
 #include "info/information_window_view.h"
 #include "info/texts.h"
@@ -12,8 +12,7 @@ void attach(board::Runtime& game) {
     using board::Event;
     using Info = InformationWindow;
     game.define(information_window());
-    game.on(board::layout::kMainBoard, board::layout::MainBoard::kInfoButton, Event::Click,
-            open_information);
+    game.on(board::layout::kMainBoard, board::layout::kInfoButton, Event::Click, open_information);
     game.on(kInfoWindow, Info::kStoryButton, Event::Click, show_story);
     game.on(kInfoWindow, Info::kGoalButton, Event::Click, show_goal);
     game.on(kInfoWindow, Info::kAuthorButton, Event::Click, show_author);

@@ -3,17 +3,12 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "board/layout/main_board_view.h"
 #include "board/number_text.h"
 #include "round_control/clock.h"
 
 namespace round_control {
 
 namespace {
-
-using board::layout::kGridColumns;
-using board::layout::kGridRows;
-using board::layout::MainBoard;
 
 // A random draw below n. The view's deals keep it in a register and hand back
 // what the register holds.
@@ -23,7 +18,7 @@ std::int64_t draw_below(board::Runtime& game, int n) {
 
 // The costume diagonals: group g holds, from the top row down, the target in
 // column (g + 2 + row) mod 4, so the diagonal wraps round the board.
-void dress_costume_diagonal(board::Runtime& game, const MainBoard& b) {
+void dress_costume_diagonal(board::Runtime& game, const RoundView& b) {
     const std::size_t k = b.deal_costume_group(draw_below(game, 4));
     for (std::size_t g = 0; g < kGridColumns; ++g) {
         for (std::size_t row = 0; row < kGridRows; ++row) {
@@ -34,14 +29,14 @@ void dress_costume_diagonal(board::Runtime& game, const MainBoard& b) {
 }
 
 // Each column draws its row into a register of its own.
-void show_one_target_per_column(board::Runtime& game, const MainBoard& b) {
+void show_one_target_per_column(board::Runtime& game, const RoundView& b) {
     for (std::size_t column = 0; column < kGridColumns; ++column) {
         const std::size_t row = b.deal_row(column, draw_below(game, 3));
         for (std::size_t r = 0; r < kGridRows; ++r) b.target(column, r).set_visible(r == row);
     }
 }
 
-void place_ring(board::Runtime& game, const MainBoard& b) {
+void place_ring(board::Runtime& game, const RoundView& b) {
     using board::layout::kColumnLefts;
     using board::layout::kRowTops;
     b.ring.set_picture(b.ring_kinds.at(b.deal_ring_kind(draw_below(game, 2)))->picture());
@@ -52,7 +47,7 @@ void place_ring(board::Runtime& game, const MainBoard& b) {
 }  // namespace
 
 void board_tick(board::Runtime& game) {
-    const MainBoard b(game);
+    const RoundView b(game);
     dress_costume_diagonal(game, b);
     show_one_target_per_column(game, b);
     keep_best_score(b);

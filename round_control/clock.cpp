@@ -2,14 +2,12 @@
 
 namespace round_control {
 
-using board::layout::MainBoard;
-
 namespace {
 
 // The board freezes where it stands: nothing is hidden or moved, the targets
 // and the ring just stop taking clicks, and the round can no longer be paused
 // or continued.
-void end_round(const MainBoard& b) {
+void end_round(const RoundView& b) {
     b.round_clock_timer.set_enabled(false);
     b.board_tick_timer.set_enabled(false);
     b.ring_cycle_timer.set_enabled(false);
@@ -32,12 +30,12 @@ void end_round(const MainBoard& b) {
 
 }  // namespace
 
-void keep_best_score(const MainBoard& b) {
+void keep_best_score(const RoundView& b) {
     if (b.best_points() < b.points()) b.set_best_points(b.points());
 }
 
 void clock_tick(board::Runtime& game) {
-    const MainBoard b(game);
+    const RoundView b(game);
     const std::int64_t t = b.seconds_left() - 1;
     b.set_seconds_left(t);
     if (t <= 0) end_round(b);

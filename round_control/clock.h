@@ -3,7 +3,7 @@
 #pragma once
 
 #include "board/runtime.h"
-#include "board/layout/main_board_view.h"
+#include "round_control/round_view.h"
 
 namespace round_control {
 
@@ -17,6 +17,6 @@ void clock_tick(board::Runtime& game);
 
 // Raises the best score to the score when the score beats it; an equal score
 // leaves the best score's text as it is. The board tick follows the same rule.
-void keep_best_score(const board::layout::MainBoard& board);
+void keep_best_score(const RoundView& board);
 
 }  // namespace round_control

@@ -3,23 +3,22 @@
 #include <optional>
 #include <string>
 
-#include "board/layout/main_board_view.h"
 #include "board/number_text.h"
+#include "round_control/round_view.h"
 
 namespace round_control {
 
 using board::Runtime;
-using board::layout::MainBoard;
 
 namespace {
 
-void switch_round_timers(const MainBoard& b, bool on) {
+void switch_round_timers(const RoundView& b, bool on) {
     b.board_tick_timer.set_enabled(on);
     b.round_clock_timer.set_enabled(on);
     b.ring_cycle_timer.set_enabled(on);
 }
 
-void let_targets_and_ring_take_clicks(const MainBoard& b, bool enabled) {
+void let_targets_and_ring_take_clicks(const RoundView& b, bool enabled) {
     for (board::Element* target : b.targets) target->set_enabled(enabled);
     b.ring.set_enabled(enabled);
 }
@@ -43,7 +42,7 @@ void start_up(Runtime& game) {
 }
 
 void start_round(Runtime& game) {
-    const MainBoard b(game);
+    const RoundView b(game);
     b.set_points(0);
     b.set_seconds_left(kRoundSeconds);
     b.stop_button.set_enabled(true);
@@ -57,7 +56,7 @@ void start_round(Runtime& game) {
     // Clear away the final scene of an earlier round; its timer runs on.
     b.final_panel.set_visible(false);
     b.airship.set_picture(b.airship_burning_1.picture());
-    b.set_fire_count(0);
+    b.reset_fire_count();
     b.rescue_message.set_visible(false);
     b.heroes_flight.set_visible(false);
     b.drifting_dot.set_top(840);
@@ -65,20 +64,20 @@ void start_round(Runtime& game) {
 }
 
 void stop_round(Runtime& game) {
-    const MainBoard b(game);
+    const RoundView b(game);
     switch_round_timers(b, false);
     let_targets_and_ring_take_clicks(b, false);
     b.continue_button.set_enabled(true);
 }
 
 void continue_round(Runtime& game) {
-    const MainBoard b(game);
+    const RoundView b(game);
     switch_round_timers(b, true);
     let_targets_and_ring_take_clicks(b, true);
 }
 
 void set_interval(Runtime& game) {
-    const MainBoard b(game);
+    const RoundView b(game);
     // A refused number leaves both timers as they were.
     const std::string& typed = b.interval_box.text();
     const std::optional<int> interval = interval_asked(typed);
@@ -88,7 +87,7 @@ void set_interval(Runtime& game) {
 }
 
 void reset_statistics(Runtime& game) {
-    const MainBoard b(game);
+    const RoundView b(game);
     b.set_rounds_counted(0);
     b.set_best_points(0);
 }

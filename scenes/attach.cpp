@@ -1,6 +1,6 @@
 #include "scenes/attach.h"
 
-#include "board/layout/main_board_view.h"
+#include "board/layout/main_board.h"
 #include "scenes/final_scene.h"
 #include "scenes/opening_scene.h"
 
@@ -8,10 +8,9 @@ namespace scenes {
 
 void attach(board::Runtime& game) {
     using board::Event;
-    using B = board::layout::MainBoard;
-    const auto main_board = board::layout::kMainBoard;
-    game.on(main_board, B::kOpeningSceneTimer, Event::Timer, opening_scene_tick);
-    game.on(main_board, B::kFinalSceneTimer, Event::Timer, final_scene_tick);
+    using namespace board::layout;
+    game.on(kMainBoard, kOpeningSceneTimer, Event::Timer, opening_scene_tick);
+    game.on(kMainBoard, kFinalSceneTimer, Event::Timer, final_scene_tick);
 }
 
 }  // namespace scenes

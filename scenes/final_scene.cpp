@@ -9,23 +9,21 @@
 // stop the scene's timer.
 #include "scenes/final_scene.h"
 
-#include "board/layout/main_board_view.h"
 #include "board/number_text.h"
+#include "scenes/scenes_view.h"
 
 namespace scenes {
 
 namespace {
 
-using board::layout::MainBoard;
-
 constexpr int kFramesToWreck = 20;
 
 // The frame is drawn into its register and taken back from there.
-int draw_frame(board::Runtime& game, const MainBoard& b) {
+int draw_frame(board::Runtime& game, const ScenesView& b) {
     return b.deal_airship_frame(board::whole_part(game.random_fraction() * 3));
 }
 
-void show_drawn_frame(const MainBoard& b, int frame) {
+void show_drawn_frame(const ScenesView& b, int frame) {
     board::Element& airship = b.airship;
     if (frame == 0) airship.set_picture(b.airship_burning_2.picture());
     if (frame == 1) airship.set_picture(b.airship_burning_3.picture());
@@ -36,7 +34,7 @@ void show_drawn_frame(const MainBoard& b, int frame) {
 }
 
 // Equality, not "at least": a counter that has passed 20 never ends the scene.
-void wreck_if_burnt_out(const MainBoard& b) {
+void wreck_if_burnt_out(const ScenesView& b) {
     if (b.fire_count() != kFramesToWreck) return;
     b.airship.set_picture(b.airship_wreck.picture());
     b.heroes_flight.set_visible(true);
@@ -52,7 +50,7 @@ void drift(board::Element& dot) {
 }  // namespace
 
 void final_scene_tick(board::Runtime& game) {
-    const MainBoard b(game);
+    const ScenesView b(game);
     show_drawn_frame(b, draw_frame(game, b));
     wreck_if_burnt_out(b);
     drift(b.drifting_dot);

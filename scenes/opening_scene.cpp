@@ -9,13 +9,11 @@
 // of ticks alone (landing on tick 192, end on tick 285).
 #include "scenes/opening_scene.h"
 
-#include "board/layout/main_board_view.h"
+#include "scenes/scenes_view.h"
 
 namespace scenes {
 
 namespace {
-
-using board::layout::MainBoard;
 
 constexpr int kFloorTop = 1200;       // the landed hero's Top: his feet on the strip's floor
 constexpr int kUpperStreakJump = 40;  // where the upper streak starts over
@@ -24,7 +22,7 @@ constexpr int kLowerStreakJump = 0;  // where the lower streak starts over
 constexpr int kLowerStreakStart = 5400;
 constexpr int kVillainGoneTop = -1280;  // the villain's Top once he is wholly above the strip
 
-void fall(const MainBoard& b) {
+void fall(const ScenesView& b) {
     board::Element& hero = b.hero;
     if (b.hero_falling()) {
         hero.set_top(hero.top() + 10);
@@ -33,7 +31,7 @@ void fall(const MainBoard& b) {
     }
 }
 
-void land_if_on_floor(const MainBoard& b) {
+void land_if_on_floor(const ScenesView& b) {
     if (b.hero.top() != kFloorTop) return;
     b.set_hero_falling(false);
     b.hero_bar.set_visible(false);
@@ -43,7 +41,7 @@ void land_if_on_floor(const MainBoard& b) {
 }
 
 // The count runs 1, 2, 0, 1, 2 ...: the bars go dark on 1 and light up on 2.
-void blink(const MainBoard& b) {
+void blink(const ScenesView& b) {
     b.set_blink_count(b.blink_count() + 1);
     if (b.blink_count() == 2) {
         b.left_bar.set_visible(true);
@@ -56,14 +54,14 @@ void blink(const MainBoard& b) {
     }
 }
 
-void fly_off(const MainBoard& b) {
+void fly_off(const ScenesView& b) {
     if (!b.hero_landed()) return;
     board::Element& villain = b.villain;
     villain.set_top(villain.top() - 20);
     villain.set_left(villain.left() + 5);
 }
 
-void end_if_villain_gone(const MainBoard& b) {
+void end_if_villain_gone(const ScenesView& b) {
     if (b.villain.top() != kVillainGoneTop) return;
     b.banner.set_visible(true);
     b.left_bar.set_visible(false);
@@ -74,7 +72,7 @@ void end_if_villain_gone(const MainBoard& b) {
 }  // namespace
 
 void opening_scene_tick(board::Runtime& game) {
-    const MainBoard b(game);
+    const ScenesView b(game);
     board::Element& bar = b.hero_bar;
     board::Element& upper_streak = b.upper_streak;
     board::Element& lower_streak = b.lower_streak;

@@ -1,6 +1,6 @@
 #include "targets/ring.h"
 
-#include "board/layout/main_board_view.h"
+#include "targets/targets_view.h"
 
 namespace targets {
 
@@ -11,13 +11,11 @@ constexpr int kShowAt = 3;
 // The phase goes back to 0 on reaching this, which makes a cycle of five ticks.
 constexpr int kCycleLength = 5;
 
-using board::layout::MainBoard;
-
 }  // namespace
 
 void ring_cycle_tick(board::Runtime& game) {
     // Every step takes the phase anew.
-    const MainBoard b(game);
+    const TargetsView b(game);
     b.set_ring_phase(b.ring_phase() + 1);
     if (b.ring_phase() == kShowAt) b.ring.set_visible(true);
     if (b.ring_phase() == kCycleLength) b.set_ring_phase(0);
@@ -27,7 +25,7 @@ void ring_cycle_tick(board::Runtime& game) {
 }
 
 void catch_ring(board::Runtime& game) {
-    const MainBoard b(game);
+    const TargetsView b(game);
     b.add_points(kRingCatchWorth);
     b.ring.set_visible(false);
 }
@@ -36,16 +34,16 @@ void catch_ring(board::Runtime& game) {
 // this only comes when the ring showed again between the two presses; it
 // leaves the ring where it is.
 void double_click_ring(board::Runtime& game) {
-    MainBoard(game).add_points(kRingDoubleClickWorth);
+    TargetsView(game).add_points(kRingDoubleClickWorth);
 }
 
 void press_ring(board::Runtime& game) {
-    const MainBoard b(game);
+    const TargetsView b(game);
     b.ring.set_mouse_icon(b.ring_press_pointer.mouse_icon());
 }
 
 void release_ring(board::Runtime& game) {
-    const MainBoard b(game);
+    const TargetsView b(game);
     b.ring.set_mouse_icon(b.ring_release_pointer.mouse_icon());
 }
 

@@ -1,17 +1,74 @@
 #include "board/layout/main_board_reading.h"
 
 #include <algorithm>
+#include <array>
 #include <limits>
 #include <set>
 #include <tuple>
 
-#include "board/layout/main_board_view.h"
+#include "board/layout/main_board.h"
 #include "board/layout/spoken_names.h"
 
 namespace board::layout {
 
+namespace {
+
+// The elements the reading treats apart from the rest, by what they do.
+struct Roles {
+    explicit Roles(const Window& w)
+        : costume_register(w[kCostumeRegister]),
+          ring_kind_register(w[kRingKindRegister]),
+          ring_column_register(w[kRingColumnRegister]),
+          ring_row_register(w[kRingRowRegister]),
+          plain_robot(w[kPlainRobot]),
+          costumed_robot(w[kCostumedRobot]),
+          target_press_pointer(w[kTargetPressPointer]),
+          target_release_pointer(w[kTargetReleasePointer]),
+          ring_press_pointer(w[kRingPressPointer]),
+          friends_picture(w[kFriendsPicture]),
+          friends_strike_pointer(w[kFriendsStrikePointer]),
+          friends_ring_press_pointer(w[kFriendsRingPressPointer]),
+          airship_burning_1(w[kAirshipBurning1]),
+          airship_burning_2(w[kAirshipBurning2]),
+          airship_burning_3(w[kAirshipBurning3]),
+          airship_wreck(w[kAirshipWreck]),
+          airship_frame_register(w[kAirshipFrameRegister]),
+          row_registers(elements_named(w, kRowRegisters)),
+          ring_kinds(elements_named(w, kRingKinds)),
+          time_left(w[kTimeLeft]),
+          time_heading(w[kTimeHeading]),
+          score(w[kScore]),
+          score_heading(w[kScoreHeading]),
+          rounds_played(w[kRoundsPlayed]),
+          rounds_heading(w[kRoundsHeading]),
+          best_score(w[kBestScore]),
+          best_score_heading(w[kBestScoreHeading]),
+          portrait(w[kPortrait]),
+          character_heading(w[kCharacterHeading]),
+          version_column(w[kVersionColumn]),
+          ring(w[kRing]),
+          targets(elements_named(w, kTargets)) {}
+    const Element& target(std::size_t column, std::size_t row) const {
+        return *targets.at(row * kGridColumns + column);
+    }
+
+    const Element &costume_register, &ring_kind_register, &ring_column_register, &ring_row_register,
+        &plain_robot, &costumed_robot, &target_press_pointer, &target_release_pointer,
+        &ring_press_pointer, &friends_picture, &friends_strike_pointer, &friends_ring_press_pointer,
+        &airship_burning_1, &airship_burning_2, &airship_burning_3, &airship_wreck,
+        &airship_frame_register;
+    std::array<Element*, kGridColumns> row_registers;
+    std::array<Element*, 2> ring_kinds;
+    const Element &time_left, &time_heading, &score, &score_heading, &rounds_played,
+        &rounds_heading, &best_score, &best_score_heading, &portrait, &character_heading,
+        &version_column, &ring;
+    std::array<Element*, 12> targets;
+};
+
+}  // namespace
+
 ReadingPlan main_board_reading(Window& window) {
-    const MainBoard board(window);
+    const Roles board(window);
     // Elements that only keep a number, a picture or a pointer image for the handlers.
     std::set<const Element*> unseen = {
         &board.costume_register,
@@ -23,7 +80,6 @@ ReadingPlan main_board_reading(Window& window) {
         &board.target_press_pointer,
         &board.target_release_pointer,
         &board.ring_press_pointer,
-        &board.ring_release_pointer,
         &board.friends_picture,
         &board.friends_strike_pointer,
         &board.friends_ring_press_pointer,

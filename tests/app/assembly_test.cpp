@@ -8,14 +8,14 @@
 #include "app/game.h"
 #include "board/clock.h"
 #include "board/layout/main_board.h"
-#include "board/layout/main_board_view.h"
 #include "support/harness.h"
+#include "support/main_board_view.h"
 
 namespace {
 
 using board::Event;
 using board::layout::kMainBoard;
-using board::layout::MainBoard;
+using testing_support::MainBoard;
 
 using testing_support::Unlaunched;
 
@@ -44,11 +44,11 @@ TEST(Assembly, AMisspeltElementOnTheMainBoardFailsNamingIt) {
     EXPECT_NE(error.find(kMainBoard), std::string::npos) << error;
     EXPECT_NE(error.find("no such element"), std::string::npos) << error;
     // The right name with an event its kind never raises fails just as loudly.
-    EXPECT_NE(wiring_error(f.game, kMainBoard, MainBoard::kBoardTickTimer, Event::Click)
-                  .find(MainBoard::kBoardTickTimer),
+    EXPECT_NE(wiring_error(f.game, kMainBoard, board::layout::kBoardTickTimer, Event::Click)
+                  .find(board::layout::kBoardTickTimer),
               std::string::npos);
     // And the right one is accepted.
-    EXPECT_EQ(wiring_error(f.game, kMainBoard, MainBoard::kStartButton, Event::Click), "");
+    EXPECT_EQ(wiring_error(f.game, kMainBoard, board::layout::kStartButton, Event::Click), "");
 }
 
 // Records what the main board looked like each time the view was asked to show it.

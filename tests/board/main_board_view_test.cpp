@@ -1,5 +1,5 @@
 // The named views: every role is bound to the element that plays it on the board,
-// and no two roles share an element unless the board makes one element serve both.
+// and no two roles share an element.
 #include <gtest/gtest.h>
 
 #include <map>
@@ -7,8 +7,12 @@
 #include <vector>
 
 #include "board/failure.h"
+#include "hero_mode/look_view.h"
 #include "info/information_window_view.h"
+#include "round_control/round_view.h"
+#include "scenes/scenes_view.h"
 #include "support/harness.h"
+#include "targets/targets_view.h"
 
 using board::Element;
 using board::layout::kColumnLefts;
@@ -93,7 +97,7 @@ TEST(MainBoardView, EachRoleIsTheElementThatShowsIt) {
     EXPECT_EQ(b.left_bar.tag(), "0");
 }
 
-TEST(MainBoardView, NoTwoRolesShareAnElementButTheRingKindRegister) {
+TEST(MainBoardView, NoTwoRolesShareAnElement) {
     Harness h;
     const auto& b = h.view;
     std::vector<const Element*> roles = {&b.start_button,
@@ -162,7 +166,6 @@ TEST(MainBoardView, NoTwoRolesShareAnElementButTheRingKindRegister) {
     std::map<const Element*, int> uses;
     for (const Element* e : roles) ++uses[e];
     for (const auto& [e, n] : uses) EXPECT_EQ(n, 1) << e->name();
-    EXPECT_EQ(&b.ring_release_pointer, &b.ring_kind_register);
     EXPECT_EQ(&b.window, &h.board());
 }
 
@@ -188,66 +191,93 @@ TEST(InformationWindowView, ButtonsAndTextFieldAreTheOnesTheWindowShows) {
     EXPECT_EQ(i.text_field.container(), &i.text_frame);
 }
 
-// The names the view gives the game's state are only ways into the properties
-// that hold it: each reads what the property holds and writes a plain number text
-// (or the flag) back into that very property.
-TEST(MainBoardState, EachNameReadsAndWritesItsOwnProperty) {
+// Each subsystem's view binds the very elements the board's layout names for
+// its part, the ring kind's register serving the ring's pointer as well.
+TEST(SubsystemViews, EachBindsTheElementsOfItsPart) {
     Harness h;
     const auto& b = h.view;
+    const round_control::RoundView round(h.game);
+    EXPECT_EQ(&round.score, &b.score);
+    EXPECT_EQ(&round.target(3, 2), &b.target(3, 2));
+    EXPECT_EQ(round.ring_kinds, b.ring_kinds);
+    EXPECT_EQ(&round.airship_burning_1, &b.airship_burning_1);
+    const targets::TargetsView targets(h.game);
+    EXPECT_EQ(&targets.ring_release_pointer, &b.ring_kind_register);
+    EXPECT_EQ(&targets.target_release_pointer, &b.target_release_pointer);
+    const scenes::ScenesView scenes(h.game);
+    EXPECT_EQ(&scenes.hero, &b.hero);
+    EXPECT_EQ(&scenes.airship_wreck, &b.airship_wreck);
+    const hero_mode::LookView look(h.game);
+    EXPECT_EQ(look.cells, b.cells);
+    EXPECT_EQ(look.fields.back(), &b.interval_box);
+    EXPECT_EQ(look.headings[2], &b.version_column);
+}
+
+// The names the views give the game's state are only ways into the properties
+// that hold it: each reads what the property holds and writes a plain number text
+// (or the flag) back into that very property.
+TEST(SubsystemViews, EachNameReadsAndWritesItsOwnProperty) {
+    Harness h;
+    const auto& b = h.view;
+    const round_control::RoundView round(h.game);
+    const targets::TargetsView targets(h.game);
+    const scenes::ScenesView scenes(h.game);
 
     // The padded captions of the layout read as 0 and stay as they are until written.
-    EXPECT_EQ(b.points(), 0);
-    EXPECT_EQ(b.seconds_left(), 0);
+    EXPECT_EQ(round.points(), 0);
+    EXPECT_EQ(round.seconds_left(), 0);
     EXPECT_EQ(b.score.caption(), "                    0  ");
-    b.add_points(10);
-    b.add_points(20);
+    targets.add_points(10);
+    targets.add_points(20);
     EXPECT_EQ(b.score.caption(), "30");
     b.score.set_caption(" 2050 points");  // read leniently: the leading number
-    EXPECT_EQ(b.points(), 2050);
-    b.set_seconds_left(59);
+    EXPECT_EQ(round.points(), 2050);
+    round.set_seconds_left(59);
     EXPECT_EQ(b.time_left.caption(), "59");
-    b.set_rounds_counted(b.rounds_counted() + 1);
+    round.set_rounds_counted(round.rounds_counted() + 1);
     EXPECT_EQ(b.rounds_played.caption(), "1");
-    b.set_best_points(420);
+    round.set_best_points(420);
     EXPECT_EQ(b.best_score.caption(), "420");
 
     // Counters in Tags are read strictly, so a Tag that is not a number fails
     // loudly instead of reading as 0.
-    b.set_ring_phase(4);
+    targets.set_ring_phase(4);
     EXPECT_EQ(b.ring.tag(), "4");
     b.ring.set_tag(" 2 ");
-    EXPECT_EQ(b.ring_phase(), 2);
+    EXPECT_EQ(targets.ring_phase(), 2);
     b.ring.set_tag("two");
-    EXPECT_THROW(b.ring_phase(), board::Failure);
-    b.set_blink_count(2);
+    EXPECT_THROW(targets.ring_phase(), board::Failure);
+    scenes.set_blink_count(2);
     EXPECT_EQ(b.left_bar.tag(), "2");
-    b.set_fire_count(b.fire_count() + 1);
+    scenes.set_fire_count(scenes.fire_count() + 1);
     EXPECT_EQ(b.airship_frame_register.tag(), "1");
     EXPECT_EQ(b.airship_frame_register.caption(), "Label20") << "the fire counter is the Tag";
+    round.reset_fire_count();
+    EXPECT_EQ(b.airship_frame_register.tag(), "0");
 
     // The opening scene's two flags.
-    EXPECT_TRUE(b.hero_falling());
-    EXPECT_FALSE(b.hero_landed());
-    b.set_hero_falling(false);
-    b.set_hero_landed(true);
+    EXPECT_TRUE(scenes.hero_falling());
+    EXPECT_FALSE(scenes.hero_landed());
+    scenes.set_hero_falling(false);
+    scenes.set_hero_landed(true);
     EXPECT_FALSE(b.hero.enabled());
     EXPECT_EQ(b.opening_scene_timer.tag(), "1");
     EXPECT_TRUE(b.opening_scene_timer.enabled()) << "the flight flag is not the timer's switch";
 
     // Every deal leaves its draw in its own register and gives back what is there.
     const std::string other_column = b.row_registers[1]->caption();
-    EXPECT_EQ(b.deal_costume_group(3), 3u);
-    EXPECT_EQ(b.deal_row(2, 1), 1u);
-    EXPECT_EQ(b.deal_ring_kind(1), 1u);
-    EXPECT_EQ(b.deal_ring_column(0), 0u);
-    EXPECT_EQ(b.deal_ring_row(2), 2u);
+    EXPECT_EQ(round.deal_costume_group(3), 3u);
+    EXPECT_EQ(round.deal_row(2, 1), 1u);
+    EXPECT_EQ(round.deal_ring_kind(1), 1u);
+    EXPECT_EQ(round.deal_ring_column(0), 0u);
+    EXPECT_EQ(round.deal_ring_row(2), 2u);
     EXPECT_EQ(b.costume_register.caption(), "3");
     EXPECT_EQ(b.row_registers[2]->caption(), "1");
     EXPECT_EQ(b.row_registers[1]->caption(), other_column) << "another column's register";
     EXPECT_EQ(b.ring_kind_register.caption(), "1");
     EXPECT_EQ(b.ring_column_register.caption(), "0");
     EXPECT_EQ(b.ring_row_register.caption(), "2");
-    EXPECT_EQ(b.deal_airship_frame(2), 2);
+    EXPECT_EQ(scenes.deal_airship_frame(2), 2);
     EXPECT_EQ(b.airship_frame_register.caption(), "2");
-    EXPECT_EQ(b.deal_airship_frame(7), -1) << "no such frame";
+    EXPECT_EQ(scenes.deal_airship_frame(7), -1) << "no such frame";
 }

@@ -8,10 +8,10 @@
 #include <QAccessible>
 #include <vector>
 
-#include "board/layout/main_board_view.h"
 #include "board/reading.h"
 #include "desktop/desktop_support.h"
 #include "info/information_window_view.h"
+#include "support/main_board_view.h"
 #include "support/shared.h"
 
 using testing_support::DesktopHarness;
@@ -128,7 +128,7 @@ TEST(Accessibility, TheStatisticsReadAsHeadingsAndTheValuesTheyName) {
 
     // The score's rectangle on the screen, where the canvas paints it; and what
     // lies at its middle there is the score.
-    const board::layout::MainBoard b(g.game);
+    const testing_support::MainBoard b(g.game);
     QAccessibleInterface* score = named(surface, QStringLiteral("Ваш счёт: 0"));
     const QRect painted(g.window_widget()->canvas()->mapToGlobal(desktop::widget_rect(b.score).topLeft()),
                         desktop::widget_rect(b.score).size());
@@ -138,7 +138,7 @@ TEST(Accessibility, TheStatisticsReadAsHeadingsAndTheValuesTheyName) {
 
 TEST(Accessibility, NothingHiddenIsNamedAndTheHoldersAreNeverThere) {
     DesktopHarness g;
-    const board::layout::MainBoard b(g.game);
+    const testing_support::MainBoard b(g.game);
     QAccessibleInterface* surface = surface_of(g);
     int invisible = 0;
     for (QAccessibleInterface* c : children_of(surface)) {
@@ -167,7 +167,7 @@ TEST(Accessibility, NothingHiddenIsNamedAndTheHoldersAreNeverThere) {
 
 TEST(Accessibility, ATickShowsNamedTargetsThatAPressStrikes) {
     DesktopHarness g;
-    const board::layout::MainBoard b(g.game);
+    const testing_support::MainBoard b(g.game);
     QAccessibleInterface* surface = surface_of(g);
     g.start_round();
     g.wait_ms(800);  // the first board tick
@@ -205,7 +205,7 @@ TEST(Accessibility, ATickShowsNamedTargetsThatAPressStrikes) {
 // are struck, the held one at its own release.
 TEST(Accessibility, AReadersPressLeavesTheMousesHeldPressAlone) {
     DesktopHarness g;
-    const board::layout::MainBoard b(g.game);
+    const testing_support::MainBoard b(g.game);
     QAccessibleInterface* surface = surface_of(g);
     g.start_round();
     for (board::Element* t : b.targets) t->set_visible(false);
@@ -274,7 +274,7 @@ TEST(Accessibility, OnlyWhatChangedIsAnnounced) {
 
 TEST(Accessibility, TheFinalPanelIsAGroupNamedByItsCaptionThatCoversTheStrip) {
     DesktopHarness g;
-    const board::layout::MainBoard b(g.game);
+    const testing_support::MainBoard b(g.game);
     QAccessibleInterface* surface = surface_of(g);
     QAccessibleInterface* panel =
         QAccessible::queryAccessibleInterface(g.window_widget()->widget_for(b.final_panel.name()));

@@ -3,7 +3,7 @@
 
 #include <QMessageBox>
 
-#include "board/layout/main_board_view.h"
+#include "support/main_board_view.h"
 #include "desktop/art.h"
 #include "desktop/desktop_support.h"
 #include "support/shared.h"

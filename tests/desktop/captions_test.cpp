@@ -6,13 +6,13 @@
 #include <QFontMetricsF>
 #include <cstdlib>
 
-#include "board/layout/main_board_view.h"
 #include "board/text.h"
 #include "desktop/caption.h"
 #include "desktop/desktop_support.h"
 #include "desktop/painting.h"
 #include "desktop/units.h"
 #include "info/information_window.h"
+#include "support/main_board_view.h"
 
 using testing_support::DesktopHarness;
 

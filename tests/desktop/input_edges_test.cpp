@@ -7,9 +7,9 @@
 #include <QWindow>
 #include <stdexcept>
 
-#include "board/layout/main_board_view.h"
 #include "desktop/desktop_support.h"
 #include "info/information_window.h"
+#include "support/main_board_view.h"
 
 using testing_support::DesktopHarness;
 
@@ -17,7 +17,7 @@ namespace {
 
 constexpr std::string_view kBoard = board::layout::kMainBoard;
 constexpr std::string_view kInfo = info::kInfoWindow;
-using board::layout::MainBoard;
+using testing_support::MainBoard;
 
 // Counts the double-click events the toolkit hands to a widget, to be sure a
 // test really goes down that road.
@@ -196,14 +196,14 @@ TEST(InputEdges, AnAccessKeyHeldDownActsOnce) {
 
 TEST(InputEdges, BackFromInformationEnterStartsARound) {
     DesktopHarness g;
-    QPushButton* info = g.widget<QPushButton>(MainBoard::kInfoButton);
+    QPushButton* info = g.widget<QPushButton>(board::layout::kInfoButton);
     info->setFocus();
     QTest::keyClick(info, Qt::Key_Return);
     DesktopHarness::settle();
     ASSERT_NE(g.window_widget(kInfo), nullptr);
     g.return_to_board();
     ASSERT_EQ(g.window_widget(kInfo), nullptr);
-    EXPECT_EQ(QApplication::focusWidget(), g.widget<QPushButton>(MainBoard::kStartButton));
+    EXPECT_EQ(QApplication::focusWidget(), g.widget<QPushButton>(board::layout::kStartButton));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     DesktopHarness::settle();
     EXPECT_TRUE(g.view.round_clock_timer.enabled());
@@ -258,9 +258,9 @@ TEST(InputEdges, AWindowLargerThanTheScreenKeepsItsTitleBarOnIt) {
 
 TEST(InputEdges, AnErrorInsideTheGameIsToldAndTheGameGoesOn) {
     DesktopHarness g;
-    g.game.on(kBoard, MainBoard::kResetStatisticsButton, board::Event::Click,
+    g.game.on(kBoard, board::layout::kResetStatisticsButton, board::Event::Click,
               [](board::Runtime&) { throw std::logic_error("test fault"); });
-    QTest::mouseClick(g.widget<QPushButton>(MainBoard::kResetStatisticsButton), Qt::LeftButton);
+    QTest::mouseClick(g.widget<QPushButton>(board::layout::kResetStatisticsButton), Qt::LeftButton);
     DesktopHarness::settle();
     QMessageBox* message = open_message();
     ASSERT_NE(message, nullptr);

@@ -6,8 +6,8 @@
 #include <cstdlib>
 #include <string>
 
-#include "board/layout/main_board_view.h"
 #include "desktop/desktop_support.h"
+#include "support/main_board_view.h"
 
 using testing_support::DesktopHarness;
 
@@ -23,8 +23,7 @@ TEST(OnARussianDesktop, TheIntervalBoxReadsAPointAsADecimalPoint) {
          {std::pair{"0.5e3", 500}, {"2.5e2", 250}, {"501.5", 502}, {"500.5", 500}}) {
         box->selectAll();
         QTest::keyClicks(box, QString::fromUtf8(typed));
-        QTest::mouseClick(g.widget<QPushButton>(board::layout::MainBoard::kSetIntervalButton),
-                          Qt::LeftButton);
+        QTest::mouseClick(g.widget<QPushButton>(board::layout::kSetIntervalButton), Qt::LeftButton);
         DesktopHarness::settle();
         EXPECT_EQ(b.board_tick_timer.interval(), interval) << typed;
         EXPECT_EQ(b.ring_cycle_timer.interval(), interval) << typed;

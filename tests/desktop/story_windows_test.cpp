@@ -1,9 +1,9 @@
 // The information window and the code box through the real toolkit.
 #include <gtest/gtest.h>
 
-#include "board/layout/main_board_view.h"
 #include "desktop/desktop_support.h"
 #include "info/information_window_view.h"
+#include "support/main_board_view.h"
 #include "support/shared.h"
 
 using testing_support::DesktopHarness;

@@ -72,7 +72,7 @@ TEST(SecretCode, SwitchSetsEveryPropertyOfTheFriendsLookAndOnlyThose) {
         EXPECT_TRUE(same_picture(cell->mouse_icon(), friend_icon)) << cell->name();
     }
     EXPECT_TRUE(same_picture(b.ring.mouse_icon(), friend_icon));
-    EXPECT_TRUE(same_picture(b.ring_release_pointer.mouse_icon(), friend_icon));
+    EXPECT_TRUE(same_picture(b.ring_kind_register.mouse_icon(), friend_icon));
     EXPECT_TRUE(same_picture(b.target_release_pointer.mouse_icon(), orange_ball));
     for (board::Element* target : b.targets) {
         EXPECT_TRUE(same_picture(target->mouse_icon(), orange_ball)) << target->name();

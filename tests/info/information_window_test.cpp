@@ -18,7 +18,7 @@ constexpr std::string_view kPrompt = "Нажмите любую кнопку, ч
 
 struct Visit {
     Harness h;
-    const board::layout::MainBoard& b = h.view;
+    const testing_support::MainBoard& b = h.view;
     board::Window* info() const { return h.game.find_window(kInfoWindow); }
     // The window's elements by role; it is created afresh at every visit.
     info::InformationWindow view() const { return info::InformationWindow(*info()); }

@@ -9,7 +9,7 @@ constexpr double kAlwaysTwo = 0.9;  // a fraction that every draw below 3 turns 
 
 struct FinalScene {
     testing_support::Harness h;
-    const board::layout::MainBoard& b = h.view;
+    const testing_support::MainBoard& b = h.view;
 
     // What the round end does on a win.
     void open() {

@@ -7,7 +7,7 @@ namespace {
 
 struct Scene {
     testing_support::Harness h;
-    const board::layout::MainBoard& b = h.view;
+    const testing_support::MainBoard& b = h.view;
     // The scene's timer ticks at the timer granularity from the moment the board
     // is shown: lets time run up to its k-th tick, and not on to the next one.
     void to_tick(int k) { h.wait(k * board::kTimerGranularity - h.clock.now()); }

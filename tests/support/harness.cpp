@@ -2,7 +2,9 @@
 
 #include <string>
 
-#include "board/layout/main_board_view.h"
+#include "board/number_text.h"
+#include "board/registers.h"
+#include "support/main_board_view.h"
 
 namespace testing_support {
 
@@ -64,11 +66,11 @@ int Harness::shown_targets() const {
 }
 
 int Harness::score() const {
-    return static_cast<int>(view.points());
+    return static_cast<int>(board::whole_lenient(view.score.caption()));
 }
 
 void Harness::set_score(int points) const {
-    view.set_points(points);
+    view.score.set_caption(board::number_text(std::int64_t{points}));
 }
 
 }  // namespace testing_support

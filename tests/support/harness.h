@@ -16,8 +16,8 @@
 
 #include "app/game.h"
 #include "board/clock.h"
-#include "board/layout/main_board_view.h"
 #include "board/runtime.h"
+#include "support/main_board_view.h"
 #include "support/recorder.h"
 #include "support/scripted_random.h"
 #include "support/shared.h"
@@ -123,7 +123,7 @@ class Harness : public Unlaunched {
 
   public:
     // The main board's elements by role, bound once the board is there.
-    const board::layout::MainBoard view;
+    const MainBoard view;
 };
 
 }  // namespace testing_support

@@ -173,7 +173,7 @@ TEST(RingDoubleClick, ScoresFiftyOnlyWhenTheRingHasShownAgainBeforeTheSecondPres
         h.release_on(b.ring);
         EXPECT_EQ(h.score(), 80) << "no click follows a double click";
         EXPECT_TRUE(b.ring.visible()) << "the double click leaves the ring shown";
-        EXPECT_TRUE(same(b.ring.mouse_icon(), b.ring_release_pointer.mouse_icon()));
+        EXPECT_TRUE(same(b.ring.mouse_icon(), b.ring_kind_register.mouse_icon()));
     }
     // The same wait with the usual double-click time is just another catch.
     {
@@ -216,13 +216,13 @@ TEST(RingPointer, PressAndReleaseSwapThePointerFromTheHoldersOfTheMoment) {
     h.press_on(b.ring, MouseButton::Right);
     EXPECT_TRUE(same(b.ring.mouse_icon(), b.ring_press_pointer.mouse_icon()));
     h.release_on(b.ring, MouseButton::Right);
-    EXPECT_TRUE(same(b.ring.mouse_icon(), b.ring_release_pointer.mouse_icon()));
+    EXPECT_TRUE(same(b.ring.mouse_icon(), b.ring_kind_register.mouse_icon()));
     EXPECT_EQ(h.score(), 0);
     EXPECT_TRUE(b.ring.visible());
 
     // As the friend's look does: both holders get other images.
     b.ring_press_pointer.set_mouse_icon(b.friends_ring_press_pointer.mouse_icon());
-    b.ring_release_pointer.set_mouse_icon(b.friends_picture.mouse_icon());
+    b.ring_kind_register.set_mouse_icon(b.friends_picture.mouse_icon());
     h.press_on(b.ring);
     EXPECT_TRUE(same(b.ring.mouse_icon(), b.friends_ring_press_pointer.mouse_icon()));
     h.release_on(b.ring);

@@ -4,10 +4,9 @@
 #include <string_view>
 
 #include "board/clock.h"
-#include "board/runtime.h"
 #include "board/layout/main_board.h"
-#include "board/layout/main_board_view.h"
 #include "board/random.h"
+#include "board/runtime.h"
 #include "board/window.h"
 #include "desktop/units.h"
 #include "info/information_window.h"
@@ -41,33 +40,33 @@ void add_role(Geometry& out, const board::Window& w, std::string role, const boa
     out.roles.push_back({w.name(), std::move(role), e.name()});
 }
 
-void add_main_board_roles(Geometry& out, const board::layout::MainBoard& b) {
-    const board::Window& w = b.window;
-    const std::pair<std::string_view, const board::Element*> roles[] = {
-        {"start_button", &b.start_button},
-        {"stop_button", &b.stop_button},
-        {"continue_button", &b.continue_button},
-        {"set_interval_button", &b.set_interval_button},
-        {"reset_statistics_button", &b.reset_statistics_button},
-        {"info_button", &b.info_button},
-        {"interval_box", &b.interval_box},
-        {"time_left", &b.time_left},
-        {"score", &b.score},
-        {"rounds_played", &b.rounds_played},
-        {"best_score", &b.best_score},
-        {"ring", &b.ring},
-        {"code_box", &b.code_box},
-        {"portrait", &b.portrait},
-        {"final_panel", &b.final_panel},
-        {"title", &b.title},
+void add_main_board_roles(Geometry& out, const board::Window& w) {
+    using namespace board::layout;
+    const std::pair<std::string_view, std::string_view> roles[] = {
+        {"start_button", kStartButton},
+        {"stop_button", kStopButton},
+        {"continue_button", kContinueButton},
+        {"set_interval_button", kSetIntervalButton},
+        {"reset_statistics_button", kResetStatisticsButton},
+        {"info_button", kInfoButton},
+        {"interval_box", kIntervalBox},
+        {"time_left", kTimeLeft},
+        {"score", kScore},
+        {"rounds_played", kRoundsPlayed},
+        {"best_score", kBestScore},
+        {"ring", kRing},
+        {"code_box", kCodeBox},
+        {"portrait", kPortrait},
+        {"final_panel", kFinalPanel},
+        {"title", kTitle},
     };
-    for (const auto& [role, e] : roles) add_role(out, w, std::string(role), *e);
+    for (const auto& [role, name] : roles) add_role(out, w, std::string(role), w[name]);
     // The grid row by row, as the views number it.
-    for (std::size_t i = 0; i < b.cells.size(); ++i) {
-        add_role(out, w, "cell" + std::to_string(i), *b.cells[i]);
+    for (std::size_t i = 0; i < kCells.size(); ++i) {
+        add_role(out, w, "cell" + std::to_string(i), w[kCells[i]]);
     }
-    for (std::size_t i = 0; i < b.targets.size(); ++i) {
-        add_role(out, w, "target" + std::to_string(i), *b.targets[i]);
+    for (std::size_t i = 0; i < kTargets.size(); ++i) {
+        add_role(out, w, "target" + std::to_string(i), w[kTargets[i]]);
     }
 }
 
@@ -97,9 +96,9 @@ Geometry read_layouts() {
     game.show(info::kInfoWindow);
 
     Geometry out;
-    const board::layout::MainBoard main_board(game);
+    const board::Window& main_board = game.window(board::layout::kMainBoard);
     const info::InformationWindow information(game);
-    add_window(out, main_board.window);
+    add_window(out, main_board);
     add_window(out, information.window);
     add_main_board_roles(out, main_board);
     add_information_window_roles(out, information);
