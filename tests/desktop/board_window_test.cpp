@@ -3,9 +3,9 @@
 
 #include <QMessageBox>
 
-#include "support/main_board_view.h"
 #include "desktop/art.h"
 #include "desktop/desktop_support.h"
+#include "support/main_board_view.h"
 #include "support/shared.h"
 
 using testing_support::DesktopHarness;
@@ -22,6 +22,39 @@ TEST(BoardWindow, OpensTitledWithItsFixedClientArea) {
     EXPECT_EQ(board->size(), QSize(399, 571));
     EXPECT_EQ(board->minimumSize(), board->maximumSize());
     EXPECT_EQ(QApplication::focusWidget(), g.widget<QPushButton>(b.start_button.name()));
+}
+
+// Counts the paint events a widget receives.
+class PaintCounter : public QObject {
+  public:
+    explicit PaintCounter(QObject* watched) { watched->installEventFilter(this); }
+    int count = 0;
+
+  protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint) ++count;
+        return false;
+    }
+};
+
+// A change of a painted element reaches the screen: the refresh after the
+// event repaints the canvas, and a refresh with nothing changed does not.
+TEST(BoardWindow, AChangeInTheModelRepaintsTheCanvas) {
+    DesktopHarness g;
+    PaintCounter paints(g.window_widget()->canvas());
+    g.screen().refresh();
+    DesktopHarness::settle();
+    EXPECT_EQ(paints.count, 0);
+
+    g.set_score(120);  // a painted label, with no native widget over it
+    g.screen().refresh();
+    DesktopHarness::settle();
+    EXPECT_GE(paints.count, 1);
+
+    const int before = paints.count;
+    g.view.target(1, 1).set_visible(true);
+    g.click_on(g.view.target(1, 1));  // the input's own refresh
+    EXPECT_GT(paints.count, before);
 }
 
 TEST(BoardWindow, APlatformClickOnAButtonReachesItsHandler) {
