@@ -137,6 +137,7 @@ TEST(InputEdges, ARightClickInsideTheDoubleClickAddsNoCatch) {
 // plain click afterwards still does.
 TEST(InputEdges, APressHeldThroughAPauseStrikesNothing) {
     DesktopHarness g;
+    ASSERT_TRUE(g.set_interval("0"));  // no board tick deals in between
     start_round_on_an_empty_board(g);
     board::Element& target = g.view.target(2, 1);
     target.set_picture(g.view.plain_robot.picture());
@@ -152,6 +153,7 @@ TEST(InputEdges, APressHeldThroughAPauseStrikesNothing) {
     EXPECT_EQ(g.score(), 0);
     EXPECT_TRUE(target.visible());
 
+    g.wait_ms(1000);  // well past the double-click time
     next_press_after(1000);
     click_in(window, at);
     DesktopHarness::settle();
