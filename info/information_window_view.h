@@ -14,14 +14,6 @@ namespace info {
 
 class InformationWindow {
   public:
-    // The names of the elements that handlers are attached to.
-    static constexpr std::string_view kStoryButton = "Command1";
-    static constexpr std::string_view kGoalButton = "Command2";
-    static constexpr std::string_view kAuthorButton = "Command3";
-    static constexpr std::string_view kEngineButton = "Command4";
-    static constexpr std::string_view kLinksButton = "Command5";
-    static constexpr std::string_view kReturnButton = "Command7";
-
     explicit InformationWindow(board::Window& w)
         : window(w),
           story_button(w[kStoryButton]),
@@ -29,13 +21,13 @@ class InformationWindow {
           author_button(w[kAuthorButton]),
           engine_button(w[kEngineButton]),
           links_button(w[kLinksButton]),
-          blank_button(w["Command6"]),
+          blank_button(w[kBlankButton]),
           return_button(w[kReturnButton]),
-          text_frame(w["Frame1"]),
-          text_field(w["Label1"]),
-          author_line(w["Label2"]),
-          word_logo(w["Image2"]),
-          studio_logo(w["Image1"]) {}
+          text_frame(w[kTextFrame]),
+          text_field(w[kTextField]),
+          author_line(w[kAuthorLine]),
+          word_logo(w[kWordLogo]),
+          studio_logo(w[kStudioLogo]) {}
     explicit InformationWindow(const board::Runtime& game)
         : InformationWindow(game.window(kInfoWindow)) {}
 
