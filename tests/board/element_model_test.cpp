@@ -63,9 +63,9 @@ Kind w_layout_kind(std::string_view element) {
 struct ModelTest : ::testing::Test {
     ManualClock clock;
     testing_support::ScriptedRandom random;
+    testing_support::Recorder recorder;  // outlives the game it listens to
     Runtime game{clock, random};
     std::vector<std::string> log;
-    testing_support::Recorder recorder;
 
     ModelTest() {
         recorder.listen_to(game);
