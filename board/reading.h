@@ -46,8 +46,9 @@ struct Glance {
 };
 
 // Every item's look, in the plan's order. Nothing a sighted player cannot see is
-// named: a hidden element, one under a same-sized picture drawn over it, or one
-// under a shown frame.
+// named: a hidden element, one under a same-sized picture drawn over it, one
+// under a shown frame, or one wholly outside the window. The place given is the
+// part of it inside the window.
 std::vector<Glance> glance(const Window& window, const ReadingPlan& plan);
 
 // A caption as a reader should say it: the spaces that centre it in its field

@@ -55,11 +55,13 @@ ReadingPlan main_board_reading(Window& window) {
         ReadingItem item{.element = &e};
         switch (e.kind()) {
             case Kind::Label:
+                // A bar without a caption is only colour: the strip's bars, the
+                // grey blocks, the floor line.
+                if (e.caption().find_first_not_of(' ') == std::string::npos) continue;
                 item.role = ReadingRole::Text;
-                if (e.caption().find_first_not_of(' ') == std::string::npos)
-                    item.speak = spoken_bar;
                 break;
             case Kind::Picture:
+                if (is_decoration(e)) continue;
                 item.role = ReadingRole::Picture;
                 break;
             case Kind::Shape:

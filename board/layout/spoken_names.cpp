@@ -9,7 +9,7 @@ namespace board::layout {
 namespace {
 
 // Short, so that a reader following the grid hears a target at once.
-constexpr std::array<std::pair<std::string_view, std::string_view>, 21> kPictures = {{
+constexpr std::array<std::pair<std::string_view, std::string_view>, 20> kPictures = {{
     {"pic_krot_simple", "Робот-ёж"},
     {"pic_krot_costume", "Робот в костюме"},
     {"pic_ring", "Кольцо"},
@@ -20,7 +20,6 @@ constexpr std::array<std::pair<std::string_view, std::string_view>, 21> kPicture
     {"pic_friend", "Пелко"},
     {"pic_villain", "Доктор Вирзо"},
     {"pic_captive", "Пелко в капсуле"},
-    {"pic_wall", "Стена базы"},
     {"pic_title", "Drovanta"},
     {"pic_sky", "Небо"},
     {"pic_airship", "Воздушный корабль Вирзо"},
@@ -52,8 +51,8 @@ std::string spoken_version(const Element& column) {
     return "Версия " + caption.substr(start, end + 1 - start);
 }
 
-std::string spoken_bar(const Element&) {
-    return std::string(kSpokenBar);
+bool is_decoration(const Element& picture) {
+    return picture.picture() && picture.picture()->asset() == "pic_wall";
 }
 
 std::string spoken_cell(std::size_t column, std::size_t row) {

@@ -17,13 +17,11 @@ std::string_view spoken_picture(std::string_view asset);
 inline constexpr std::string_view kSpokenShape = "Чёрная точка";
 inline constexpr std::string_view kSpokenMainSurface = "Игровое поле";
 inline constexpr std::string_view kSpokenInfoSurface = "Информация";
-// A coloured bar of the base in the top strip: no caption, only a colour.
-inline constexpr std::string_view kSpokenBar = "Полоса";
+// A picture that is only the backdrop (the base's wall): nothing to read.
+bool is_decoration(const Element& picture);
 
 // The version column, whose letters stand one under the other: "Версия 1.3".
 std::string spoken_version(const Element& column);
-// A caption-less bar of the scenery.
-std::string spoken_bar(const Element& bar);
 // A cell of the grid, counted from 1: "ряд 2, столбец 3".
 std::string spoken_cell(std::size_t column, std::size_t row);
 
