@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstddef>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -29,9 +30,24 @@ struct ReadingItem {
     std::string (*speak)(const Element&) = nullptr;
 };
 
+// What a native control (a button, a text box) is called and what it does, where
+// its caption alone would not tell a reader.
+struct ControlWords {
+    const Element* element = nullptr;
+    std::string name = {};  // empty: its caption names it
+    std::string description = {};
+};
+
 struct ReadingPlan {
     std::string surface_name = {};        // the painted surface as a whole
     std::vector<ReadingItem> items = {};  // in reading order
+    // A secondary window that a reader should call a dialog; else a frame.
+    bool dialog = false;
+    std::vector<ControlWords> controls = {};
+    // What a sighted player has noticed since the last call without looking for it
+    // (a round began, the story came up), in words; empty when nothing worth
+    // saying happened. Asked after every change while the window is on view.
+    std::function<std::string()> news = {};
     // The position of the item that shows this element, or items.size().
     std::size_t index_of(const Element* element) const;
 };

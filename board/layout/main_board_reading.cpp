@@ -5,6 +5,7 @@
 #include <set>
 #include <tuple>
 
+#include "board/layout/main_board_news.h"
 #include "board/layout/main_board_view.h"
 #include "board/layout/spoken_names.h"
 
@@ -95,6 +96,13 @@ ReadingPlan main_board_reading(Window& window) {
     ReadingPlan plan{.surface_name = std::string(kSpokenMainSurface), .items = {}};
     plan.items.reserve(keyed.size());
     for (auto& [key, item] : keyed) plan.items.push_back(std::move(item));
+    plan.controls = {
+        {.element = &board.interval_box, .name = std::string(kSpokenIntervalBox)},
+        {.element = &board.reset_statistics_button,
+         .description = std::string(kSpokenResetStatistics)},
+        {.element = &board.code_button, .description = std::string(kSpokenCodeButton)},
+    };
+    plan.news = MainBoardNews(window);
     return plan;
 }
 

@@ -59,4 +59,21 @@ std::string spoken_cell(std::size_t column, std::size_t row) {
     return "ряд " + std::to_string(row + 1) + ", столбец " + std::to_string(column + 1);
 }
 
+std::string spoken_round_started(long long seconds) {
+    // One секунда, two to four секунды, the rest секунд (11 to 14 among them).
+    const long long ones = seconds % 10, tens = seconds % 100;
+    const char* unit = ones == 1 && tens != 11                              ? "секунда"
+                       : ones >= 2 && ones <= 4 && (tens < 12 || tens > 14) ? "секунды"
+                                                                            : "секунд";
+    return "Раунд начался: " + std::to_string(seconds) + " " + unit + ".";
+}
+
+std::string spoken_round_over(const std::string& points) {
+    return "Раунд окончен. Счёт: " + points + ".";
+}
+
+std::string spoken_best_stands(const std::string& points) {
+    return "Лучший счёт: " + points + ".";
+}
+
 }  // namespace board::layout

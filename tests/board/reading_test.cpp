@@ -130,4 +130,16 @@ TEST(Reading, ColourAloneAndWhatLiesOutsideTheWindowAreNotRead) {
     b.villain.set_top(-1280);
     EXPECT_FALSE(look_at(h, plan, b.villain).seen);
     EXPECT_EQ(look_at(h, plan, b.villain).name, "");
+
+    // The interval box says what it sets; "X" and "Y" say what they do.
+    std::set<const board::Element*> described;
+    for (const board::ControlWords& words : plan.controls) {
+        if (words.element == &b.interval_box) {
+            EXPECT_EQ(words.name, "Интервал, мс");
+        }
+        if (!words.description.empty()) described.insert(words.element);
+    }
+    EXPECT_EQ(described,
+              (std::set<const board::Element*>{&b.reset_statistics_button, &b.code_button}));
+    EXPECT_FALSE(plan.dialog);
 }
