@@ -39,6 +39,8 @@ std::string name_of(const ReadingItem& item) {
             said = std::string(layout::kSpokenShape);
             break;
     }
+    // A review reads names only: a target says where it stands as well.
+    if (!item.description.empty()) said += ", " + item.description;
     if (item.heading) said = tidy(item.heading->caption()) + ": " + said;
     return said;
 }

@@ -24,7 +24,8 @@ struct ReadingItem {
     const Element* heading = nullptr;
     // A press on it means something in the game (targets, the ring).
     bool pressable = false;
-    // Where it stands, when its place is worth saying ("ряд 2, столбец 3").
+    // Where it stands, when its place is worth saying ("ряд 2, столбец 3"): its
+    // description, and said after its name.
     std::string description = {};
     // Says the element in words of its own where its caption or picture would not.
     std::string (*speak)(const Element&) = nullptr;

@@ -148,6 +148,8 @@ def strike_a_robot():
             word = ask("KP_Begin")  # the line's first word
             for _ in range(10):
                 if "Робот" in word:
+                    if not re.search(r"Робот.*, ряд [1-3], столбец [1-4]", word):
+                        fail(f"the robot «{word}» is read without its place")
                     log(f"on «{word}» in the line «{line}»: Orca's click")
                     keys("KP_Divide", pause=2)
                     keys("KP_Subtract")

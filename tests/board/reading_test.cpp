@@ -67,7 +67,7 @@ TEST(Reading, WhatLiesUnderAPictureOrThePanelIsNotSeen) {
     b.target(1, 1).set_picture(b.costumed_robot.picture());
     b.target(1, 1).set_visible(true);
     EXPECT_FALSE(look_at(h, plan, b.cell(1, 1)).seen);
-    EXPECT_EQ(look_at(h, plan, b.target(1, 1)).name, "Робот в костюме");
+    EXPECT_EQ(look_at(h, plan, b.target(1, 1)).name, "Робот в костюме, ряд 2, столбец 2");
     // The ring falls on it: only the ring is seen there.
     b.ring.set_left(b.target(1, 1).left());
     b.ring.set_top(b.target(1, 1).top());
