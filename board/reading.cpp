@@ -39,6 +39,8 @@ std::string name_of(const ReadingItem& item) {
             said = std::string(layout::kSpokenShape);
             break;
     }
+    // A review reads names only: a target says where it stands as well.
+    if (!item.description.empty()) said += ", " + item.description;
     if (item.heading) said = tidy(item.heading->caption()) + ": " + said;
     return said;
 }
@@ -81,12 +83,19 @@ std::vector<Glance> glance(const Window& window, const ReadingPlan& plan) {
                                  std::any_of(frames.begin(), frames.end(), [&](const Rect& f) {
                                      return f.container == r.container && f.holds(r);
                                  });
-            g.seen = window.visible() && shown && !covered;
+            // What lies past the window's edges is not drawn; the villain leaves
+            // the strip upwards and stays there.
+            const int left = std::max(e.window_left(), 0);
+            const int top = std::max(e.window_top(), 0);
+            const int right = std::min(e.window_left() + e.width(), window.client_width());
+            const int bottom = std::min(e.window_top() + e.height(), window.client_height());
+            const bool inside = left < right && top < bottom;
+            g.seen = window.visible() && shown && !covered && inside;
             g.enabled = e.enabled();
-            g.left = e.window_left();
-            g.top = e.window_top();
-            g.width = e.width();
-            g.height = e.height();
+            g.left = left;
+            g.top = top;
+            g.width = inside ? right - left : 0;
+            g.height = inside ? bottom - top : 0;
             if (g.seen) g.name = name_of(plan.items[at->second]);
         }
         if (shown && e.kind() == Kind::Picture) pictures.push_back(r);

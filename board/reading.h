@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstddef>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -23,15 +24,31 @@ struct ReadingItem {
     const Element* heading = nullptr;
     // A press on it means something in the game (targets, the ring).
     bool pressable = false;
-    // Where it stands, when its place is worth saying ("ряд 2, столбец 3").
+    // Where it stands, when its place is worth saying ("ряд 2, столбец 3"): its
+    // description, and said after its name.
     std::string description = {};
     // Says the element in words of its own where its caption or picture would not.
     std::string (*speak)(const Element&) = nullptr;
 };
 
+// What a native control (a button, a text box) is called and what it does, where
+// its caption alone would not tell a reader.
+struct ControlWords {
+    const Element* element = nullptr;
+    std::string name = {};  // empty: its caption names it
+    std::string description = {};
+};
+
 struct ReadingPlan {
     std::string surface_name = {};        // the painted surface as a whole
     std::vector<ReadingItem> items = {};  // in reading order
+    // A secondary window that a reader should call a dialog; else a frame.
+    bool dialog = false;
+    std::vector<ControlWords> controls = {};
+    // What a sighted player has noticed since the last call without looking for it
+    // (a round began, the story came up), in words; empty when nothing worth
+    // saying happened. Asked after every change while the window is on view.
+    std::function<std::string()> news = {};
     // The position of the item that shows this element, or items.size().
     std::size_t index_of(const Element* element) const;
 };
@@ -46,8 +63,9 @@ struct Glance {
 };
 
 // Every item's look, in the plan's order. Nothing a sighted player cannot see is
-// named: a hidden element, one under a same-sized picture drawn over it, or one
-// under a shown frame.
+// named: a hidden element, one under a same-sized picture drawn over it, one
+// under a shown frame, or one wholly outside the window. The place given is the
+// part of it inside the window.
 std::vector<Glance> glance(const Window& window, const ReadingPlan& plan);
 
 // A caption as a reader should say it: the spaces that centre it in its field

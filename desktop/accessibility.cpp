@@ -2,6 +2,7 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QApplication>
 #include <QWindow>
 #include <utility>
 #include <vector>
@@ -10,6 +11,7 @@
 #include "desktop/canvas.h"
 #include "desktop/frame_widget.h"
 #include "desktop/guard.h"
+#include "desktop/reader_cues.h"
 #include "desktop/units.h"
 #include "desktop/window_widget.h"
 
@@ -30,6 +32,14 @@ class CanvasAccessible : public QAccessibleWidget {
         children_.reserve(plan_.items.size());
         for (std::size_t i = 0; i < plan_.items.size(); ++i) {
             children_.push_back(QAccessible::registerAccessibleInterface(make_child(i)));
+        }
+        // The native controls say what they set and do where their captions don't.
+        for (const board::ControlWords& words : plan_.controls) {
+            QWidget* control = canvas->owner().widget_for(words.element->name());
+            if (!control) continue;
+            if (!words.name.empty()) control->setAccessibleName(QString::fromStdString(words.name));
+            if (!words.description.empty())
+                control->setAccessibleDescription(QString::fromStdString(words.description));
         }
     }
     ~CanvasAccessible() override {
@@ -66,6 +76,7 @@ class CanvasAccessible : public QAccessibleWidget {
                 QAccessibleEvent shown(iface,
                                        is.seen ? QAccessible::ObjectShow : QAccessible::ObjectHide);
                 QAccessible::updateAccessibility(&shown);
+                send_visible_state(iface, is.seen);
             }
             if (is.seen && was.name != is.name) {
                 QAccessibleEvent named(iface, QAccessible::NameChanged);
@@ -84,6 +95,7 @@ class CanvasAccessible : public QAccessibleWidget {
             }
         }
         announced_ = now;
+        tell_news();
     }
 
     int childCount() const override { return live() ? static_cast<int>(children_.size()) : 0; }
@@ -112,6 +124,9 @@ class CanvasAccessible : public QAccessibleWidget {
 
   private:
     QAccessibleInterface* make_child(std::size_t index);
+    // Says unasked what a sighted player would have noticed. A hidden window keeps
+    // its news until it shows again: the player finds the round's end on return.
+    void tell_news();
 
     board::ReadingPlan plan_;
     std::vector<QAccessible::Id> children_;
@@ -232,10 +247,70 @@ QAccessibleInterface* CanvasAccessible::make_child(std::size_t index) {
     return new ElementAccessible(*this, index);
 }
 
+// A game window: a frame, or a dialog where its plan says so, named by its title.
+// Where the toolkit cannot announce, the frame's last child is the notifier that
+// speaks the game's news, of every window. A dialog has none: Orca says a
+// dialog's whole text again before anything that shows inside it.
+class WindowAccessible : public QAccessibleWidget {
+  public:
+    explicit WindowAccessible(WindowWidget* view) : QAccessibleWidget(view, role_of(view)) {
+        if (!kToolkitAnnounces && role() == QAccessible::Window) {
+            notifier_ = new Notifier(*this);
+            notifier_id_ = QAccessible::registerAccessibleInterface(notifier_);
+        }
+    }
+    ~WindowAccessible() override {
+        if (notifier_) QAccessible::deleteAccessibleInterface(notifier_id_);
+    }
+    Notifier* notifier() const { return notifier_; }
+
+    int childCount() const override {
+        return QAccessibleWidget::childCount() + (notifier_ ? 1 : 0);
+    }
+    QAccessibleInterface* child(int index) const override {
+        if (notifier_ && index == QAccessibleWidget::childCount()) return notifier_;
+        return QAccessibleWidget::child(index);
+    }
+    int indexOfChild(const QAccessibleInterface* child) const override {
+        if (notifier_ && child == notifier_) return QAccessibleWidget::childCount();
+        return QAccessibleWidget::indexOfChild(child);
+    }
+
+  private:
+    static QAccessible::Role role_of(WindowWidget* view) {
+        const auto* surface =
+            dynamic_cast<CanvasAccessible*>(QAccessible::queryAccessibleInterface(view->canvas()));
+        return surface && surface->plan().dialog ? QAccessible::Dialog : QAccessible::Window;
+    }
+
+    Notifier* notifier_ = nullptr;
+    QAccessible::Id notifier_id_ = 0;
+};
+
+// The frame that speaks for the game, with its notifier where it has one.
+std::pair<WindowWidget*, Notifier*> game_voice() {
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        auto* view = qobject_cast<WindowWidget*>(widget);
+        if (!view || !view->alive()) continue;
+        auto* window = dynamic_cast<WindowAccessible*>(QAccessible::queryAccessibleInterface(view));
+        if (window && window->role() == QAccessible::Window) return {view, window->notifier()};
+    }
+    return {nullptr, nullptr};
+}
+
+void CanvasAccessible::tell_news() {
+    if (!plan_.news || !canvas()->owner().model().visible()) return;
+    const std::string said = plan_.news();
+    if (said.empty()) return;
+    const auto [frame, notifier] = game_voice();
+    if (frame) say_unasked(*frame, notifier, QString::fromStdString(said));
+}
+
 // A frame: a group named by the caption on its border.
 class FrameAccessible : public QAccessibleWidget {
   public:
-    explicit FrameAccessible(FrameWidget* frame) : QAccessibleWidget(frame, QAccessible::Grouping) {}
+    explicit FrameAccessible(FrameWidget* frame)
+        : QAccessibleWidget(frame, QAccessible::Grouping) {}
     QString text(QAccessible::Text t) const override {
         if (t != QAccessible::Name) return QAccessibleWidget::text(t);
         auto* view = qobject_cast<WindowWidget*>(widget()->window());
@@ -247,6 +322,7 @@ class FrameAccessible : public QAccessibleWidget {
 
 QAccessibleInterface* canvas_factory(const QString&, QObject* object) {
     if (auto* canvas = qobject_cast<Canvas*>(object)) return new CanvasAccessible(canvas);
+    if (auto* view = qobject_cast<WindowWidget*>(object)) return new WindowAccessible(view);
     if (auto* frame = qobject_cast<FrameWidget*>(object)) return new FrameAccessible(frame);
     return nullptr;
 }

@@ -10,13 +10,23 @@ board::ReadingPlan information_window_reading(board::Window& window) {
     using board::ReadingRole;
     // The text field first, as the window's tab order leads from its story button;
     // then the logos from left to right, the author's line under the first one.
-    return board::ReadingPlan{.surface_name = std::string(board::layout::kSpokenInfoSurface),
-                              .items = {
-                                  {.element = &w.text_field, .role = ReadingRole::Text},
-                                  {.element = &w.word_logo, .role = ReadingRole::Picture},
-                                  {.element = &w.author_line, .role = ReadingRole::Text},
-                                  {.element = &w.studio_logo, .role = ReadingRole::Picture},
-                              }};
+    board::ReadingPlan plan{.surface_name = std::string(board::layout::kSpokenInfoSurface),
+                            .items =
+                                {
+                                    {.element = &w.text_field, .role = ReadingRole::Text},
+                                    {.element = &w.word_logo, .role = ReadingRole::Picture},
+                                    {.element = &w.author_line, .role = ReadingRole::Text},
+                                    {.element = &w.studio_logo, .role = ReadingRole::Picture},
+                                },
+                            .dialog = true};
+    // A text button puts its text where the prompt stood: the player pressed it to
+    // hear that text, so it is said at once.
+    plan.news = [&field = w.text_field, shown = w.text_field.caption()]() mutable {
+        if (field.caption() == shown) return std::string();
+        shown = field.caption();
+        return board::tidy(shown);
+    };
+    return plan;
 }
 
 }  // namespace info

@@ -58,6 +58,11 @@ checks_extra=(
   # The screen reader's view (scripts/a11y-test.sh): the accessibility bus, a
   # private session bus and pyatspi walk the real game's tree.
   at-spi2-core dbus-daemon python3-pyatspi
+  # The round played through the real Orca (scripts/a11y-test.sh): Orca, its speech
+  # server with the espeak-ng voice and libao's null output, and the settings
+  # store that holds the desktop's accessibility switch (gsettings).
+  orca speech-dispatcher speech-dispatcher-espeak-ng espeak-ng libao4
+  libglib2.0-bin dconf-service dconf-gsettings-backend
   # The game on native Wayland (scripts/wayland-test.sh): a headless compositor and
   # its screenshots, and what the virtual pointer and keyboard are built from
   # (protocol code by wayland-scanner).

@@ -7,6 +7,7 @@
 #include <tuple>
 
 #include "board/layout/main_board.h"
+#include "board/layout/main_board_news.h"
 #include "board/layout/spoken_names.h"
 
 namespace board::layout {
@@ -47,6 +48,9 @@ struct Roles {
           character_heading(w[kCharacterHeading]),
           version_column(w[kVersionColumn]),
           ring(w[kRing]),
+          interval_box(w[kIntervalBox]),
+          reset_statistics_button(w[kResetStatisticsButton]),
+          code_button(w[kCodeButton]),
           targets(elements_named(w, kTargets)) {}
     const Element& target(std::size_t column, std::size_t row) const {
         return *targets.at(row * kGridColumns + column);
@@ -61,7 +65,7 @@ struct Roles {
     std::array<Element*, 2> ring_kinds;
     const Element &time_left, &time_heading, &score, &score_heading, &rounds_played,
         &rounds_heading, &best_score, &best_score_heading, &portrait, &character_heading,
-        &version_column, &ring;
+        &version_column, &ring, &interval_box, &reset_statistics_button, &code_button;
     std::array<Element*, 12> targets;
 };
 
@@ -111,11 +115,13 @@ ReadingPlan main_board_reading(Window& window) {
         ReadingItem item{.element = &e};
         switch (e.kind()) {
             case Kind::Label:
+                // A bar without a caption is only colour: the strip's bars, the
+                // grey blocks, the floor line.
+                if (e.caption().find_first_not_of(' ') == std::string::npos) continue;
                 item.role = ReadingRole::Text;
-                if (e.caption().find_first_not_of(' ') == std::string::npos)
-                    item.speak = spoken_bar;
                 break;
             case Kind::Picture:
+                if (is_decoration(e)) continue;
                 item.role = ReadingRole::Picture;
                 break;
             case Kind::Shape:
@@ -149,6 +155,13 @@ ReadingPlan main_board_reading(Window& window) {
     ReadingPlan plan{.surface_name = std::string(kSpokenMainSurface), .items = {}};
     plan.items.reserve(keyed.size());
     for (auto& [key, item] : keyed) plan.items.push_back(std::move(item));
+    plan.controls = {
+        {.element = &board.interval_box, .name = std::string(kSpokenIntervalBox)},
+        {.element = &board.reset_statistics_button,
+         .description = std::string(kSpokenResetStatistics)},
+        {.element = &board.code_button, .description = std::string(kSpokenCodeButton)},
+    };
+    plan.news = MainBoardNews(window);
     return plan;
 }
 

@@ -9,7 +9,7 @@ namespace board::layout {
 namespace {
 
 // Short, so that a reader following the grid hears a target at once.
-constexpr std::array<std::pair<std::string_view, std::string_view>, 21> kPictures = {{
+constexpr std::array<std::pair<std::string_view, std::string_view>, 20> kPictures = {{
     {"pic_krot_simple", "Робот-ёж"},
     {"pic_krot_costume", "Робот в костюме"},
     {"pic_ring", "Кольцо"},
@@ -20,7 +20,6 @@ constexpr std::array<std::pair<std::string_view, std::string_view>, 21> kPicture
     {"pic_friend", "Пелко"},
     {"pic_villain", "Доктор Вирзо"},
     {"pic_captive", "Пелко в капсуле"},
-    {"pic_wall", "Стена базы"},
     {"pic_title", "Drovanta"},
     {"pic_sky", "Небо"},
     {"pic_airship", "Воздушный корабль Вирзо"},
@@ -52,12 +51,29 @@ std::string spoken_version(const Element& column) {
     return "Версия " + caption.substr(start, end + 1 - start);
 }
 
-std::string spoken_bar(const Element&) {
-    return std::string(kSpokenBar);
+bool is_decoration(const Element& picture) {
+    return picture.picture() && picture.picture()->asset() == "pic_wall";
 }
 
 std::string spoken_cell(std::size_t column, std::size_t row) {
     return "ряд " + std::to_string(row + 1) + ", столбец " + std::to_string(column + 1);
+}
+
+std::string spoken_round_started(long long seconds) {
+    // One секунда, two to four секунды, the rest секунд (11 to 14 among them).
+    const long long ones = seconds % 10, tens = seconds % 100;
+    const char* unit = ones == 1 && tens != 11                              ? "секунда"
+                       : ones >= 2 && ones <= 4 && (tens < 12 || tens > 14) ? "секунды"
+                                                                            : "секунд";
+    return "Раунд начался: " + std::to_string(seconds) + " " + unit + ".";
+}
+
+std::string spoken_round_over(const std::string& points) {
+    return "Раунд окончен. Счёт: " + points + ".";
+}
+
+std::string spoken_best_stands(const std::string& points) {
+    return "Лучший счёт: " + points + ".";
 }
 
 }  // namespace board::layout

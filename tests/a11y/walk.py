@@ -9,6 +9,11 @@ import time
 import pyatspi
 
 TARGETS = {"Робот-ёж", "Робот в костюме"}
+
+
+def is_target(name):
+    # A target says where it stands after what it is: "Робот-ёж, ряд 1, столбец 2".
+    return name.split(",")[0] in TARGETS
 started = time.monotonic()
 
 
@@ -123,16 +128,16 @@ log(f"read: {later}")
 
 targets = wait_for("four named targets",
                    lambda: (lambda t: t if len(t) >= 4 else None)(
-                       [c for c in children(canvas) if showing(c) and c.name in TARGETS]))
+                       [c for c in children(canvas) if showing(c) and is_target(c.name)]))
 for t in targets:
-    log(f"read: {t.name}, {t.description} ({t.getRoleName()})")
+    log(f"read: {t.name} ({t.getRoleName()})")
 
 
 def strike():
     # The board deals anew every 750 ms: a target read a moment ago may be gone.
     for c in children(canvas):
         name = c.name
-        if showing(c) and name in TARGETS and press(c, must=False):
+        if showing(c) and is_target(name) and press(c, must=False):
             return name  # read before the press: a struck target is nameless
     return None
 

@@ -67,7 +67,7 @@ TEST(Reading, WhatLiesUnderAPictureOrThePanelIsNotSeen) {
     b.target(1, 1).set_picture(b.costumed_robot.picture());
     b.target(1, 1).set_visible(true);
     EXPECT_FALSE(look_at(h, plan, b.cell(1, 1)).seen);
-    EXPECT_EQ(look_at(h, plan, b.target(1, 1)).name, "Робот в костюме");
+    EXPECT_EQ(look_at(h, plan, b.target(1, 1)).name, "Робот в костюме, ряд 2, столбец 2");
     // The ring falls on it: only the ring is seen there.
     b.ring.set_left(b.target(1, 1).left());
     b.ring.set_top(b.target(1, 1).top());
@@ -97,7 +97,6 @@ TEST(Reading, CaptionsAreSaidAsTheyReadOnTheBoard) {
     EXPECT_EQ(look_at(h, plan, b.time_left).name, "Время: 0");
     EXPECT_EQ(look_at(h, plan, b.score_heading).name, "Ваш счёт");
     EXPECT_EQ(look_at(h, plan, b.version_column).name, "Версия 1.3");
-    EXPECT_EQ(look_at(h, plan, b.hero_bar).name, "Полоса");
     EXPECT_EQ(look_at(h, plan, b.portrait).name, "Персонаж: Бриско");
     EXPECT_EQ(look_at(h, plan, b.secret_hint).name, "");  // not until it shows
     b.secret_hint.set_visible(true);
@@ -108,4 +107,39 @@ TEST(Reading, CaptionsAreSaidAsTheyReadOnTheBoard) {
 
     EXPECT_EQ(board::tidy("  a   b \n c  "), "a b c");
     EXPECT_EQ(board::tidy("   "), "");
+}
+
+TEST(Reading, ColourAloneAndWhatLiesOutsideTheWindowAreNotRead) {
+    Harness h;
+    const auto& b = h.view;
+    const board::ReadingPlan plan = board::layout::main_board_reading(h.board());
+    // The strip's caption-less bars, the grey blocks and the floor line are only
+    // colour, and the wall only the backdrop: a review passes them by.
+    for (const board::Element* bar : {&b.hero_bar, &b.upper_streak, &b.lower_streak, &b.left_bar,
+                                      &b.right_bar, &h["Label17"], &h["Label19"], &h["Imagefon"]}) {
+        EXPECT_EQ(plan.index_of(bar), plan.items.size()) << bar->name();
+    }
+    EXPECT_LT(plan.index_of(&b.banner), plan.items.size());  // it has words
+
+    // The hero starts above the window with his feet in it: seen, at the part
+    // inside. The villain, once flown off above the strip, is not seen at all.
+    const Glance hero = look_at(h, plan, b.hero);
+    EXPECT_TRUE(hero.seen);
+    EXPECT_EQ(hero.top, 0);
+    EXPECT_EQ(hero.height, b.hero.top() + b.hero.height());
+    b.villain.set_top(-1280);
+    EXPECT_FALSE(look_at(h, plan, b.villain).seen);
+    EXPECT_EQ(look_at(h, plan, b.villain).name, "");
+
+    // The interval box says what it sets; "X" and "Y" say what they do.
+    std::set<const board::Element*> described;
+    for (const board::ControlWords& words : plan.controls) {
+        if (words.element == &b.interval_box) {
+            EXPECT_EQ(words.name, "Интервал, мс");
+        }
+        if (!words.description.empty()) described.insert(words.element);
+    }
+    EXPECT_EQ(described,
+              (std::set<const board::Element*>{&b.reset_statistics_button, &b.code_button}));
+    EXPECT_FALSE(plan.dialog);
 }
