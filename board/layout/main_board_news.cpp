@@ -64,8 +64,8 @@ std::string MainBoardNews::operator()() {
     const bool ended = was.running && !is.running && !is.stop_offered;
     if (ended) {
         add(said, spoken_round_over(std::to_string(is.points)));
-        add(said,
-            is.points > best_before_round_ ? kSaidNewBest : spoken_best_stands(std::to_string(is.best)));
+        add(said, is.points > best_before_round_ ? kSaidNewBest
+                                                 : spoken_best_stands(std::to_string(is.best)));
         best_before_round_ = is.best;
     }
     if (is.running) {
