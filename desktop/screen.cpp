@@ -86,6 +86,7 @@ void Screen::reconcile_windows(bool hide_now) {
         }
         if (w->visible() && !widget->isVisible()) {
             widget->show();
+            place_over_parent(*widget, false);
             if (QGuiApplication::platformName() != QLatin1String("offscreen")) widget->raise();
             widget->activateWindow();
             // Shown afresh or shown again, the window starts at its first control.
@@ -187,6 +188,7 @@ void Screen::tell_player(const std::string& message) {
     open_over(box, parent);
     // Not blocking: the game's timers go on while the message is up.
     box->open();
+    place_over_parent(*box, true);
 }
 
 void Screen::quit() {
