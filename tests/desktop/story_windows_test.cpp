@@ -45,6 +45,23 @@ TEST(StoryWindows, AltIOpensInformationInPlaceOfTheBoardAndAltOBringsItBack) {
     EXPECT_TRUE(g.widget<QPushButton>(b.stop_button.name())->isEnabled());
 }
 
+TEST(StoryWindows, TheBoardLeavesTheScreenOnlyOnceTheInformationWindowIsOnIt) {
+    DesktopHarness g;
+    const auto& b = g.view;
+    // The game hides the board at once; the screen keeps it until the window that
+    // takes its place has been put on the screen, and no longer.
+    g.game.click(b.window.name(), b.info_button.name());
+    desktop::WindowWidget* info = g.window_widget(kInfoWindow);
+    ASSERT_NE(info, nullptr);
+    EXPECT_FALSE(g.game.window(b.window.name()).visible());
+    EXPECT_TRUE(info->isVisible());
+    ASSERT_FALSE(info->windowHandle()->isExposed());
+    EXPECT_TRUE(g.window_widget()->isVisible());
+    DesktopHarness::settle();
+    EXPECT_TRUE(info->windowHandle()->isExposed());
+    EXPECT_FALSE(g.window_widget()->isVisible());
+}
+
 TEST(StoryWindows, ClosingInformationByItsFrameBringsTheBoardBack) {
     DesktopHarness g;
     const auto& b = g.view;
