@@ -394,6 +394,14 @@ close_message_boxes() {
 }
 
 # --- random clicks and keys --------------------------------------------------------------
+# A point kept on the output: the input helper refuses any other, and sway may
+# report a window reaching past the output's edge.
+on_output() {
+  local x=$1 y=$2
+  ((x < out_w)) || x=$((out_w - 1))
+  ((y < out_h)) || y=$((out_h - 1))
+  echo "$((x < 0 ? 0 : x)) $((y < 0 ? 0 : y))"
+}
 log "random play for $play_seconds s"
 RANDOM=${DROVANTA_WAYLAND_SEED:-9}
 deadline=$(($(date +%s) + play_seconds))
@@ -409,12 +417,12 @@ while [ "$(date +%s)" -lt "$deadline" ]; do
   read -r x0 y0 w0 h0 <<<"$rect"
   batch=()
   for _ in $(seq 10); do
-    at="move $((x0 + RANDOM % w0)) $((y0 + RANDOM % h0))"
+    at="move $(on_output $((x0 + RANDOM % w0)) $((y0 + RANDOM % h0)))"
     case $((RANDOM % 10)) in
       0 | 1 | 2 | 3) batch+=("$at" click) ;;
       4) batch+=("$at" click "sleep $((40 + RANDOM % 200))" click) ;;
       5) batch+=("$at" "click $((2 + RANDOM % 2))") ;;
-      6) batch+=("$at" press "sleep 100" "move $((x0 + RANDOM % w0)) $((y0 + RANDOM % h0))" release) ;;
+      6) batch+=("$at" press "sleep 100" "move $(on_output $((x0 + RANDOM % w0)) $((y0 + RANDOM % h0)))" release) ;;
       7 | 8) batch+=("key ${random_keys[RANDOM % ${#random_keys[@]}]}") ;;
       9) batch+=("sleep $((RANDOM % 1000))") ;;
     esac
