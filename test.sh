@@ -2,8 +2,8 @@
 # Installs what is missing, builds everything and runs the whole test suite headless:
 # the unit and toolkit tests with a bounded random play, the same tests built with
 # AddressSanitizer and UndefinedBehaviorSanitizer, a bounded fuzz run, the real
-# game in a real X server and on a headless Wayland compositor, played by its
-# pixels, the game read as a screen reader reads it, and the build, suite and
+# game in a real X server, on a headless Wayland compositor and under GNOME's and
+# KDE's compositors, played by its pixels, the game read as a screen reader reads it, and the build, suite and
 # X-server test once more on Debian 13 (in a root of its own, scripts/debian13.sh).
 set -euo pipefail
 cd "$(dirname "$0")"
@@ -23,6 +23,7 @@ step scripts/sanitize.sh
 step scripts/fuzz.sh 60
 step scripts/x-test.sh 120
 step scripts/wayland-test.sh 60
+step scripts/desktop-test.sh
 step scripts/a11y-test.sh
 step scripts/debian13.sh 60
 echo "== the whole run: $SECONDS s"

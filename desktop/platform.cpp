@@ -1,8 +1,13 @@
 #include "desktop/platform.h"
 
+#include <QEvent>
 #include <QGuiApplication>
+#include <QPointer>
+#include <QTimer>
 #include <QWidget>
 #include <QWindow>
+
+#include "desktop/gtk_shell.h"
 
 namespace desktop {
 
@@ -21,6 +26,40 @@ void open_over(QWidget* window, QWidget* on_view) {
     window->winId();
     on_view->winId();
     window->windowHandle()->setTransientParent(on_view->windowHandle());
+}
+
+namespace {
+
+// Lets a window placed as a modal dialog go again once it has drawn its first
+// frame, which is when the compositor places it.
+class LetGoWhenShown final : public QObject {
+  public:
+    explicit LetGoWhenShown(QWindow& window) : QObject(&window) { window.installEventFilter(this); }
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        auto* window = qobject_cast<QWindow*>(watched);
+        if (event->type() == QEvent::Expose && window && window->isExposed()) {
+            window->removeEventFilter(this);
+            // After the frame this expose draws has gone out.
+            QTimer::singleShot(kAfterFirstFrame, window, [w = QPointer<QWindow>(window)] {
+                if (w) unmark_modal_dialog(*w);
+            });
+            deleteLater();
+        }
+        return false;
+    }
+
+  private:
+    static constexpr int kAfterFirstFrame = 100;  // ms
+};
+
+}  // namespace
+
+void place_over_parent(QWidget& window, bool modal) {
+    QWindow* handle = window.windowHandle();
+    if (!handle || current_platform() != Platform::wayland) return;
+    if (mark_modal_dialog(*handle) && !modal) new LetGoWhenShown(*handle);
 }
 
 }  // namespace desktop

@@ -35,4 +35,10 @@ Platform current_platform();
 // with a parent as secondary, and quits once no primary window is left.
 void open_over(QWidget* window, QWidget* on_view);
 
+// Once `window`, tied by open_over, has been shown: asks a compositor that places a
+// window by its parent only when it is a modal dialog (mutter) to place it so. A
+// window that is not `modal` is let go again once it is on the screen. Does
+// nothing elsewhere.
+void place_over_parent(QWidget& window, bool modal);
+
 }  // namespace desktop

@@ -5,6 +5,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
+#include <QWindow>
 #include <cmath>
 
 #include "desktop/guard.h"
@@ -12,12 +13,31 @@
 
 namespace desktop {
 
+namespace {
+
+// The longest a window that another replaces stays on view waiting for it: a
+// compositor that never shows the newcomer (a minimised session) keeps the old one
+// no longer than this.
+constexpr int kLongestWaitForShowing = 1000;  // ms
+
+// How long the windows stay after the game has ended with nothing drawn in them:
+// long enough for the window system to answer the last frame each was sent.
+constexpr int kQuietBeforeClosing = 150;  // ms
+
+}  // namespace
+
 Screen::Screen(board::Runtime& game) : game_(game) {
     // One precise single-shot timer armed for the game's next due tick: no
     // polling, and an idle board costs nothing.
     wake_.setSingleShot(true);
     wake_.setTimerType(Qt::PreciseTimer);
     connect(&wake_, &QTimer::timeout, this, &Screen::run_timers);
+    hides_due_.setSingleShot(true);
+    hides_due_.setInterval(kLongestWaitForShowing);
+    connect(&hides_due_, &QTimer::timeout, this, [this] {
+        hides_waiting_ = false;
+        reconcile_windows(true);
+    });
     qApp->installEventFilter(this);
     game_.set_display(this);
 }
@@ -36,14 +56,25 @@ WindowWidget* Screen::widget_of(std::string_view window) const {
 }
 
 void Screen::refresh() {
-    reconcile_windows();
+    // Once the game has ended nothing is drawn again (see quit()).
+    if (quitting_) return;
+    reconcile_windows(false);
     for (const auto& v : widgets_) {
         if (v) v->sync();
     }
     schedule_timers();
 }
 
-void Screen::reconcile_windows() {
+bool Screen::all_shown_on_screen() const {
+    for (const auto& v : widgets_) {
+        if (v && v->alive() && v->model().visible() && v->windowHandle() &&
+            !v->windowHandle()->isExposed())
+            return false;
+    }
+    return true;
+}
+
+void Screen::reconcile_windows(bool hide_now) {
     // Windows that are to be seen come up first, and only then do the others go:
     // a switch from one window to another never leaves an empty desktop between.
     for (board::Window* w : game_.windows()) {
@@ -55,22 +86,36 @@ void Screen::reconcile_windows() {
         }
         if (w->visible() && !widget->isVisible()) {
             widget->show();
+            place_over_parent(*widget, false);
             if (QGuiApplication::platformName() != QLatin1String("offscreen")) widget->raise();
             widget->activateWindow();
             // Shown afresh or shown again, the window starts at its first control.
             widget->focus_initial();
         }
     }
+    // A window that another replaces stays until the newcomer is on the screen:
+    // where the compositor places a window by the one it belongs to, that one must
+    // still be mapped when the newcomer's first frame arrives.
+    const bool wait = !hide_now && !all_shown_on_screen();
     for (auto& v : widgets_) {
         if (!v) continue;
         if (!v->alive()) {
-            // The game has unloaded this window.
+            // The game has unloaded this window; nothing of it may reach the game.
             v->hide();
             v->deleteLater();
             v = nullptr;
         } else if (!v->model().visible() && v->isVisible()) {
-            v->hide();
+            if (wait) {
+                hides_waiting_ = true;
+                if (!hides_due_.isActive()) hides_due_.start();
+            } else {
+                v->hide();
+            }
         }
+    }
+    if (!wait && hides_waiting_) {
+        hides_waiting_ = false;
+        hides_due_.stop();
     }
     std::erase_if(widgets_, [](const QPointer<WindowWidget>& v) { return v.isNull(); });
 }
@@ -125,22 +170,49 @@ void Screen::run_timers() {
 }
 
 void Screen::tell_player(const std::string& message) {
-    WindowWidget* parent = nullptr;
-    for (const auto& v : widgets_) {
-        if (v && v->isVisible()) parent = v.data();
+    // The message belongs to the window the player is looking at: the active one,
+    // else the last one on view. It opens over that window and keeps it from input
+    // until answered (window-modal), tied to it before it is shown, so that the
+    // compositor can place and stack it by its parent.
+    WindowWidget* parent = widget_of(game_.active_window());
+    if (!parent || !parent->isVisible()) {
+        parent = nullptr;
+        for (const auto& v : widgets_) {
+            if (v && v->isVisible()) parent = v.data();
+        }
     }
     auto* box = new QMessageBox(QMessageBox::Warning, QStringLiteral("Drovanta."),
                                 QString::fromStdString(message), QMessageBox::Ok, parent);
     box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setWindowModality(parent ? Qt::WindowModal : Qt::ApplicationModal);
+    open_over(box, parent);
     // Not blocking: the game's timers go on while the message is up.
     box->open();
+    place_over_parent(*box, true);
 }
 
 void Screen::quit() {
-    QCoreApplication::quit();
+    // The game has ended: nothing is drawn from now on, and the windows go once the
+    // window system has answered the frames they were last sent. Destroying a
+    // window while a frame of it is still out races the toolkit's Wayland thread
+    // that takes the answer (a locked mutex destroyed, a wait condition woken
+    // after its end).
+    quitting_ = true;
+    wake_.stop();
+    hides_due_.stop();
+    // exit(), not quit(): the toolkit's quit asks every window to close first, and
+    // the game's windows leave closing to the game, which has already decided.
+    QTimer::singleShot(kQuietBeforeClosing, qApp, [] { QCoreApplication::exit(0); });
 }
 
 bool Screen::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Expose && hides_waiting_) {
+        // A window may now be on the screen: the ones it replaces can go.
+        QTimer::singleShot(0, this, [this] {
+            if (hides_waiting_ && !quitting_ && all_shown_on_screen()) refresh();
+        });
+        return false;
+    }
     if (event->type() == QEvent::ShortcutOverride) {
         // Alt + key belongs to the game's access keys, never to a toolkit shortcut.
         const auto* key = static_cast<QKeyEvent*>(event);

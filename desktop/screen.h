@@ -30,7 +30,10 @@ class Screen final : public QObject, public board::Display {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
-    void reconcile_windows();
+    // `hide_now`: windows the game hides go at once, shown or not their successor.
+    void reconcile_windows(bool hide_now);
+    // Whether every window the game shows has been put on the screen.
+    bool all_shown_on_screen() const;
     void place(WindowWidget& widget) const;
     void schedule_timers();
     void run_timers();
@@ -39,6 +42,11 @@ class Screen final : public QObject, public board::Display {
     board::Runtime& game_;
     std::vector<QPointer<WindowWidget>> widgets_;
     QTimer wake_;
+    // Hides that wait for the window taking the place to be on the screen, and the
+    // most they wait.
+    bool hides_waiting_ = false;
+    QTimer hides_due_;
+    bool quitting_ = false;
 };
 
 // Where a new window goes: centred over `around` (the window on view, or the

@@ -36,6 +36,11 @@ void fit_caption(QPushButton& button) {
 WindowWidget::WindowWidget(board::Runtime& game, board::Window& window)
     : game_(game), name_(window.name()), serial_(window.serial()), canvas_(new Canvas(*this)) {
     setAttribute(Qt::WA_DeleteOnClose, false);
+    // A window of one fixed size: its title bar offers closing and minimising,
+    // never maximising, and its size hints say it cannot be resized.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
     const QSize client = client_size(window);
     setFixedSize(client);
     canvas_->setGeometry(QRect(QPoint(0, 0), client));
@@ -181,6 +186,17 @@ bool WindowWidget::event(QEvent* event) {
         sync();
     }
     return QWidget::event(event);
+}
+
+void WindowWidget::changeEvent(QEvent* event) {
+    // A title bar drawn by the toolkit itself (Wayland without server-side
+    // decorations) offers maximising whatever the window's flags say, and the
+    // compositor then moves the fixed window to a corner: it is turned back at once.
+    if (event->type() == QEvent::WindowStateChange &&
+        (windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen))) {
+        setWindowState(windowState() & ~(Qt::WindowMaximized | Qt::WindowFullScreen));
+    }
+    QWidget::changeEvent(event);
 }
 
 void WindowWidget::closeEvent(QCloseEvent* event) {

@@ -39,6 +39,7 @@ class WindowWidget : public QWidget {
 
   protected:
     bool event(QEvent* event) override;
+    void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
   private:

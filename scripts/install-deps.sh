@@ -18,6 +18,9 @@ play=(
   qt6-translations-l10n
   # Native windows on a Wayland desktop (without it Qt falls back to XWayland).
   qt6-wayland
+  # Dialogs placed over their window by GNOME's compositor: the toolkit's native
+  # Wayland handles (its platform headers) and the Wayland client library.
+  qt6-base-private-dev libwayland-dev
 )
 
 # The Debian package: dpkg-shlibdeps finds its dependencies (the suite builds one
@@ -67,6 +70,9 @@ checks_extra=(
   # its screenshots, and what the virtual pointer and keyboard are built from
   # (protocol code by wayland-scanner).
   sway grim jq wayland-protocols libwayland-dev libwayland-bin libxkbcommon-dev
+  # The game under GNOME's and KDE's compositors (scripts/desktop-test.sh), nested
+  # in Xvfb, with KDE's own title bars.
+  mutter kwin-wayland kwin-style-breeze
 )
 # ---------------------------------------------------------------------------------
 

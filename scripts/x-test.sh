@@ -5,7 +5,8 @@
 # strikes it and changes the score, that two fast clicks on two targets side by
 # side strike both (the toolkit sees a double click there), that Alt+И and Alt+О
 # go to the information window and back, and that the game is still alive and
-# answering after a spell of random clicks and keys.
+# answering after a spell of random clicks and keys, and that closing the board
+# by the window manager's Alt+F4 ends it with nothing on its output.
 #   scripts/x-test.sh [seconds of random play, default 120]
 # Needs build/drovanta and build/drovanta_geometry (scripts/build.sh); every
 # rectangle it looks at or clicks comes from the latter, which reads the layouts.
@@ -23,20 +24,11 @@ rm -f "$work"/*.png "$work"/*.rgb
 for program in "$game" "$geometry"; do
   [ -x "$program" ] || { echo "x-test: $program is not built" >&2; exit 1; }
 done
-
-started=$(date +%s)
-log() { printf '[x-test %3ds] %s\n' "$(($(date +%s) - started))" "$*"; }
-
-# Runs the command again every tenth of a second until it succeeds, for at most
-# the given number of seconds.
-within() {
-  local until=$((SECONDS + $1))
-  shift
-  until "$@"; do
-    [ "$SECONDS" -lt "$until" ] || return 1
-    sleep 0.1
-  done
-}
+screen_test=x-test
+game_log=$work/game.log
+capture_screen() { import -window root "$1"; }
+# shellcheck source=scripts/screen-lib.sh
+source scripts/screen-lib.sh
 
 # --- the X server, the window manager and the keyboard ------------------------------
 display=${DROVANTA_X_DISPLAY:-}
@@ -52,16 +44,10 @@ cleanup() {
   local status=$?
   for ((i = ${#pids[@]} - 1; i >= 0; i--)); do kill "${pids[i]}" 2>/dev/null || true; done
   for pid in "${pids[@]}"; do wait "$pid" 2>/dev/null || true; done
+  [ -z "${runtime:-}" ] || rm -rf "$runtime"
   exit $status
 }
 trap cleanup EXIT INT TERM
-
-fail() {
-  log "FAILED: $*"
-  import -window root "$work/failure.png" 2>/dev/null && log "the screen at that moment: $work/failure.png"
-  [ -s "$work/game.log" ] && { echo "--- the game's output:"; tail -20 "$work/game.log"; }
-  exit 1
-}
 
 Xvfb "$DISPLAY" -screen 0 1280x1024x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
 pids+=($!)
@@ -76,37 +62,25 @@ wm_ready() {
 }
 within 10 wm_ready || fail "openbox did not come up"
 
-# Cyrillic letters get keycodes of their own before the game starts, so that
-# xdotool never remaps a key between presses (the game would read the press
-# under the old mapping).
-letters=(Cyrillic_en Cyrillic_es Cyrillic_pe Cyrillic_u Cyrillic_i Cyrillic_o
-  Cyrillic_yu Cyrillic_tse Cyrillic_a Cyrillic_be Cyrillic_yeru)
-mapfile -t free < <(xmodmap -pke | awk 'NF == 3 && $2 >= 100 { print $2 }' | tail -n "${#letters[@]}")
-[ "${#free[@]}" -eq "${#letters[@]}" ] || fail "not enough free keycodes"
-for i in "${!letters[@]}"; do
-  lower=${letters[i]#Cyrillic_}
-  upper=Cyrillic_${lower^^}
-  xmodmap -e "keycode ${free[i]} = ${letters[i]} ${upper}"
-done
+# Cyrillic letters get keycodes of their own before the game starts.
+map_cyrillic_keycodes
 
 # A Russian desktop: the C library writes and reads a decimal comma.
 locales=$(scripts/ru-locale.sh)
 
 # --- the windows' geometry, from the layouts ----------------------------------------
-# The main board is the first window the report names, the information window
-# the second; elements are found by the part they play.
-layout=$("$geometry") || fail "drovanta_geometry failed"
-mapfile -t windows < <(awk '$2 == "client" { print $1 }' <<<"$layout")
-[ "${#windows[@]}" -eq 2 ] || fail "drovanta_geometry names ${#windows[@]} windows, not 2"
-title_of() { awk -v w="$1" '$1 == w && $2 == "caption" { print substr($0, length(w) + 10) }' <<<"$layout"; }
+read_layout
 # A window's title as an exact pattern for xdotool search.
-title_pattern() { printf '^%s$' "$(title_of "$1" | sed 's/[][\.*^$+?(){}|]/\\&/g')"; }
-board_title=$(title_pattern "${windows[0]}")
-info_title=$(title_pattern "${windows[1]}")
-client_width=$(awk -v w="${windows[0]}" '$1 == w && $2 == "client" { print $3 }' <<<"$layout")
+title_pattern() { printf '^%s$' "$(sed 's/[][\.*^$+?(){}|]/\\&/g' <<<"$1")"; }
+board_title=$(title_pattern "$board_title")
+info_title=$(title_pattern "$info_title")
+client_width=${board_client%% *}
 
 # --- the game -------------------------------------------------------------------------
-LOCPATH=$locales LANG=ru_RU.UTF-8 LC_ALL=ru_RU.UTF-8 QT_QPA_PLATFORM=xcb \
+# A desktop session gives its programs a private runtime folder.
+runtime=$(mktemp -d /tmp/drovanta-x-test.XXXXXX)
+chmod 700 "$runtime"
+LOCPATH=$locales LANG=ru_RU.UTF-8 LC_ALL=ru_RU.UTF-8 QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR=$runtime \
   "$game" >"$work/game.log" 2>&1 &
 game_pid=$!
 pids+=("$game_pid")
@@ -120,12 +94,11 @@ log "main board $WIDTH x $HEIGHT on $DISPLAY (scale $scale)"
 
 # Every main-board role's rectangle in screen pixels of the window: rect[role]="l t w h".
 declare -A rect
-eval "$(awk -v w="${windows[0]}" -v s="$scale" '
-  function px(v) { return sprintf("%d", v * s + (v < 0 ? -0.5 : 0.5)) }
-  $1 != w { next }
-  $2 == "role" { role[$3] = $4; next }
-  $2 != "client" && $2 != "caption" { box[$2] = px($3) " " px($4) " " px($5) " " px($6) }
-  END { for (r in role) printf "rect[%s]=\"%s\"\n", r, box[role[r]] }' <<<"$layout")"
+for role in "${!role_box[@]}"; do
+  rect[$role]=$(awk -v s="$scale" '
+    function px(v) { return sprintf("%d", v * s + (v < 0 ? -0.5 : 0.5)) }
+    { print px($1), px($2), px($3), px($4) }' <<<"${role_box[$role]}")
+done
 for role in time_left score interval_box final_panel cell{0..11}; do
   [ -n "${rect[$role]:-}" ] || fail "drovanta_geometry names no $role"
 done
@@ -336,9 +309,6 @@ alive
 # --- random clicks and keys --------------------------------------------------------------
 log "random play for $play_seconds s"
 RANDOM=${DROVANTA_X_SEED:-9}
-combos=(alt+Cyrillic_en alt+Cyrillic_es alt+Cyrillic_pe alt+Cyrillic_u alt+Cyrillic_i
-  alt+Cyrillic_o alt+Cyrillic_yu alt+Cyrillic_tse alt+Cyrillic_a alt+Cyrillic_be
-  alt+Cyrillic_yeru alt+y alt+x Tab Return space Escape 7 5 0 BackSpace)
 # A window may vanish under an action (a key closed it): that action goes nowhere.
 quietly() { "$@" >/dev/null 2>&1 || true; }
 deadline=$(($(date +%s) + play_seconds))
@@ -362,7 +332,7 @@ while [ "$(date +%s)" -lt "$deadline" ]; do
       4) quietly xdotool "${at[@]}" click --repeat 2 --delay $((40 + RANDOM % 200)) 1 ;;
       5) quietly xdotool "${at[@]}" click $((2 + RANDOM % 2)) ;;
       6) quietly xdotool "${at[@]}" mousedown 1 sleep 0.1 mousemove_relative 20 0 mouseup 1 ;;
-      7 | 8) quietly keys "${combos[RANDOM % ${#combos[@]}]}" ;;
+      7 | 8) quietly keys "${random_keys[RANDOM % ${#random_keys[@]}]}" ;;
       9) sleep 0.$((RANDOM % 10)) ;;
     esac
     actions=$((actions + 1))
@@ -387,7 +357,14 @@ board=$(timeout 20 xdotool search --sync --onlyvisible --name "$board_title" | h
 xdotool windowactivate --sync "$board" 2>/dev/null || true
 starts_a_round || fail "after the random play Alt+Н no longer starts a round"
 alive
-if grep -Eq 'terminate called|Segmentation|Aborted|AddressSanitizer' "$work/game.log"; then
-  fail "the game reported a crash"
-fi
-log "the game is alive and answering; passed in $(($(date +%s) - started)) s"
+log "the game is alive and answering"
+
+# --- closed by the window manager, it ends quietly ---------------------------------------
+xdotool windowactivate --sync "$board" 2>/dev/null || true
+keys alt+F4
+ended() { ! kill -0 "$game_pid" 2>/dev/null || grep -q '^State:.*zombie' "/proc/$game_pid/status" 2>/dev/null; }
+within 5 ended || fail "Alt+F4 on the main board did not end the game"
+wait "$game_pid" && status=0 || status=$?
+[ "$status" = 0 ] || fail "the game ended with status $status"
+[ ! -s "$game_log" ] || fail "the game wrote on its output"
+log "Alt+F4 ended the game with nothing on its output; passed in $(($(date +%s) - screen_started)) s"

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <QMessageBox>
+#include <QWindow>
 
 #include "desktop/art.h"
 #include "desktop/desktop_support.h"
@@ -55,6 +56,25 @@ TEST(BoardWindow, AChangeInTheModelRepaintsTheCanvas) {
     g.view.target(1, 1).set_visible(true);
     g.click_on(g.view.target(1, 1));  // the input's own refresh
     EXPECT_GT(paints.count, before);
+}
+
+TEST(BoardWindow, OffersNoMaximiseAndTurnsBackOneItIsGiven) {
+    DesktopHarness g;
+    desktop::WindowWidget* board = g.window_widget();
+    const Qt::WindowFlags flags = board->windowFlags();
+    EXPECT_FALSE(flags & Qt::WindowMaximizeButtonHint);
+    EXPECT_TRUE(flags & Qt::WindowCloseButtonHint);
+    EXPECT_TRUE(flags & Qt::WindowMinimizeButtonHint);
+    // A title bar that offers maximising all the same (the toolkit's own, on
+    // Wayland) asks the window for it: the window stays as it was.
+    board->windowHandle()->setWindowStates(Qt::WindowMaximized);
+    DesktopHarness::settle();
+    EXPECT_FALSE(board->windowState() & Qt::WindowMaximized);
+    board->windowHandle()->setWindowStates(Qt::WindowFullScreen);
+    DesktopHarness::settle();
+    EXPECT_FALSE(board->windowState() & Qt::WindowFullScreen);
+    EXPECT_EQ(board->size(), QSize(399, 571));
+    EXPECT_TRUE(board->isVisible());
 }
 
 TEST(BoardWindow, APlatformClickOnAButtonReachesItsHandler) {
@@ -125,6 +145,11 @@ TEST(BoardWindow, AnIntervalATimerCannotTakeIsRefusedWithAMessage) {
     EXPECT_TRUE(message->text().contains(QStringLiteral("65535")));
     EXPECT_EQ(b.board_tick_timer.interval(), 750);
     EXPECT_EQ(b.ring_cycle_timer.interval(), 750);
+    // It belongs to the board: tied to it, and the board takes no input until
+    // it is answered.
+    EXPECT_EQ(message->parentWidget(), g.window_widget());
+    EXPECT_EQ(message->windowModality(), Qt::WindowModal);
+    EXPECT_EQ(message->windowHandle()->transientParent(), g.window_widget()->windowHandle());
     // The round goes on under the message.
     g.wait_ms(1000);
     EXPECT_EQ(b.time_left.caption(), "59");

@@ -1,6 +1,12 @@
 // The information window and the code box through the real toolkit.
 #include <gtest/gtest.h>
 
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QMessageBox>
+#include <QTimer>
+#include <QWindow>
+
 #include "desktop/desktop_support.h"
 #include "info/information_window_view.h"
 #include "support/main_board_view.h"
@@ -37,6 +43,23 @@ TEST(StoryWindows, AltIOpensInformationInPlaceOfTheBoardAndAltOBringsItBack) {
     ASSERT_TRUE(g.window_widget()->isVisible());
     EXPECT_EQ(b.time_left.caption(), "55");
     EXPECT_TRUE(g.widget<QPushButton>(b.stop_button.name())->isEnabled());
+}
+
+TEST(StoryWindows, TheBoardLeavesTheScreenOnlyOnceTheInformationWindowIsOnIt) {
+    DesktopHarness g;
+    const auto& b = g.view;
+    // The game hides the board at once; the screen keeps it until the window that
+    // takes its place has been put on the screen, and no longer.
+    g.game.click(b.window.name(), b.info_button.name());
+    desktop::WindowWidget* info = g.window_widget(kInfoWindow);
+    ASSERT_NE(info, nullptr);
+    EXPECT_FALSE(g.game.window(b.window.name()).visible());
+    EXPECT_TRUE(info->isVisible());
+    ASSERT_FALSE(info->windowHandle()->isExposed());
+    EXPECT_TRUE(g.window_widget()->isVisible());
+    DesktopHarness::settle();
+    EXPECT_TRUE(info->windowHandle()->isExposed());
+    EXPECT_FALSE(g.window_widget()->isVisible());
 }
 
 TEST(StoryWindows, ClosingInformationByItsFrameBringsTheBoardBack) {
@@ -78,4 +101,41 @@ TEST(StoryWindows, ClosingTheMainBoardEndsTheGame) {
     DesktopHarness g;
     g.window_widget()->close();
     EXPECT_TRUE(g.ended());
+}
+
+TEST(StoryWindows, ClosingTheMainBoardDuringARoundEndsTheEventLoopOnceTheBoardIsStill) {
+    DesktopHarness g;
+    g.start_round();
+    g.wait_ms(800);
+    QEventLoop loop;
+    QTimer::singleShot(3000, &loop, [&loop] { loop.exit(1); });  // the guard
+    QElapsedTimer since_close;
+    QTimer::singleShot(0, &loop, [&] {
+        since_close.start();
+        g.window_widget()->close();
+    });
+    // The windows' own refusal to close (the game decides) must not hold the
+    // program up: the loop ends, and by then nothing has been drawn for a while.
+    EXPECT_EQ(loop.exec(), 0);
+    EXPECT_TRUE(g.ended());
+    EXPECT_GE(since_close.elapsed(), 100);
+}
+
+TEST(StoryWindows, AMessageBelongsToTheWindowOnView) {
+    DesktopHarness g;
+    g.open_information();
+    desktop::WindowWidget* info = g.window_widget(kInfoWindow);
+    ASSERT_NE(info, nullptr);
+    g.screen().tell_player("Сообщение");
+    DesktopHarness::settle();
+    QMessageBox* message = nullptr;
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (auto* box = qobject_cast<QMessageBox*>(w); box && box->isVisible()) message = box;
+    }
+    ASSERT_NE(message, nullptr);
+    EXPECT_EQ(message->parentWidget(), info);
+    EXPECT_EQ(message->windowModality(), Qt::WindowModal);
+    EXPECT_EQ(message->windowHandle()->transientParent(), info->windowHandle());
+    message->close();
+    DesktopHarness::settle();
 }

@@ -1,0 +1,24 @@
+// mutter (GNOME) places a Wayland window over the window it belongs to only when
+// it hears, through GTK's own shell protocol, that the window is a modal dialog;
+// a parent alone (xdg_toplevel.set_parent) leaves it placed as a new window of its
+// own, at the screen's top left. Qt 6.4 does not speak that protocol, so the game
+// says it for the windows it opens over another. Compositors that do not offer the
+// protocol (KWin, sway) hear nothing of it.
+#pragma once
+
+class QWindow;
+
+namespace desktop {
+
+// Tells the compositor, where it offers GTK's shell protocol, that `window` is a
+// modal dialog of its transient parent. To be called once the window is shown and
+// before its first frame is drawn: the compositor places a window when it first
+// maps it. Returns false where the protocol or the toolkit's Wayland handles are
+// not available, or when the window has no parent.
+bool mark_modal_dialog(QWindow& window);
+
+// Tells the compositor that `window` is an ordinary window again, once it has been
+// placed: a window that only opens over another is not modal to it.
+void unmark_modal_dialog(QWindow& window);
+
+}  // namespace desktop

@@ -1,0 +1,400 @@
+#!/usr/bin/env bash
+# The real game as a native Wayland client of the compositors most players run:
+# mutter (GNOME) and KWin (KDE Plasma), each nested in an Xvfb, at output scale 1
+# and 2, driven through the X server (xdotool) and judged by the pixels of the X
+# screen, which shows the compositor's output. At each compositor and scale:
+#   - the main board has its size;
+#   - Alt+Н starts a round;
+#   - the information window (Alt+И) opens over the board, and Alt+О brings the
+#     board back;
+#   - the message box of a refused interval opens over the board and above it, the
+#     board takes no click while it is open, and once it is answered a round starts;
+#   - neither a double click on the board's title bar nor the place where a title
+#     bar keeps its maximise button changes the board's place or size;
+#   - the title bar's close button ends the game during a round, with nothing on
+#     its output.
+# "Over the board" means the window's centre within 60 logical pixels of the
+# board's centre (under mutter, which places dialogs a third of the way down their
+# window: within 60 pixels across and within the board up and down). Compositors and the game run as an unprivileged user with a
+# private runtime folder and session bus.
+#   scripts/desktop-test.sh [mutter|kwin ...]       default: both
+# DROVANTA_CLOSES=N closes the game N times more at each compositor and scale, each
+# after a visit to the information window, during a round (default 1).
+# Needs build/drovanta and build/drovanta_geometry (scripts/build.sh), and mutter,
+# kwin-wayland, Xvfb, xdotool, xmodmap and ImageMagick. DROVANTA_X_DISPLAY picks the
+# X display (default: the first free from :91), DROVANTA_WAYLAND_USER the user
+# (default nobody), DROVANTA_SOCKET_PREFIX the start of the Wayland sockets' names.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+root=$PWD
+screen_test=desktop-test
+work=$root/build/desktop-test
+mkdir -p "$work"
+rm -f "$work"/*.png "$work"/*.log
+# shellcheck source=scripts/screen-lib.sh
+source scripts/screen-lib.sh
+user=${DROVANTA_WAYLAND_USER:-nobody}
+prefix=${DROVANTA_SOCKET_PREFIX:-drovanta-}
+for tool in drovanta drovanta_geometry; do
+  [ -x "$root/build/$tool" ] || { echo "desktop-test: build/$tool is not built" >&2; exit 1; }
+done
+read_layout
+read -r board_w board_h <<<"$board_client"
+
+# The game and a copy of KWin run from a private folder: a checkout may lie where
+# the user cannot read, and the installed KWin carries a file capability that a
+# container refuses.
+run=$(mktemp -d /tmp/drovanta-desktop.XXXXXX)
+cp "$root/build/drovanta" "$run/"
+cp -r "$(scripts/ru-locale.sh)" "$run/locale"
+mkdir -p "$run/home/.config"
+chown -R "$user" "$run"
+chmod 700 "$run"
+game_log=$run/game.log
+
+pids=()
+stop_all() {
+  local i
+  for ((i = ${#pids[@]} - 1; i >= 0; i--)); do kill "${pids[i]}" 2>/dev/null || true; done
+  for i in "${pids[@]}"; do wait "$i" 2>/dev/null || true; done
+  pids=()
+}
+cleanup() {
+  local status=$?
+  stop_all
+  rm -rf "$run"
+  exit $status
+}
+trap cleanup EXIT INT TERM
+
+display=${DROVANTA_X_DISPLAY:-}
+if [ -z "$display" ]; then
+  for n in $(seq 91 120); do
+    [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] || { display=:$n; break; }
+  done
+fi
+export DISPLAY=$display
+
+# Runs a command as the user, in the session of the compositor under test; in
+# place of the (background) shell that calls it, so that its pid is the command's.
+as_user() {
+  exec setpriv --reuid="$user" --regid="$(id -g "$user")" --clear-groups \
+    env -i PATH=/usr/bin:/bin HOME="$run/home" XDG_RUNTIME_DIR="$run" DISPLAY="$DISPLAY" \
+    DBUS_SESSION_BUS_ADDRESS="unix:path=$run/bus" ${wayland_display:+WAYLAND_DISPLAY=$wayland_display} "$@"
+}
+
+# --- seeing: the X screen is the compositor's output ----------------------------------
+capture_screen() { import -window root "$1"; }
+# The box of what differs between two pictures, in device pixels: "x y w h", or
+# nothing. Differences of a few pixels (a blinking caret, a moved pointer) are
+# dropped: only the largest patch counts.
+changed_box() {
+  convert "$1" "$2" -compose difference -composite -threshold 2% \
+    -morphology Close Square:4 -define connected-components:verbose=true \
+    -define connected-components:area-threshold=400 -connected-components 8 null: 2>/dev/null |
+    awk 'NR > 1 && $NF == "srgb(255,255,255)" || NR > 1 && $NF == "gray(255)" {
+      split($2, g, /[x+]/); a = $4 + 0; if (a > best) { best = a; box = g[3] " " g[4] " " g[1] " " g[2] } }
+      END { if (box != "") print box }'
+}
+logical_centre() {  # of a device box "x y w h": "x y" in logical pixels
+  local x y w h
+  read -r x y w h <<<"$1"
+  echo "$(((x + w / 2) / scale)) $(((y + h / 2) / scale))"
+}
+# Whether a region "x y w h" (device pixels) looks the same in two pictures: at
+# most 3 % of its pixels differ. The title bar is left out: it changes with the focus.
+region_unchanged() {
+  local x y w h title=$((40 * scale)) diff
+  read -r x y w h <<<"$3"
+  diff=$(compare -metric AE -fuzz 8% "$1[$((w))x$((h - title))+$x+$((y + title))]" \
+    "$2[$((w))x$((h - title))+$x+$((y + title))]" null: 2>&1 >/dev/null) || true
+  awk -v d="${diff%% *}" -v a="$((w * (h - title)))" 'BEGIN { exit !(d + 0 <= 0.03 * a) }'
+}
+# Whether a window with this centre (logical "x y") lies over the board with its
+# centre: within 60 logical pixels of the board's centre. mutter places every
+# dialog centred across its parent and a third of the way down its height (the
+# game tells it, through GTK's shell protocol, that these windows are dialogs of
+# the board): there the centre lies within 60 pixels across, and within the
+# board's frame up and down.
+over_board() {
+  local d x y bx by
+  d=$(distance "$1" "$board_centre")
+  [ "$d" -le 60 ] && return 0
+  [ "$compositor" = mutter ] || return 1
+  read -r x y <<<"$1"
+  read -r bx by <<<"$board_centre"
+  [ $((x > bx ? x - bx : bx - x)) -le 60 ] && [ $((y > by ? y - by : by - y)) -le $((bfh / scale / 2)) ]
+}
+# A check that failed: the run goes on to its other checks and fails at its end.
+problems=()
+problem() {
+  log "FAILING: $*"
+  problems+=("$*")
+}
+distance() {  # between two logical points "x y", rounded
+  local a b
+  read -r a b <<<"$1"
+  read -r c d <<<"$2"
+  awk -v a="$a" -v b="$b" -v c="$c" -v d="$d" 'BEGIN { printf "%d", sqrt((a - c) ^ 2 + (b - d) ^ 2) + 0.5 }'
+}
+
+# --- input: through the X server ------------------------------------------------------
+# mutter reads the X server's keymap, KWin its own (ru,us): for KWin a Cyrillic
+# letter is sent as the Latin key it lies on.
+declare -A latin_key=([Cyrillic_en]=y [Cyrillic_es]=c [Cyrillic_pe]=g [Cyrillic_u]=e
+  [Cyrillic_i]=b [Cyrillic_o]=j [Cyrillic_yu]=period [Cyrillic_tse]=w [Cyrillic_a]=f
+  [Cyrillic_be]=comma [Cyrillic_yeru]=s)
+keys() {
+  local k out=() letter
+  for k in "$@"; do
+    if [ "$compositor" = kwin ]; then
+      letter=${k##*+}
+      [ -n "${latin_key[$letter]:-}" ] && k=${k%"$letter"}${latin_key[$letter]}
+    fi
+    out+=("$k")
+  done
+  xdotool key --delay 60 "${out[@]}"
+}
+click_at() { xdotool mousemove "$1" "$2" sleep 0.2 click 1; }  # device pixels
+park_pointer() { xdotool mousemove "$((screen_w - 2))" "$((screen_h - 2))"; }
+
+# --- the compositor ---------------------------------------------------------------------
+start_compositor() {
+  compositor=$1 scale=$2
+  wayland_display=
+  local name=${prefix}$compositor-$scale
+  # The output: 1400 x 1000 logical at scale 1, 950 x 700 logical at scale 2.
+  if [ "$scale" = 1 ]; then screen_w=1400 screen_h=1000; else screen_w=1900 screen_h=1400; fi
+  Xvfb "$DISPLAY" -screen 0 "${screen_w}x${screen_h}x24" -nolisten tcp >"$work/xvfb-$compositor-$scale.log" 2>&1 &
+  pids+=($!)
+  within 10 xdotool getdisplaygeometry >/dev/null 2>&1 || fail "Xvfb did not come up on $DISPLAY"
+  rm -f "$run/bus"
+  as_user dbus-daemon --session --nofork --address="unix:path=$run/bus" >/dev/null 2>&1 &
+  pids+=($!)
+  within 10 test -S "$run/bus" || fail "the session bus did not come up"
+  local log=$work/$compositor-$scale.log
+  if [ "$compositor" = mutter ]; then
+    local specs=(LIBGL_ALWAYS_SOFTWARE=1 "MUTTER_DEBUG_DUMMY_MODE_SPECS=${screen_w}x$screen_h")
+    [ "$scale" = 1 ] || specs+=("MUTTER_DEBUG_DUMMY_MONITOR_SCALES=$scale")
+    as_user env "${specs[@]}" mutter --nested --wayland --no-x11 --wayland-display "$name" >"$log" 2>&1 &
+  else
+    [ -x "$run/kwin_wayland" ] || { cp /usr/bin/kwin_wayland "$run/"; chown "$user" "$run/kwin_wayland"; }
+    printf '[Layout]\nLayoutList=ru,us\nUse=true\n' >"$run/home/.config/kxkbrc"
+    chown "$user" "$run/home/.config/kxkbrc"
+    as_user "$run/kwin_wayland" --x11-display "$DISPLAY" --width $((screen_w / scale)) \
+      --height $((screen_h / scale)) --scale "$scale" --socket "$name" >"$log" 2>&1 &
+  fi
+  pids+=($!)
+  within 30 test -S "$run/$name" || fail "$compositor did not come up (see $log)"
+  wayland_display=$name
+  # mutter sets the X keymap once it is up: the Cyrillic keycodes come after.
+  if [ "$compositor" = mutter ]; then
+    sleep 1
+    map_cyrillic_keycodes
+  fi
+  sleep 1
+  park_pointer
+  capture_screen "$run/empty.png"
+}
+
+start_game() {
+  as_user env LOCPATH="$run/locale" LANG=ru_RU.UTF-8 LC_ALL=ru_RU.UTF-8 QT_QPA_PLATFORM=wayland \
+    "$run/drovanta" >"$game_log" 2>&1 &
+  game_pid=$!
+  pids+=($game_pid)
+}
+# Whether the game runs (an ended game waits as a zombie until the shell reaps it).
+running() { [ -r "/proc/$game_pid/status" ] && ! grep -q '^State:.*zombie' "/proc/$game_pid/status"; }
+alive() { running || fail "the game is gone"; }
+
+# A window on the screen that was empty: the box of what differs from the empty
+# screen, once it holds still (two looks alike). Sets `found`.
+# The window on a picture: the largest patch that differs from the empty screen
+# (which leaves out the pointer that mutter draws, wherever it is).
+windows_box() { changed_box "$run/empty.png" "$1"; }
+window_box() {
+  capture_screen "$run/now.png"
+  local box
+  box=$(windows_box "$run/now.png")
+  [ -n "$box" ] || return 1
+  if [ "$box" = "${last_box:-}" ]; then found=$box; return 0; fi
+  last_box=$box
+  return 1
+}
+wait_window() { last_box= found=; within "$1" window_box; }
+
+# The board's client area, from its frame: the frame is the client plus a title
+# bar at the top and a border of one width on the other three sides.
+board_at() {  # frame box -> sets bx by (the client's top-left), bfx bfy bfw bfh
+  read -r bfx bfy bfw bfh <<<"$1"
+  local border=$(((bfw - board_w * scale) / 2))
+  bx=$((bfx + border)) by=$((bfy + bfh - border - board_h * scale))
+}
+# A logical point of the board's client as a device point of the screen.
+on_board() { echo "$((bx + $1 * scale)) $((by + $2 * scale))"; }
+look_at_role() {  # a main board role's pixels, checksummed
+  local l t w h
+  read -r l t w h <<<"${role_box[$1]}"
+  # A few pixels in from its edges: the client's place is known to a pixel or two.
+  convert "$run/look.png" -crop "$(((w - 8) * scale))x$(((h - 8) * scale))+$((bx + (l + 4) * scale))+$((by + (t + 4) * scale))" \
+    +repage -depth 8 rgb:- | md5sum | cut -c1-32
+}
+time_look() { capture_screen "$run/look.png" && look_at_role time_left; }
+time_changed() { [ "$(time_look)" != "$1" ]; }
+starts_a_round() {
+  local before
+  before=$(time_look)
+  keys alt+Cyrillic_en
+  within 6 time_changed "$before"
+}
+
+# --- the checks at one compositor and scale -------------------------------------------
+check_desktop() {
+  start_compositor "$1" "$2"
+  local what="$compositor at scale $scale"
+  start_game
+  wait_window 90 || fail "the main board did not appear under $what"
+  board_at "$found"
+  local board_frame=$found first_frame=$found
+  log "$what: the main board's frame is $bfw x $bfh device pixels at $bfx,$bfy"
+  # The client is the layout's size: the frame is wider by two equal borders and
+  # taller by a title bar (of 20 to 50 logical pixels) and one border.
+  local extra_w=$((bfw - board_w * scale)) extra_h=$((bfh - board_h * scale))
+  [ "$extra_w" -ge 0 ] && [ "$extra_w" -le $((12 * scale)) ] &&
+    [ "$extra_h" -ge $((20 * scale)) ] && [ "$extra_h" -le $((56 * scale)) ] ||
+    fail "under $what the board's frame is $bfw x $bfh device pixels, not a $board_w x $board_h board with a title bar"
+
+  # The opening scene plays out first; then the board is still.
+  sleep 6
+  starts_a_round || fail "Alt+Н did not start a round under $what"
+  log "$what: Alt+Н started a round"
+  keys alt+Cyrillic_es  # stop: the board holds still for the pictures below
+  sleep 0.5
+
+  # No maximise: neither a double click on the title bar nor the place of Qt's own
+  # maximise button (the second of three from the right) moves or grows the board.
+  local title_y=$((bfy + 12 * scale))
+  xdotool mousemove "$((bfx + bfw / 2))" "$title_y" click --repeat 2 --delay 80 1
+  sleep 1
+  [ "$compositor" = mutter ] && { click_at "$((bfx + bfw - 46 * scale))" "$((bfy + 15 * scale))"; sleep 1; }
+  park_pointer
+  sleep 0.5
+  capture_screen "$run/now.png"
+  local moved
+  moved=$(windows_box "$run/now.png")
+  [ "$moved" = "$board_frame" ] ||
+    fail "under $what the board's frame went from $board_frame to ${moved:-nothing} after a maximise"
+  log "$what: no maximise (title bar double click, maximise button's place)"
+
+  # The information window over the board, and back.
+  keys alt+Cyrillic_i
+  sleep 1
+  wait_window 20 || fail "Alt+И showed no window under $what"
+  local info_frame=$found board_centre info_centre d
+  [ "$info_frame" != "$board_frame" ] || fail "Alt+И left the board on view under $what"
+  board_centre=$(logical_centre "$board_frame")
+  info_centre=$(logical_centre "$info_frame")
+  d=$(distance "$board_centre" "$info_centre")
+  capture_screen "$work/info-$compositor-$scale.png"
+  over_board "$info_centre" || problem "under $what the information window's centre ($info_centre) is $d logical px from the board's ($board_centre)"
+  log "$what: the information window's centre is $d logical px from the board's ($info_centre, $board_centre)"
+  info_distance[$compositor-$scale]=$d
+  keys alt+Cyrillic_o
+  sleep 1
+  wait_window 20 || fail "Alt+О brought no window back under $what"
+  board_at "$found"
+  board_frame=$found
+  board_centre=$(logical_centre "$board_frame")
+  log "$what: Alt+О brought the board back at $bfx,$bfy"
+  alive
+
+  # The refused interval's message box.
+  capture_screen "$run/before-box.png"
+  # shellcheck disable=SC2046
+  click_at $(on_board $(role_middle interval_box))
+  keys ctrl+a 7 5 0 0 5 alt+Cyrillic_u
+  park_pointer
+  sleep 1.5
+  capture_screen "$run/box.png"
+  cp "$run/box.png" "$work/box-$compositor-$scale.png"
+  local box box_centre
+  box=$(changed_box "$run/before-box.png" "$run/box.png")
+  [ -n "$box" ] || fail "under $what no message box showed for the interval 75005"
+  box_centre=$(logical_centre "$box")
+  d=$(distance "$board_centre" "$box_centre")
+  over_board "$box_centre" || problem "under $what the message box's centre ($box_centre) is $d logical px from the board's ($board_centre)"
+  log "$what: the message box's centre is $d logical px from the board's ($box_centre, $board_centre)"
+  box_distance[$compositor-$scale]=$d
+  # A click on the board's start button: the board takes none while the box is
+  # open, and the box stays above it.
+  local before
+  before=$(time_look)
+  # shellcheck disable=SC2046
+  click_at $(on_board $(role_middle start_button))
+  park_pointer
+  sleep 1.5
+  [ "$(time_look)" = "$before" ] || fail "under $what the board took a click while its message box was open"
+  capture_screen "$run/after-click.png"
+  region_unchanged "$run/box.png" "$run/after-click.png" "$box" ||
+    fail "under $what the message box did not stay above the board after a click on the board"
+  # The player answers it: a click on it and Enter.
+  read -r x y w h <<<"$box"
+  click_at "$((x + w / 2))" "$((y + h / 2))"
+  keys Return
+  park_pointer
+  sleep 1
+  capture_screen "$run/now.png"
+  ! region_unchanged "$run/box.png" "$run/now.png" "$box" || fail "under $what the message box did not close on Enter"
+  keys ctrl+a 7 5 0 alt+Cyrillic_u
+  starts_a_round || fail "under $what Alt+Н did not start a round after the message box"
+  log "$what: the board took no click under its message box, and a round starts after it"
+
+  # The close control of the title bar (the rightmost button, Qt's own or the
+  # compositor's) during a round ends the game at once, and quietly.
+  click_at "$((bfx + bfw - 18 * scale))" "$((bfy + 16 * scale))"
+  within 5 eval '! running' || fail "under $what the title bar's close button did not end the game"
+  wait "$game_pid" 2>/dev/null && status=0 || status=$?
+  [ "$status" = 0 ] || fail "under $what the game ended with status $status"
+  [ ! -s "$game_log" ] || fail "under $what the game wrote on its output"
+  log "$what: the title bar's close button ended the game during a round, with nothing on its output"
+  close_again "$closes" "$first_frame"
+  stop_all
+}
+
+# Closes the game again and again during a round, after a visit to the information
+# window: each time it must end at once with nothing on its output. The board opens
+# where it opened first.
+close_again() {
+  local n=$1 i x y w h
+  read -r x y w h <<<"$2"
+  for ((i = 1; i <= n; i++)); do
+    start_game
+    sleep 3
+    keys alt+Cyrillic_i
+    sleep 1
+    keys alt+Cyrillic_o
+    sleep 1
+    keys alt+Cyrillic_en
+    sleep $((1 + i % 2)).$((i % 10))
+    click_at "$((x + w - 18 * scale))" "$((y + 16 * scale))"
+    within 5 eval '! running' || fail "under $what close $i of $n did not end the game"
+    wait "$game_pid" && status=0 || status=$?
+    [ "$status" = 0 ] || fail "under $what close $i of $n ended the game with status $status"
+    [ ! -s "$game_log" ] || fail "under $what close $i of $n left output from the game"
+  done
+  [ "$n" -eq 0 ] || log "$what: $n closes more, each quiet"
+}
+
+closes=${DROVANTA_CLOSES:-1}
+declare -A info_distance box_distance
+compositors=("$@")
+[ ${#compositors[@]} -gt 0 ] || compositors=(mutter kwin)
+for c in "${compositors[@]}"; do
+  case $c in mutter | kwin) ;; *) echo "desktop-test: mutter or kwin, not $c" >&2; exit 2 ;; esac
+  for s in 1 2; do check_desktop "$c" "$s"; done
+done
+for k in "${!info_distance[@]}"; do
+  log "$k: information window ${info_distance[$k]} px, message box ${box_distance[$k]} px from the board's centre"
+done
+[ ${#problems[@]} -eq 0 ] || fail "${#problems[@]} checks failed: $(printf '%s; ' "${problems[@]}")"
+log "passed"
