@@ -21,12 +21,14 @@ arch=$(dpkg --print-architecture)
 source=$out/drovanta-$version
 rm -rf --one-file-system "$out"
 mkdir -p "$source"
+# Every file of the copy is dated now, as in a fresh clone: nothing in the packages
+# may depend on when the checkout's files were last touched.
 if git rev-parse --is-inside-work-tree >/dev/null 2>&1; then
   git ls-files -z --cached --others --exclude-standard |
     while IFS= read -r -d '' f; do [ -e "$f" ] && printf '%s\0' "$f"; done |
-    tar --null -T - -cf - | tar -xf - -C "$source"
+    tar --null -T - -cf - | tar -xmf - -C "$source"
 else
-  tar --exclude='./build*' -cf - . | tar -xf - -C "$source"
+  tar --exclude='./build*' -cf - . | tar -xmf - -C "$source"
 fi
 
 if command -v ccache >/dev/null; then
@@ -34,7 +36,7 @@ if command -v ccache >/dev/null; then
   export CCACHE_DIR=${CCACHE_DIR:-$(ccache -k cache_dir)}
   export CMAKE_CXX_COMPILER_LAUNCHER=ccache CMAKE_C_COMPILER_LAUNCHER=ccache
 fi
-export DEB_BUILD_OPTIONS="${DEB_BUILD_OPTIONS:-} parallel=$(nproc)"
+export DEB_BUILD_OPTIONS="${DEB_BUILD_OPTIONS:+$DEB_BUILD_OPTIONS }parallel=$(nproc)"
 log=$out/drovanta_${version}_$arch.build
 (cd "$source" && dpkg-buildpackage -us -uc) >"$log" 2>&1 || {
   tail -60 "$log" >&2
