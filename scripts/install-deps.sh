@@ -23,7 +23,7 @@ play=(
 # The Debian packages (scripts/make-deb.sh): dpkg-buildpackage and debhelper; the
 # build runs the suite too, so `package` also installs the suite's packages below.
 # debian/control's Build-Depends must all be here (the debian_package test checks).
-package=(dpkg-dev debhelper)
+package=(build-essential dpkg-dev debhelper)
 
 # What the unit and toolkit suite (ctest) needs besides building: the tests, the
 # benchmarks built beside them, the decimal-comma locale, the validators of the
