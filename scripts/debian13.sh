@@ -111,6 +111,11 @@ bind /sys
 bind /dev
 bind /dev/pts
 if mountpoint -q /dev/shm; then bind /dev/shm; fi
+# The compiler cache lives beside the root, so that a root made anew (another
+# package list, a week gone) starts with it warm.
+mkdir -p "$cache/ccache" "$root/var/cache/ccache"
+mount --bind "$cache/ccache" "$root/var/cache/ccache"
+mounts+=("$root/var/cache/ccache")
 
 # Exactly what the checkout holds (tracked files and new ones git does not ignore),
 # without its build folders; a tree that is not a git checkout is copied whole.
