@@ -52,7 +52,7 @@ entries() { field "$1" | tr ',' '\n' | sed 's/(.*)//; s/^ *//; s/ *$//' | sed '/
 [ "$(field Version)" = "$version" ] || fail "Version: $(field Version)"
 [ "$(field Section)" = games ] || fail "Section: $(field Section)"
 for lib in libc6 libqt6core6 libqt6gui6 libqt6widgets6 libfontconfig1 libstdc++6; do
-  entries Depends | grep -Eq "^$lib(t64)?$" || fail "Depends lacks $lib: $(field Depends)"
+  entries Depends | sed 's/t64$//' | grep -qxF "$lib" || fail "Depends lacks $lib: $(field Depends)"
 done
 [ "$(entries Recommends | sort | tr '\n' ' ')" = "qt6-translations-l10n qt6-wayland " ] ||
   fail "Recommends: $(field Recommends)"
@@ -68,7 +68,7 @@ expected=(
 )
 for s in 16 22 24 32 48 64 128 256; do expected+=("usr/share/icons/hicolor/${s}x${s}/apps/$id.png"); done
 diff <(printf '%s\n' "${expected[@]}" | sort) \
-  <(dpkg-deb --fsys-tarfile "$deb" | tar -t | sed 's|^\./||' | grep -v '/$' | sort) ||
+  <(dpkg-deb --fsys-tarfile "$deb" | tar -t | sed 's|^\./||' | grep -v -e '/$' -e '^$' | sort) ||
   fail "the package's files differ from the installed tree (< missing, > unexpected)"
 
 # The debug symbols are those of the packaged binary: the same build id.
@@ -85,7 +85,11 @@ build_id=$(readelf -n "$unpacked/game/usr/games/drovanta" | sed -n 's/.*Build ID
 log "package fields, files and debug symbols checked"
 
 # --- lint ---------------------------------------------------------------------------
-if lintian --fail-on error,warning,pedantic --pedantic --display-info "$changes" >"$first/lintian.log" 2>&1; then
+status=0
+lintian --fail-on error,warning,pedantic --pedantic --display-info "$changes" >"$first/lintian.log" 2>&1 || status=$?
+# (its remark that it runs as root left out)
+sed -i '/^running with root privileges/d' "$first/lintian.log"
+if [ "$status" -eq 0 ]; then
   log "lintian: no error, warning or pedantic tag ($(grep -c '' "$first/lintian.log") notes)"
 else
   cat "$first/lintian.log"
