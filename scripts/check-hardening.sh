@@ -7,7 +7,9 @@
 #   - "Control flow integrity" is the linker's IBT/SHSTK note, which a binary gets
 #     only if every object linked in has it. Debian's C library start files (crti.o)
 #     have none, so no Debian binary has it. Then each of the game's own objects in
-#     the package's build tree must carry the note instead.
+#     the package's build tree must carry the note instead;
+#   - "Branch Protection" (newer hardening-check) is ARM's BTI/PAC note, required
+#     of an AArch64 binary only.
 #   scripts/check-hardening.sh <installed binary> <package build tree>
 set -euo pipefail
 binary=$1 tree=$2
@@ -37,6 +39,14 @@ while IFS= read -r line; do
         else
           fail "$without of the game's objects lack the IBT/SHSTK note"
         fi
+      fi
+      ;;
+    "Branch Protection:no, not found!")
+      # BTI and PAC, -mbranch-protection: ARM's, which the x86 marks above stand for here.
+      if readelf -h "$binary" | grep -q 'Machine: *AArch64'; then
+        fail "branch protection: $verdict"
+      else
+        echo "  (branch protection: an AArch64 feature; this is $(readelf -h "$binary" | sed -n 's/ *Machine: *//p'))"
       fi
       ;;
     *) fail "hardening-check: $item: $verdict" ;;
