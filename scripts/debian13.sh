@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The checkout on Debian 13 (GCC 14, Qt 6.8, AppStream 1.0): builds it from clean in
 # a Debian 13 root, with every compiler warning an error, then runs the unit and
-# toolkit suite (ctest, offscreen) and the real game in a virtual X server there.
+# toolkit suite (ctest, offscreen) and the real game in a virtual X server there,
+# and builds, lints and tests the Debian packages (scripts/make-deb.sh, autopkgtest).
 #   scripts/debian13.sh [seconds of random play in X, default 60]
 # Needs root and mmdebstrap (scripts/install-deps.sh test installs it). The root comes
 # from Debian's archive through this machine's own mirror (its apt sources, or
@@ -110,6 +111,11 @@ bind /sys
 bind /dev
 bind /dev/pts
 if mountpoint -q /dev/shm; then bind /dev/shm; fi
+# The compiler cache lives beside the root, so that a root made anew (another
+# package list, a week gone) starts with it warm.
+mkdir -p "$cache/ccache" "$root/var/cache/ccache"
+mount --bind "$cache/ccache" "$root/var/cache/ccache"
+mounts+=("$root/var/cache/ccache")
 
 # Exactly what the checkout holds (tracked files and new ones git does not ignore),
 # without its build folders; a tree that is not a git checkout is copied whole.
@@ -125,13 +131,15 @@ fi
 log "checkout copied: $(find "$root$work" -type f | wc -l) files"
 
 # The X server inside shares this machine's network namespace, so its display number
-# must be free out here too (abstract sockets included).
+# must be free out here too (abstract sockets included). DROVANTA_X_DISPLAY names the
+# first one to try (":150"), as for the X-server test.
 display=
-for n in $(seq 140 199); do
+first_display=${DROVANTA_X_DISPLAY:-:140}
+for n in $(seq "${first_display#:}" 199); do
   [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] || [ -e "$root/tmp/.X$n-lock" ] ||
     grep -q "@/tmp/.X11-unix/X$n\$" /proc/net/unix || { display=:$n; break; }
 done
-[ -n "$display" ] || die "no free X display between :140 and :199"
+[ -n "$display" ] || die "no free X display between $first_display and :199"
 
 # --- build and test inside ------------------------------------------------------------
 inside() {
@@ -162,4 +170,25 @@ grep -E 'tests passed|Total Test time' "$root$work/ctest.log" | while read -r li
 log "the game in a virtual X server ($play_seconds s of random play)"
 inside "scripts/x-test.sh $play_seconds" || die "the X-server test"
 
-log "Debian 13: built, suite and X-server test passed"
+# The Debian packages, built as an archive builds them (the suite has just run: no
+# second run inside the build), linted, installed and tested by autopkgtest, and
+# the installed binary checked by hardening-check (scripts/check-hardening.sh); the
+# root keeps no trace of the package.
+log "the Debian packages"
+inside 'DEB_BUILD_OPTIONS=nocheck scripts/make-deb.sh build-deb/package >deb.log 2>&1' || {
+  tail -40 "$root$work/deb.log"
+  die "building or linting the Debian packages"
+}
+log "built, lintian clean: $(tail -1 "$root$work/deb.log")"
+inside 'trap "apt-get remove -y -qq drovanta >/dev/null 2>&1 || true" EXIT
+  autopkgtest --output-dir build-deb/autopkgtest --env "DROVANTA_X_DISPLAY=$DROVANTA_X_DISPLAY" \
+    build-deb/package/drovanta_*.dsc build-deb/package/drovanta_*.deb -- null >autopkgtest.log 2>&1 &&
+  scripts/check-hardening.sh /usr/games/drovanta build-deb/package/drovanta-*/obj-* >hardening-check.log 2>&1' || {
+  tail -40 "$root$work/autopkgtest.log"
+  cat "$root$work/hardening-check.log" 2>/dev/null || true
+  die "autopkgtest or hardening-check of the installed package"
+}
+log "autopkgtest: $(grep -E '^smoke ' "$root$work/build-deb/autopkgtest/summary")"
+while read -r line; do log "hardening-check: $line"; done < <(sed 1d "$root$work/hardening-check.log")
+
+log "Debian 13: built, suite, X-server test and Debian packages passed"

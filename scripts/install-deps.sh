@@ -23,9 +23,10 @@ play=(
   qt6-base-private-dev libwayland-dev
 )
 
-# The Debian package: dpkg-shlibdeps finds its dependencies (the suite builds one
-# too, and lints it where lintian is installed).
-package=(dpkg-dev file)
+# The Debian packages (scripts/make-deb.sh): dpkg-buildpackage and debhelper; the
+# build runs the suite too, so `package` also installs the suite's packages below.
+# debian/control's Build-Depends must all be here (the debian_package test checks).
+package=(build-essential dpkg-dev debhelper)
 
 # What the unit and toolkit suite (ctest) needs besides building: the tests, the
 # benchmarks built beside them, the decimal-comma locale, the validators of the
@@ -56,8 +57,10 @@ checks_extra=(
   clang libclang-rt-dev
   # The Debian 13 run (scripts/debian13.sh).
   mmdebstrap
-  # The package's lint (tests/install/package_test.sh).
-  lintian
+  # The Debian packages' checks (scripts/deb-checks.sh): lint, the build log's and
+  # the binary's hardening, the installed game's tests (debian/tests, which also
+  # need xauth for xvfb-run), and a second build at another time for reproducibility.
+  lintian blhc devscripts autopkgtest xauth faketime
   # The screen reader's view (scripts/a11y-test.sh): the accessibility bus, a
   # private session bus and pyatspi walk the real game's tree.
   at-spi2-core dbus-daemon python3-pyatspi
@@ -76,13 +79,15 @@ checks_extra=(
 )
 # ---------------------------------------------------------------------------------
 
-# Inside the Debian 13 root the compiler cache keeps repeated runs short.
-debian13=("${play[@]}" "${package[@]}" "${suite[@]}" "${xserver[@]}" "${suite_extra[@]}" ccache)
+# Inside the Debian 13 root the compiler cache keeps repeated runs short; the
+# Debian packages are built, linted and tested there too.
+debian13=("${play[@]}" "${package[@]}" "${suite[@]}" "${xserver[@]}" "${suite_extra[@]}" ccache
+  lintian blhc devscripts autopkgtest xauth)
 
 list() {
   case $1 in
     play) printf '%s\n' "${play[@]}" ;;
-    package) printf '%s\n' "${play[@]}" "${package[@]}" ;;
+    package) printf '%s\n' "${play[@]}" "${package[@]}" "${suite[@]}" "${suite_extra[@]}" ;;
     test) printf '%s\n' "${play[@]}" "${package[@]}" "${suite[@]}" "${xserver[@]}" \
       "${suite_extra[@]}" "${checks_extra[@]}" ;;
     debian13) printf '%s\n' "${debian13[@]}" ;;
