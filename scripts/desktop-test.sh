@@ -67,13 +67,8 @@ cleanup() {
 }
 trap cleanup EXIT INT TERM
 
-display=${DROVANTA_X_DISPLAY:-}
-if [ -z "$display" ]; then
-  for n in $(seq 91 120); do
-    [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] || { display=:$n; break; }
-  done
-fi
-export DISPLAY=$display
+DISPLAY=$(pick_x_display)
+export DISPLAY
 
 # Runs a command as the user, in the session of the compositor under test; in
 # place of the (background) shell that calls it, so that its pid is the command's.
@@ -174,9 +169,9 @@ start_compositor() {
   within 10 test -S "$run/bus" || fail "the session bus did not come up"
   local log=$work/$compositor-$scale.log
   if [ "$compositor" = mutter ]; then
-    local specs=(LIBGL_ALWAYS_SOFTWARE=1 "MUTTER_DEBUG_DUMMY_MODE_SPECS=${screen_w}x$screen_h")
-    [ "$scale" = 1 ] || specs+=("MUTTER_DEBUG_DUMMY_MONITOR_SCALES=$scale")
-    as_user env "${specs[@]}" mutter --nested --wayland --no-x11 --wayland-display "$name" >"$log" 2>&1 &
+    local mutter_env=(LIBGL_ALWAYS_SOFTWARE=1 "MUTTER_DEBUG_DUMMY_MODE_SPECS=${screen_w}x$screen_h")
+    [ "$scale" = 1 ] || mutter_env+=("MUTTER_DEBUG_DUMMY_MONITOR_SCALES=$scale")
+    as_user env "${mutter_env[@]}" mutter --nested --wayland --no-x11 --wayland-display "$name" >"$log" 2>&1 &
   else
     [ -x "$run/kwin_wayland" ] || { cp /usr/bin/kwin_wayland "$run/"; chown "$user" "$run/kwin_wayland"; }
     printf '[Layout]\nLayoutList=ru,us\nUse=true\n' >"$run/home/.config/kxkbrc"

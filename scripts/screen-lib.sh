@@ -25,6 +25,18 @@ fail() {
   exit 1
 }
 
+# The X display to run on: DROVANTA_X_DISPLAY, or the first free one from :91.
+pick_x_display() {
+  local n
+  if [ -n "${DROVANTA_X_DISPLAY:-}" ]; then
+    echo "$DROVANTA_X_DISPLAY"
+    return
+  fi
+  for n in $(seq 91 120); do
+    [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] || { echo ":$n"; return; }
+  done
+}
+
 # Runs the command again every tenth of a second until it succeeds, for at most
 # the given number of seconds.
 within() {

@@ -31,13 +31,8 @@ capture_screen() { import -window root "$1"; }
 source scripts/screen-lib.sh
 
 # --- the X server, the window manager and the keyboard ------------------------------
-display=${DROVANTA_X_DISPLAY:-}
-if [ -z "$display" ]; then
-  for n in $(seq 91 120); do
-    [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] || { display=:$n; break; }
-  done
-fi
-export DISPLAY=$display
+DISPLAY=$(pick_x_display)
+export DISPLAY
 
 pids=()
 cleanup() {
