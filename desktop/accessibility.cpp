@@ -33,9 +33,15 @@ class CanvasAccessible : public QAccessibleWidget {
         for (std::size_t i = 0; i < plan_.items.size(); ++i) {
             children_.push_back(QAccessible::registerAccessibleInterface(make_child(i)));
         }
-        // The native controls say what they set and do where their captions don't.
+        describe_controls();
+    }
+
+    // The native controls say what they set and do where their captions don't.
+    // Those the window has not built yet are described once it has.
+    void describe_controls() {
+        if (!live()) return;
         for (const board::ControlWords& words : plan_.controls) {
-            QWidget* control = canvas->owner().widget_for(words.element->name());
+            QWidget* control = canvas()->owner().widget_for(words.element->name());
             if (!control) continue;
             if (!words.name.empty()) control->setAccessibleName(QString::fromStdString(words.name));
             if (!words.description.empty())
@@ -334,6 +340,13 @@ void install_accessibility() {
     if (installed) return;
     installed = true;
     QAccessible::installFactory(canvas_factory);
+}
+
+void describe_controls(Canvas& canvas) {
+    if (!QAccessible::isActive()) return;
+    if (auto* surface =
+            dynamic_cast<CanvasAccessible*>(QAccessible::queryAccessibleInterface(&canvas)))
+        surface->describe_controls();
 }
 
 void announce_changes(Canvas& canvas) {

@@ -12,6 +12,12 @@ class Canvas;
 // Teaches the toolkit to ask a canvas for its children. Once, before any window.
 void install_accessibility();
 
+// The canvas's window has built its native controls: names and describes those
+// whose captions do not say what they do. A reader that came before the controls
+// (the toolkit may ask for the window as soon as it has a title) would otherwise
+// find them unnamed. Costs nothing while none listens.
+void describe_controls(Canvas& canvas);
+
 // The canvas's window has been brought up to date: tells a listening reader what
 // changed since the last time. Costs nothing while none listens.
 void announce_changes(Canvas& canvas);

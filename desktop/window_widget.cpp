@@ -47,6 +47,7 @@ WindowWidget::WindowWidget(board::Runtime& game, board::Window& window)
     setWindowTitle(QString::fromStdString(window.caption()));
     setFont(game_font());
     build_native_widgets();
+    describe_controls(*canvas_);
     sync();
 }
 
