@@ -21,6 +21,17 @@ namespace {
 
 class ElementAccessible;
 
+// The native controls say what they set and do where their captions don't.
+void name_controls(WindowWidget& view, const std::vector<board::ControlWords>& controls) {
+    for (const board::ControlWords& words : controls) {
+        QWidget* control = view.widget_for(words.element->name());
+        if (!control) continue;
+        if (!words.name.empty()) control->setAccessibleName(QString::fromStdString(words.name));
+        if (!words.description.empty())
+            control->setAccessibleDescription(QString::fromStdString(words.description));
+    }
+}
+
 // The canvas of one window, and through it the elements its plan names.
 class CanvasAccessible : public QAccessibleWidget {
   public:
@@ -33,20 +44,7 @@ class CanvasAccessible : public QAccessibleWidget {
         for (std::size_t i = 0; i < plan_.items.size(); ++i) {
             children_.push_back(QAccessible::registerAccessibleInterface(make_child(i)));
         }
-        describe_controls();
-    }
-
-    // The native controls say what they set and do where their captions don't.
-    // Those the window has not built yet are described once it has.
-    void describe_controls() {
-        if (!live()) return;
-        for (const board::ControlWords& words : plan_.controls) {
-            QWidget* control = canvas()->owner().widget_for(words.element->name());
-            if (!control) continue;
-            if (!words.name.empty()) control->setAccessibleName(QString::fromStdString(words.name));
-            if (!words.description.empty())
-                control->setAccessibleDescription(QString::fromStdString(words.description));
-        }
+        name_controls(canvas->owner(), plan_.controls);
     }
     ~CanvasAccessible() override {
         for (const QAccessible::Id id : children_) QAccessible::deleteAccessibleInterface(id);
@@ -343,10 +341,9 @@ void install_accessibility() {
 }
 
 void describe_controls(Canvas& canvas) {
-    if (!QAccessible::isActive()) return;
-    if (auto* surface =
-            dynamic_cast<CanvasAccessible*>(QAccessible::queryAccessibleInterface(&canvas)))
-        surface->describe_controls();
+    board::Window& window = canvas.owner().model();
+    if (const board::ReadingOf reading = window.reading())
+        name_controls(canvas.owner(), reading(window).controls);
 }
 
 void announce_changes(Canvas& canvas) {

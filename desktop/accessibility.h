@@ -13,9 +13,8 @@ class Canvas;
 void install_accessibility();
 
 // The canvas's window has built its native controls: names and describes those
-// whose captions do not say what they do. A reader that came before the controls
-// (the toolkit may ask for the window as soon as it has a title) would otherwise
-// find them unnamed. Costs nothing while none listens.
+// whose captions do not say what they do, whether or not a reader listens yet, so
+// that no order of the toolkit's questions finds them unnamed.
 void describe_controls(Canvas& canvas);
 
 // The canvas's window has been brought up to date: tells a listening reader what
