@@ -12,7 +12,7 @@ set -euo pipefail
 
 # Building and playing.
 play=(
-  g++ cmake ninja-build pkg-config
+  g++ cmake ninja-build pkgconf
   qt6-base-dev libgl-dev libfontconfig-dev
   # Russian texts in the toolkit's own dialogs.
   qt6-translations-l10n
