@@ -20,7 +20,8 @@ mkdir -p "$work"
 display=${DROVANTA_X_DISPLAY:-}
 if [ -z "$display" ]; then
   for n in $(seq 121 150); do
-    [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] || { display=:$n; break; }
+    [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] ||
+      grep -q "@/tmp/.X11-unix/X$n\$" /proc/net/unix || { display=:$n; break; }
   done
 fi
 export DISPLAY=$display

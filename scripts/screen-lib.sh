@@ -33,8 +33,16 @@ pick_x_display() {
     return
   fi
   for n in $(seq 91 120); do
-    [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] || { echo ":$n"; return; }
+    x_display_free "$n" && { echo ":$n"; return; }
   done
+}
+# Whether display N is free: no lock file, no socket file, and no abstract socket,
+# which a server in another root on this network namespace may hold with no file here
+# (the X server would start on the socket file alone, and our clients, which try the
+# abstract socket first, would reach that other server).
+x_display_free() {
+  [ ! -e "/tmp/.X$1-lock" ] && [ ! -e "/tmp/.X11-unix/X$1" ] &&
+    ! grep -q "@/tmp/.X11-unix/X$1\$" /proc/net/unix
 }
 
 # Runs the command again every tenth of a second until it succeeds, for at most
