@@ -14,8 +14,9 @@
 #   - the title bar's close button ends the game during a round, with nothing on
 #     its output.
 # "Over the board" means the window's centre within 60 logical pixels of the
-# board's centre (under mutter, which places dialogs a third of the way down their
-# window: within 60 pixels across and within the board up and down). Compositors and the game run as an unprivileged user with a
+# board's centre; under mutter, which places dialogs a third of the way down their
+# parent, the window's top where that rule puts it and its centre within 60 pixels
+# across. Compositors and the game run as an unprivileged user with a
 # private runtime folder and session bus.
 #   scripts/desktop-test.sh [mutter|kwin ...]       default: both
 # DROVANTA_CLOSES=N closes the game N times more at each compositor and scale, each
@@ -105,20 +106,26 @@ region_unchanged() {
     "$2[$((w))x$((h - title))+$x+$((y + title))]" null: 2>&1 >/dev/null) || true
   awk -v d="${diff%% *}" -v a="$((w * (h - title)))" 'BEGIN { exit !(d + 0 <= 0.03 * a) }'
 }
-# Whether a window with this centre (logical "x y") lies over the board with its
-# centre: within 60 logical pixels of the board's centre. mutter places every
-# dialog centred across its parent and a third of the way down its height (the
-# game tells it, through GTK's shell protocol, that these windows are dialogs of
-# the board): there the centre lies within 60 pixels across, and within the
-# board's frame up and down.
+# Whether a window, its frame "x y w h" in device pixels, lies over the board: its
+# centre within 60 logical pixels of the board's centre. mutter places every dialog
+# by a rule of its own (the game tells it, through GTK's shell protocol, that these
+# windows are dialogs of the board): centred across its parent, with its top a third
+# of the way down the height the parent has to spare ("visually centred", twice as
+# much room below as above). Under mutter the window must sit there, to 8 logical
+# pixels, and its centre within 60 across; a small box is then more than 60 above
+# the board's centre and still over it.
 over_board() {
-  local d x y bx by
-  d=$(distance "$1" "$board_centre")
-  [ "$d" -le 60 ] && return 0
-  [ "$compositor" = mutter ] || return 1
-  read -r x y <<<"$1"
+  local x y bx by top h btop bh want
+  read -r x y <<<"$(logical_centre "$1")"
   read -r bx by <<<"$board_centre"
-  [ $((x > bx ? x - bx : bx - x)) -le 60 ] && [ $((y > by ? y - by : by - y)) -le $((bfh / scale / 2)) ]
+  if [ "$compositor" != mutter ]; then
+    [ "$(distance "$x $y" "$bx $by")" -le 60 ]
+    return
+  fi
+  read -r _ top _ h <<<"$1"
+  read -r _ btop _ bh <<<"$board_frame"
+  want=$(((btop + (bh - h) / 3) / scale)) top=$((top / scale))
+  [ $((x > bx ? x - bx : bx - x)) -le 60 ] && [ $((top > want ? top - want : want - top)) -le 8 ]
 }
 # A check that failed: the run goes on to its other checks and fails at its end.
 problems=()
@@ -291,7 +298,7 @@ check_desktop() {
   info_centre=$(logical_centre "$info_frame")
   d=$(distance "$board_centre" "$info_centre")
   capture_screen "$work/info-$compositor-$scale.png"
-  over_board "$info_centre" || problem "under $what the information window's centre ($info_centre) is $d logical px from the board's ($board_centre)"
+  over_board "$info_frame" || problem "under $what the information window's centre ($info_centre) is $d logical px from the board's ($board_centre)"
   log "$what: the information window's centre is $d logical px from the board's ($info_centre, $board_centre)"
   info_distance[$compositor-$scale]=$d
   keys alt+Cyrillic_o
@@ -317,7 +324,7 @@ check_desktop() {
   [ -n "$box" ] || fail "under $what no message box showed for the interval 75005"
   box_centre=$(logical_centre "$box")
   d=$(distance "$board_centre" "$box_centre")
-  over_board "$box_centre" || problem "under $what the message box's centre ($box_centre) is $d logical px from the board's ($board_centre)"
+  over_board "$box" || problem "under $what the message box's centre ($box_centre) is $d logical px from the board's ($board_centre)"
   log "$what: the message box's centre is $d logical px from the board's ($box_centre, $board_centre)"
   box_distance[$compositor-$scale]=$d
   # A click on the board's start button: the board takes none while the box is
