@@ -37,9 +37,8 @@ pick_x_display() {
   done
 }
 # Whether display N is free: no lock file, no socket file, and no abstract socket,
-# which a server in another root on this network namespace may hold with no file here
-# (the X server would start on the socket file alone, and our clients, which try the
-# abstract socket first, would reach that other server).
+# which a server in another root on this network namespace may hold with no file
+# here (an X server started there fails: it cannot listen).
 x_display_free() {
   [ ! -e "/tmp/.X$1-lock" ] && [ ! -e "/tmp/.X11-unix/X$1" ] &&
     ! grep -q "@/tmp/.X11-unix/X$1\$" /proc/net/unix
