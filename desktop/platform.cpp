@@ -7,7 +7,7 @@
 #include <QWidget>
 #include <QWindow>
 
-#include "desktop/gtk_shell.h"
+#include "desktop/wayland_shell.h"
 
 namespace desktop {
 

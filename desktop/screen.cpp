@@ -26,7 +26,8 @@ constexpr int kQuietBeforeClosing = 150;  // ms
 
 }  // namespace
 
-Screen::Screen(board::Runtime& game) : game_(game) {
+Screen::Screen(board::Runtime& game, TitleBars title_bars)
+    : game_(game), title_bars_(title_bars) {
     // One precise single-shot timer armed for the game's next due tick: no
     // polling, and an idle board costs nothing.
     wake_.setSingleShot(true);
@@ -80,7 +81,7 @@ void Screen::reconcile_windows(bool hide_now) {
     for (board::Window* w : game_.windows()) {
         WindowWidget* widget = widget_of(w->name());
         if (!widget) {
-            widget = new WindowWidget(game_, *w);
+            widget = new WindowWidget(game_, *w, title_bars_);
             place(*widget);
             widgets_.emplace_back(widget);
         }
@@ -185,6 +186,7 @@ void Screen::tell_player(const std::string& message) {
                                 QString::fromStdString(message), QMessageBox::Ok, parent);
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->setWindowModality(parent ? Qt::WindowModal : Qt::ApplicationModal);
+    if (title_bars_ == TitleBars::game) add_title_bar(*box);
     open_over(box, parent);
     // Not blocking: the game's timers go on while the message is up.
     box->open();

@@ -17,7 +17,8 @@ namespace desktop {
 class Screen final : public QObject, public board::Display {
     Q_OBJECT
   public:
-    explicit Screen(board::Runtime& game);
+    explicit Screen(board::Runtime& game,
+                    TitleBars title_bars = title_bars_for_this_desktop());
     ~Screen() override;
 
     void refresh() override;
@@ -40,6 +41,7 @@ class Screen final : public QObject, public board::Display {
     bool handle_key(QObject* watched, class QKeyEvent* key);
 
     board::Runtime& game_;
+    TitleBars title_bars_;
     std::vector<QPointer<WindowWidget>> widgets_;
     QTimer wake_;
     // Hides that wait for the window taking the place to be on the screen, and the

@@ -33,7 +33,7 @@ void fit_caption(QPushButton& button) {
 
 }  // namespace
 
-WindowWidget::WindowWidget(board::Runtime& game, board::Window& window)
+WindowWidget::WindowWidget(board::Runtime& game, board::Window& window, TitleBars title_bars)
     : game_(game), name_(window.name()), serial_(window.serial()), canvas_(new Canvas(*this)) {
     setAttribute(Qt::WA_DeleteOnClose, false);
     // A window of one fixed size: its title bar offers closing and minimising,
@@ -41,9 +41,12 @@ WindowWidget::WindowWidget(board::Runtime& game, board::Window& window)
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
+    if (title_bars == TitleBars::game) add_title_bar(*this);
+    const QMargins frame = contentsMargins();
+    content_origin_ = QPoint(frame.left(), frame.top());
     const QSize client = client_size(window);
-    setFixedSize(client);
-    canvas_->setGeometry(QRect(QPoint(0, 0), client));
+    setFixedSize(client.grownBy(frame));
+    canvas_->setGeometry(QRect(content_origin_, client));
     setWindowTitle(QString::fromStdString(window.caption()));
     setFont(game_font());
     build_native_widgets();
@@ -130,7 +133,8 @@ void WindowWidget::sync() {
 }
 
 void WindowWidget::sync_native(const board::Element& e, QWidget* widget) {
-    const QRect rect = widget_rect(e);
+    QRect rect = widget_rect(e);
+    if (widget->parentWidget() == this) rect.translate(content_origin_);
     if (widget->geometry() != rect) widget->setGeometry(rect);
     widget->setEnabled(e.enabled());
     // Only a changed pointer is handed on: the window system need not hear of
@@ -190,9 +194,11 @@ bool WindowWidget::event(QEvent* event) {
 }
 
 void WindowWidget::changeEvent(QEvent* event) {
-    // A title bar drawn by the toolkit itself (Wayland without server-side
-    // decorations) offers maximising whatever the window's flags say, and the
-    // compositor then moves the fixed window to a corner: it is turned back at once.
+    // The window is of one size and never maximised or full screen, whoever asks:
+    // a window manager's key, or a title bar that offers it whatever the window's
+    // flags say (Qt 6.4's own, had the game not drawn one of its own where the
+    // compositor draws none). A compositor asked for it moves the fixed window to a
+    // corner: it is turned back at once.
     if (event->type() == QEvent::WindowStateChange &&
         (windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen))) {
         setWindowState(windowState() & ~(Qt::WindowMaximized | Qt::WindowFullScreen));

@@ -8,13 +8,15 @@
 
 #include "board/runtime.h"
 #include "desktop/canvas.h"
+#include "desktop/title_bar.h"
 
 namespace desktop {
 
 class WindowWidget : public QWidget {
     Q_OBJECT
   public:
-    WindowWidget(board::Runtime& game, board::Window& window);
+    WindowWidget(board::Runtime& game, board::Window& window,
+                 TitleBars title_bars = TitleBars::window_system);
 
     const std::string& window_name() const { return name_; }
     std::uint64_t serial() const { return serial_; }
@@ -52,6 +54,9 @@ class WindowWidget : public QWidget {
     std::uint64_t synced_revision_ = 0;
     Canvas* canvas_;
     std::map<std::string, QWidget*, std::less<>> natives_;
+    // Where the window's own client area starts: inside the frame the game draws
+    // itself (its title bar and edge), if the window has one.
+    QPoint content_origin_;
 };
 
 }  // namespace desktop

@@ -19,8 +19,10 @@ namespace testing_support {
 
 class DesktopHarness final : public Harness {
   public:
-    DesktopHarness()
-        : Harness([](board::Runtime& g) { return std::make_unique<desktop::Screen>(g); }) {
+    explicit DesktopHarness(desktop::TitleBars title_bars = desktop::TitleBars::window_system)
+        : Harness([title_bars](board::Runtime& g) {
+              return std::make_unique<desktop::Screen>(g, title_bars);
+          }) {
         settle();
     }
     ~DesktopHarness() override {

@@ -1,4 +1,4 @@
-#include "desktop/gtk_shell.h"
+#include "desktop/wayland_shell.h"
 
 #include <QWindow>
 
@@ -42,6 +42,9 @@ struct Shell {
     wl_display* display = nullptr;
     wl_event_queue* queue = nullptr;
     wl_proxy* shell = nullptr;
+    // Whether the compositor offers to draw title bars (xdg decorations, or KDE's
+    // older protocol for the same); only seen, never bound: the toolkit binds it.
+    bool decorates = false;
 };
 
 // A window keeps the gtk_surface1 of its surface: the protocol allows no second
@@ -55,6 +58,10 @@ void on_global(void* data, wl_registry* registry, std::uint32_t name, const char
     if (!shell->shell && std::strcmp(interface, gtk_shell1.name) == 0) {
         shell->shell = static_cast<wl_proxy*>(wl_registry_bind(registry, name, &gtk_shell1, 1));
     }
+    if (std::strcmp(interface, "zxdg_decoration_manager_v1") == 0 ||
+        std::strcmp(interface, "org_kde_kwin_server_decoration_manager") == 0) {
+        shell->decorates = true;
+    }
 }
 void on_global_remove(void*, wl_registry*, std::uint32_t) {}
 const wl_registry_listener registry_listener = {on_global, on_global_remove};
@@ -64,7 +71,8 @@ QPlatformNativeInterface* native() {
     return QGuiApplication::platformNativeInterface();
 }
 
-Shell* shell() {
+// What the compositor offers, looked at once; null off Wayland.
+Shell* globals() {
     static Shell* found = []() -> Shell* {
         QPlatformNativeInterface* n = native();
         auto* display =
@@ -84,7 +92,12 @@ Shell* shell() {
         wl_registry_destroy(registry);
         return s;
     }();
-    return found && found->shell ? found : nullptr;
+    return found;
+}
+
+Shell* shell() {
+    Shell* s = globals();
+    return s && s->shell ? s : nullptr;
 }
 
 wl_proxy* gtk_surface_of(QWindow& window) {
@@ -123,6 +136,11 @@ void unmark_modal_dialog(QWindow& window) {
     wl_display_flush(shell()->display);
 }
 
+bool compositor_draws_title_bars() {
+    const Shell* s = globals();
+    return !s || s->decorates;
+}
+
 }  // namespace desktop
 
 #else
@@ -130,11 +148,15 @@ void unmark_modal_dialog(QWindow& window) {
 namespace desktop {
 
 // Built without the toolkit's Wayland handles or the Wayland library: the windows
-// are placed as the compositor places them.
+// are placed as the compositor places them, and their title bars left to it and
+// to the toolkit.
 bool mark_modal_dialog(QWindow&) {
     return false;
 }
 void unmark_modal_dialog(QWindow&) {}
+bool compositor_draws_title_bars() {
+    return true;
+}
 
 }  // namespace desktop
 

@@ -4,6 +4,10 @@
 // own, at the screen's top left. Qt 6.4 does not speak that protocol, so the game
 // says it for the windows it opens over another. Compositors that do not offer the
 // protocol (KWin, sway) hear nothing of it.
+//
+// The same look at what the compositor offers tells whether it draws title bars
+// for Wayland windows (KWin and sway do, through the xdg decoration protocol;
+// mutter does not).
 #pragma once
 
 class QWindow;
@@ -20,5 +24,11 @@ bool mark_modal_dialog(QWindow& window);
 // Tells the compositor that `window` is an ordinary window again, once it has been
 // placed: a window that only opens over another is not modal to it.
 void unmark_modal_dialog(QWindow& window);
+
+// False when the application runs as a Wayland client of a compositor that offers
+// no server-side decorations, so that each window must bring its own title bar;
+// true everywhere else (X11, compositors that draw them), and where the build
+// cannot ask the compositor.
+bool compositor_draws_title_bars();
 
 }  // namespace desktop
