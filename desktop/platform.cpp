@@ -6,6 +6,7 @@
 #include <QTimer>
 #include <QWidget>
 #include <QWindow>
+#include <functional>
 
 #include "desktop/wayland_shell.h"
 
@@ -30,11 +31,17 @@ void open_over(QWidget* window, QWidget* on_view) {
 
 namespace {
 
+constexpr char kBeingPlaced[] = "drovanta_being_placed";
+
 // Lets a window placed as a modal dialog go again once it has drawn its first
-// frame, which is when the compositor places it.
+// frame, which is when the compositor places it, and then says so.
 class LetGoWhenShown final : public QObject {
   public:
-    explicit LetGoWhenShown(QWindow& window) : QObject(&window) { window.installEventFilter(this); }
+    LetGoWhenShown(QWindow& window, std::function<void()> let_go)
+        : QObject(&window), let_go_(std::move(let_go)) {
+        window.setProperty(kBeingPlaced, true);
+        window.installEventFilter(this);
+    }
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
@@ -42,9 +49,13 @@ class LetGoWhenShown final : public QObject {
         if (event->type() == QEvent::Expose && window && window->isExposed()) {
             window->removeEventFilter(this);
             // After the frame this expose draws has gone out.
-            QTimer::singleShot(kAfterFirstFrame, window, [w = QPointer<QWindow>(window)] {
-                if (w) unmark_modal_dialog(*w);
-            });
+            QTimer::singleShot(kAfterFirstFrame, window,
+                               [w = QPointer<QWindow>(window), let_go = let_go_] {
+                                   if (!w) return;
+                                   unmark_modal_dialog(*w);
+                                   w->setProperty(kBeingPlaced, false);
+                                   if (let_go) let_go();
+                               });
             deleteLater();
         }
         return false;
@@ -52,14 +63,20 @@ class LetGoWhenShown final : public QObject {
 
   private:
     static constexpr int kAfterFirstFrame = 100;  // ms
+    std::function<void()> let_go_;
 };
 
 }  // namespace
 
-void place_over_parent(QWidget& window, bool modal) {
+void place_over_parent(QWidget& window, bool modal, std::function<void()> let_go) {
     QWindow* handle = window.windowHandle();
     if (!handle || current_platform() != Platform::wayland) return;
-    if (mark_modal_dialog(*handle) && !modal) new LetGoWhenShown(*handle);
+    if (mark_modal_dialog(*handle) && !modal) new LetGoWhenShown(*handle, std::move(let_go));
+}
+
+bool being_placed(const QWidget& window) {
+    const QWindow* handle = window.windowHandle();
+    return handle && handle->property(kBeingPlaced).toBool();
 }
 
 }  // namespace desktop

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QStringView>
+#include <functional>
 
 class QWidget;
 
@@ -37,8 +38,14 @@ void open_over(QWidget* window, QWidget* on_view);
 
 // Once `window`, tied by open_over, has been shown: asks a compositor that places a
 // window by its parent only when it is a modal dialog (mutter) to place it so. A
-// window that is not `modal` is let go again once it is on the screen. Does
-// nothing elsewhere.
-void place_over_parent(QWidget& window, bool modal);
+// window that is not `modal` is let go again once it is on the screen, and
+// `let_go` is called then. Does nothing elsewhere.
+void place_over_parent(QWidget& window, bool modal, std::function<void()> let_go = {});
+
+// Whether `window` is still held as a modal dialog of its parent for the
+// compositor to place it. Its parent must stay on view until then: mutter, where
+// it attaches dialogs to their parents (GNOME's own setting), takes an attached
+// dialog down with a parent that goes.
+bool being_placed(const QWidget& window);
 
 }  // namespace desktop

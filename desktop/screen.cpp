@@ -69,7 +69,7 @@ void Screen::refresh() {
 bool Screen::all_shown_on_screen() const {
     for (const auto& v : widgets_) {
         if (v && v->alive() && v->model().visible() && v->windowHandle() &&
-            !v->windowHandle()->isExposed())
+            (!v->windowHandle()->isExposed() || being_placed(*v)))
             return false;
     }
     return true;
@@ -87,7 +87,9 @@ void Screen::reconcile_windows(bool hide_now) {
         }
         if (w->visible() && !widget->isVisible()) {
             widget->show();
-            place_over_parent(*widget, false);
+            place_over_parent(*widget, false, [self = QPointer<Screen>(this)] {
+                if (self) self->hide_replaced_if_shown();
+            });
             if (QGuiApplication::platformName() != QLatin1String("offscreen")) widget->raise();
             widget->activateWindow();
             // Shown afresh or shown again, the window starts at its first control.
@@ -210,9 +212,7 @@ void Screen::quit() {
 bool Screen::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::Expose && hides_waiting_) {
         // A window may now be on the screen: the ones it replaces can go.
-        QTimer::singleShot(0, this, [this] {
-            if (hides_waiting_ && !quitting_ && all_shown_on_screen()) refresh();
-        });
+        hide_replaced_if_shown();
         return false;
     }
     if (event->type() == QEvent::ShortcutOverride) {
@@ -224,6 +224,12 @@ bool Screen::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyPress)
         return handle_key(watched, static_cast<QKeyEvent*>(event));
     return false;
+}
+
+void Screen::hide_replaced_if_shown() {
+    QTimer::singleShot(0, this, [this] {
+        if (hides_waiting_ && !quitting_ && all_shown_on_screen()) refresh();
+    });
 }
 
 bool Screen::handle_key(QObject* watched, QKeyEvent* key) {

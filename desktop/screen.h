@@ -33,8 +33,11 @@ class Screen final : public QObject, public board::Display {
   private:
     // `hide_now`: windows the game hides go at once, shown or not their successor.
     void reconcile_windows(bool hide_now);
-    // Whether every window the game shows has been put on the screen.
+    // Whether every window the game shows has been put on the screen (and placed
+    // there, where the compositor places it by the window it replaces).
     bool all_shown_on_screen() const;
+    // Soon, the windows that others replace go if those are on the screen by then.
+    void hide_replaced_if_shown();
     void place(WindowWidget& widget) const;
     void schedule_timers();
     void run_timers();

@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # The real game as a native Wayland client of the compositors most players run:
-# mutter (GNOME) and KWin (KDE Plasma), each nested in an Xvfb, at output scale 1
-# and 2, driven through the X server (xdotool) and judged by the pixels of the X
-# screen, which shows the compositor's output. At each compositor and scale:
+# mutter as GNOME runs it (modal dialogs attached to their parents, GNOME Shell's
+# setting) and KWin (KDE Plasma), each nested in an Xvfb, at output scale 1 and 2,
+# and mutter with its own defaults at scale 1; driven through the X server
+# (xdotool) and judged by the pixels of the X screen, which shows the compositor's
+# output. At each compositor and scale:
 #   - the main board has its size;
 #   - Alt+Н starts a round;
 #   - the information window (Alt+И) opens over the board, and Alt+О brings the
@@ -15,11 +17,12 @@
 #   - the title bar's close button ends the game during a round, with nothing on
 #     its output.
 # "Over the board" means the window's centre within 60 logical pixels of the
-# board's centre; under mutter, which places dialogs a third of the way down their
-# parent, the window's top where that rule puts it and its centre within 60 pixels
-# across. Compositors and the game run as an unprivileged user with a
+# board's centre; under mutter with its own defaults, which places dialogs a third
+# of the way down their parent, the window's top where that rule puts it and its
+# centre within 60 pixels across. Compositors and the game run as an unprivileged user with a
 # private runtime folder and session bus.
-#   scripts/desktop-test.sh [mutter|kwin ...]       default: both
+#   scripts/desktop-test.sh [gnome|mutter|kwin ...]   default: all three
+# (gnome and kwin at scale 1 and 2, mutter at scale 1)
 # DROVANTA_CLOSES=N closes the game N times more at each compositor and scale, each
 # after a visit to the information window, during a round (default 1).
 # Needs build/drovanta and build/drovanta_geometry (scripts/build.sh), and mutter,
@@ -108,18 +111,19 @@ region_unchanged() {
   awk -v d="${diff%% *}" -v a="$((w * (h - title)))" 'BEGIN { exit !(d + 0 <= 0.03 * a) }'
 }
 # Whether a window, its frame "x y w h" in device pixels, lies over the board: its
-# centre within 60 logical pixels of the board's centre. mutter places every dialog
-# by a rule of its own (the game tells it, through GTK's shell protocol, that these
-# windows are dialogs of the board): centred across its parent, with its top a third
-# of the way down the height the parent has to spare ("visually centred", twice as
-# much room below as above). Under mutter the window must sit there, to 8 logical
-# pixels, and its centre within 60 across; a small box is then more than 60 above
-# the board's centre and still over it.
+# centre within 60 logical pixels of the board's centre. mutter with its own
+# defaults places every dialog by a rule of its own (the game tells it, through
+# GTK's shell protocol, that these windows are dialogs of the board): centred
+# across its parent, with its top a third of the way down the height the parent
+# has to spare ("visually centred", twice as much room below as above). There the
+# window must sit so, to 8 logical pixels, and its centre within 60 across; a small
+# box is then more than 60 above the board's centre and still over it. GNOME's
+# mutter attaches a dialog centred on its parent.
 over_board() {
   local x y bx by top h btop bh want
   read -r x y <<<"$(logical_centre "$1")"
   read -r bx by <<<"$board_centre"
-  if [ "$compositor" != mutter ]; then
+  if [ "$compositor" != mutter ]; then  # gnome, kwin
     [ "$(distance "$x $y" "$bx $by")" -le 60 ]
     return
   fi
@@ -150,7 +154,7 @@ declare -A latin_key=([Cyrillic_en]=y [Cyrillic_es]=c [Cyrillic_pe]=g [Cyrillic_
 keys() {
   local k out=() letter
   for k in "$@"; do
-    if [ "$compositor" = kwin ]; then
+    if [ "$wm" = kwin ]; then
       letter=${k##*+}
       [ -n "${latin_key[$letter]:-}" ] && k=${k%"$letter"}${latin_key[$letter]}
     fi
@@ -162,8 +166,24 @@ click_at() { xdotool mousemove "$1" "$2" sleep 0.2 click 1; }  # device pixels
 park_pointer() { xdotool mousemove "$((screen_w - 2))" "$((screen_h - 2))"; }
 
 # --- the compositor ---------------------------------------------------------------------
+# GNOME Shell's settings for mutter, as GNOME sessions run it: modal dialogs
+# attached to their parents. Without a dconf database of its own, mutter then reads
+# the schemas' defaults, these among them.
+gnome_schemas() {
+  local dir=$run/gnome-schemas
+  if [ ! -f "$dir/gschemas.compiled" ]; then
+    mkdir -p "$dir"
+    cp /usr/share/glib-2.0/schemas/*.xml "$dir/"
+    printf '[org.gnome.mutter]\nattach-modal-dialogs=true\n' >"$dir/90_gnome-shell.gschema.override"
+    glib-compile-schemas "$dir"
+    chmod -R a+rX "$dir"
+  fi
+  echo "$dir"
+}
+
 start_compositor() {
-  compositor=$1 scale=$2
+  compositor=$1 scale=$2 wm=$1
+  [ "$compositor" = gnome ] && wm=mutter
   wayland_display=
   local name=${prefix}$compositor-$scale
   # The output: 1400 x 1000 logical at scale 1, 950 x 700 logical at scale 2.
@@ -176,8 +196,9 @@ start_compositor() {
   pids+=($!)
   within 10 test -S "$run/bus" || fail "the session bus did not come up"
   local log=$work/$compositor-$scale.log
-  if [ "$compositor" = mutter ]; then
+  if [ "$wm" = mutter ]; then
     local mutter_env=(LIBGL_ALWAYS_SOFTWARE=1 "MUTTER_DEBUG_DUMMY_MODE_SPECS=${screen_w}x$screen_h")
+    [ "$compositor" = gnome ] && mutter_env+=(GSETTINGS_BACKEND=memory "GSETTINGS_SCHEMA_DIR=$(gnome_schemas)")
     [ "$scale" = 1 ] || mutter_env+=("MUTTER_DEBUG_DUMMY_MONITOR_SCALES=$scale")
     as_user env "${mutter_env[@]}" mutter --nested --wayland --no-x11 --wayland-display "$name" >"$log" 2>&1 &
   else
@@ -191,7 +212,7 @@ start_compositor() {
   within 30 test -S "$run/$name" || fail "$compositor did not come up (see $log)"
   wayland_display=$name
   # mutter sets the X keymap once it is up: the Cyrillic keycodes come after.
-  if [ "$compositor" = mutter ]; then
+  if [ "$wm" = mutter ]; then
     sleep 1
     map_cyrillic_keycodes
   fi
@@ -280,7 +301,7 @@ check_desktop() {
   xdotool mousemove "$((bfx + bfw / 2))" "$title_y" click --repeat 2 --delay 80 1
   sleep 1
   local tried="a double click on the title bar"
-  [ "$compositor" = mutter ] && { keys super+Up; sleep 1; tried+=", Super+Up"; }
+  [ "$wm" = mutter ] && { keys super+Up; sleep 1; tried+=", Super+Up"; }
   park_pointer
   sleep 0.5
   capture_screen "$run/now.png"
@@ -408,10 +429,14 @@ close_again() {
 closes=${DROVANTA_CLOSES:-1}
 declare -A info_distance box_distance
 compositors=("$@")
-[ ${#compositors[@]} -gt 0 ] || compositors=(mutter kwin)
+[ ${#compositors[@]} -gt 0 ] || compositors=(gnome mutter kwin)
 for c in "${compositors[@]}"; do
-  case $c in mutter | kwin) ;; *) echo "desktop-test: mutter or kwin, not $c" >&2; exit 2 ;; esac
-  for s in 1 2; do check_desktop "$c" "$s"; done
+  case $c in
+    gnome | kwin) scales=(1 2) ;;
+    mutter) scales=(1) ;;
+    *) echo "desktop-test: gnome, mutter or kwin, not $c" >&2; exit 2 ;;
+  esac
+  for s in "${scales[@]}"; do check_desktop "$c" "$s"; done
 done
 for k in "${!info_distance[@]}"; do
   log "$k: information window ${info_distance[$k]} px, message box ${box_distance[$k]} px from the board's centre"
