@@ -69,7 +69,7 @@ void Canvas::mouseReleaseEvent(QMouseEvent* event) {
 void Canvas::hand_on(QMouseEvent* event, MouseAction action) {
     last_mouse_ = event->position().toPoint();
     const auto button = button_of(event->button());
-    if (!button) return;
+    if (!button || !owner_.alive()) return;
     board::Runtime& game = owner_.game();
     guarded(game, [&] {
         (game.*action)(owner_.window_name(), to_twips(event->position().x()),

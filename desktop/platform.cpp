@@ -37,8 +37,8 @@ constexpr char kBeingPlaced[] = "drovanta_being_placed";
 // frame, which is when the compositor places it, and then says so.
 class LetGoWhenShown final : public QObject {
   public:
-    LetGoWhenShown(QWindow& window, std::function<void()> let_go)
-        : QObject(&window), let_go_(std::move(let_go)) {
+    LetGoWhenShown(QWindow& window, bool untie, std::function<void()> let_go)
+        : QObject(&window), untie_(untie), let_go_(std::move(let_go)) {
         window.setProperty(kBeingPlaced, true);
         window.installEventFilter(this);
     }
@@ -50,9 +50,10 @@ class LetGoWhenShown final : public QObject {
             window->removeEventFilter(this);
             // After the frame this expose draws has gone out.
             QTimer::singleShot(kAfterFirstFrame, window,
-                               [w = QPointer<QWindow>(window), let_go = let_go_] {
+                               [w = QPointer<QWindow>(window), untie = untie_, let_go = let_go_] {
                                    if (!w) return;
                                    unmark_modal_dialog(*w);
+                                   if (untie) tie_for_placement(*w, nullptr);
                                    w->setProperty(kBeingPlaced, false);
                                    if (let_go) let_go();
                                });
@@ -63,6 +64,7 @@ class LetGoWhenShown final : public QObject {
 
   private:
     static constexpr int kAfterFirstFrame = 100;  // ms
+    bool untie_;
     std::function<void()> let_go_;
 };
 
@@ -71,7 +73,17 @@ class LetGoWhenShown final : public QObject {
 void place_over_parent(QWidget& window, bool modal, std::function<void()> let_go) {
     QWindow* handle = window.windowHandle();
     if (!handle || current_platform() != Platform::wayland) return;
-    if (mark_modal_dialog(*handle) && !modal) new LetGoWhenShown(*handle, std::move(let_go));
+    if (!handle->transientParent()) return;
+    if (mark_modal_dialog(*handle) && !modal) new LetGoWhenShown(*handle, false, std::move(let_go));
+}
+
+void place_over_for_now(QWidget& window, QWidget& on_view, std::function<void()> let_go) {
+    QWindow* handle = window.windowHandle();
+    QWindow* parent = on_view.windowHandle();
+    if (!handle || !parent || current_platform() != Platform::wayland) return;
+    if (!tie_for_placement(*handle, parent)) return;
+    mark_modal_dialog(*handle);
+    new LetGoWhenShown(*handle, true, std::move(let_go));
 }
 
 bool being_placed(const QWidget& window) {

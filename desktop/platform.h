@@ -42,6 +42,13 @@ void open_over(QWidget* window, QWidget* on_view);
 // `let_go` is called then. Does nothing elsewhere.
 void place_over_parent(QWidget& window, bool modal, std::function<void()> let_go = {});
 
+// Once `window` has been shown again while `on_view` is on view: asks the
+// compositor to place it over `on_view` as place_over_parent does, tied to it for
+// the compositor alone until it is on the screen, then let go (`let_go` is called).
+// For the window that comes back in place of another: tied through the toolkit, it
+// would end the program when `on_view` closes. Does nothing off Wayland.
+void place_over_for_now(QWidget& window, QWidget& on_view, std::function<void()> let_go);
+
 // Whether `window` is still held as a modal dialog of its parent for the
 // compositor to place it. Its parent must stay on view until then: mutter, where
 // it attaches dialogs to their parents (GNOME's own setting), takes an attached

@@ -26,8 +26,7 @@ constexpr int kQuietBeforeClosing = 150;  // ms
 
 }  // namespace
 
-Screen::Screen(board::Runtime& game, TitleBars title_bars)
-    : game_(game), title_bars_(title_bars) {
+Screen::Screen(board::Runtime& game, TitleBars title_bars) : game_(game), title_bars_(title_bars) {
     // One precise single-shot timer armed for the game's next due tick: no
     // polling, and an idle board costs nothing.
     wake_.setSingleShot(true);
@@ -86,24 +85,41 @@ void Screen::reconcile_windows(bool hide_now) {
             widgets_.emplace_back(widget);
         }
         if (w->visible() && !widget->isVisible()) {
+            WindowWidget* on_view = nullptr;
+            for (const auto& v : widgets_) {
+                if (v && v != widget && v->isVisible()) on_view = v.data();
+            }
             widget->show();
-            place_over_parent(*widget, false, [self = QPointer<Screen>(this)] {
+            // Where the compositor places windows: over the window the player was
+            // looking at, as a child for as long as it takes.
+            auto placed = [self = QPointer<Screen>(this)] {
                 if (self) self->hide_replaced_if_shown();
-            });
+            };
+            if (widget->windowHandle()->transientParent() || !on_view) {
+                place_over_parent(*widget, false, placed);
+            } else {
+                place_over_for_now(*widget, *on_view, placed);
+            }
             if (QGuiApplication::platformName() != QLatin1String("offscreen")) widget->raise();
             widget->activateWindow();
             // Shown afresh or shown again, the window starts at its first control.
             widget->focus_initial();
         }
     }
-    // A window that another replaces stays until the newcomer is on the screen:
-    // where the compositor places a window by the one it belongs to, that one must
-    // still be mapped when the newcomer's first frame arrives.
+    // A window that another replaces, hidden or unloaded, stays until the newcomer
+    // is on the screen: where the compositor places a window by the one it belongs
+    // to, that one must still be mapped when the newcomer's first frame arrives.
     const bool wait = !hide_now && !all_shown_on_screen();
     for (auto& v : widgets_) {
         if (!v) continue;
         if (!v->alive()) {
-            // The game has unloaded this window; nothing of it may reach the game.
+            // The game has unloaded this window; nothing of it reaches the game
+            // while it waits (its widget stands for no window any more).
+            if (wait && v->isVisible()) {
+                hides_waiting_ = true;
+                if (!hides_due_.isActive()) hides_due_.start();
+                continue;
+            }
             v->hide();
             v->deleteLater();
             v = nullptr;
@@ -181,7 +197,7 @@ void Screen::tell_player(const std::string& message) {
     if (!parent || !parent->isVisible()) {
         parent = nullptr;
         for (const auto& v : widgets_) {
-            if (v && v->isVisible()) parent = v.data();
+            if (v && v->alive() && v->isVisible()) parent = v.data();
         }
     }
     auto* box = new QMessageBox(QMessageBox::Warning, QStringLiteral("Drovanta."),

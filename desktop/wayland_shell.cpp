@@ -35,6 +35,9 @@ const wl_interface gtk_surface1 = {"gtk_surface1",        1, 3,
 constexpr std::uint32_t kGetGtkSurface = 0;
 constexpr std::uint32_t kSetModal = 1;
 constexpr std::uint32_t kUnsetModal = 2;
+// xdg_toplevel.set_parent, sent on the toolkit's own xdg_toplevel, which carries
+// the interface's description.
+constexpr std::uint32_t kSetParent = 1;
 
 // The compositor's GTK shell, bound once on a queue of the game's own, so that the
 // toolkit's thread, which reads the rest of the connection, never dispatches it.
@@ -121,7 +124,6 @@ wl_proxy* gtk_surface_of(QWindow& window) {
 }  // namespace
 
 bool mark_modal_dialog(QWindow& window) {
-    if (!window.transientParent()) return false;
     wl_proxy* gtk = gtk_surface_of(window);
     if (!gtk) return false;
     wl_proxy_marshal(gtk, kSetModal);
@@ -134,6 +136,20 @@ void unmark_modal_dialog(QWindow& window) {
     if (!gtk) return;
     wl_proxy_marshal(gtk, kUnsetModal);
     wl_display_flush(shell()->display);
+}
+
+bool tie_for_placement(QWindow& window, QWindow* parent) {
+    QPlatformNativeInterface* n = native();
+    const Shell* s = globals();
+    if (!n || !s) return false;
+    auto* toplevel = static_cast<wl_proxy*>(n->nativeResourceForWindow("xdg_toplevel", &window));
+    auto* parent_toplevel =
+        parent ? static_cast<wl_proxy*>(n->nativeResourceForWindow("xdg_toplevel", parent))
+               : nullptr;
+    if (!toplevel || (parent && !parent_toplevel)) return false;
+    wl_proxy_marshal(toplevel, kSetParent, parent_toplevel);
+    wl_display_flush(s->display);
+    return true;
 }
 
 bool compositor_draws_title_bars() {
@@ -154,6 +170,9 @@ bool mark_modal_dialog(QWindow&) {
     return false;
 }
 void unmark_modal_dialog(QWindow&) {}
+bool tie_for_placement(QWindow&, QWindow*) {
+    return false;
+}
 bool compositor_draws_title_bars() {
     return true;
 }

@@ -15,15 +15,22 @@ class QWindow;
 namespace desktop {
 
 // Tells the compositor, where it offers GTK's shell protocol, that `window` is a
-// modal dialog of its transient parent. To be called once the window is shown and
-// before its first frame is drawn: the compositor places a window when it first
-// maps it. Returns false where the protocol or the toolkit's Wayland handles are
-// not available, or when the window has no parent.
+// modal dialog of its parent (its transient parent, or the one tie_for_placement
+// gave it). To be called once the window is shown and before its first frame is
+// drawn: the compositor places a window when it first maps it. Returns false where
+// the protocol or the toolkit's Wayland handles are not available.
 bool mark_modal_dialog(QWindow& window);
 
 // Tells the compositor that `window` is an ordinary window again, once it has been
 // placed: a window that only opens over another is not modal to it.
 void unmark_modal_dialog(QWindow& window);
+
+// Gives the shown `window` the parent `parent` (xdg_toplevel.set_parent) for the
+// compositor alone, or takes it away (null): the toolkit knows nothing of this
+// tie, and so does not count `window` as a secondary window that ends with its
+// parent. Same timing as mark_modal_dialog. False where the toolkit's Wayland
+// handles are not available.
+bool tie_for_placement(QWindow& window, QWindow* parent);
 
 // False when the application runs as a Wayland client of a compositor that offers
 // no server-side decorations, so that each window must bring its own title bar;

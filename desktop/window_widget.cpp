@@ -77,13 +77,14 @@ void WindowWidget::build_native_widgets() {
         QWidget* widget = nullptr;
         if (e->kind() == board::Kind::Button) {
             auto* button = new QPushButton(parent);
-            connect(button, &QPushButton::clicked, this,
-                    [this, name] { guarded(game_, [&] { game_.click(name_, name); }); });
+            connect(button, &QPushButton::clicked, this, [this, name] {
+                if (alive()) guarded(game_, [&] { game_.click(name_, name); });
+            });
             widget = button;
         } else if (e->kind() == board::Kind::TextBox) {
             auto* box = new QLineEdit(parent);
             connect(box, &QLineEdit::textEdited, this, [this, name](const QString& text) {
-                model()[name].set_text(text.toStdString());
+                if (alive()) model()[name].set_text(text.toStdString());
             });
             widget = box;
         }
@@ -209,7 +210,7 @@ void WindowWidget::changeEvent(QEvent* event) {
 void WindowWidget::closeEvent(QCloseEvent* event) {
     // The game decides what closing a window means.
     event->ignore();
-    guarded(game_, [&] { game_.request_close(name_); });
+    if (alive()) guarded(game_, [&] { game_.request_close(name_); });
 }
 
 }  // namespace desktop

@@ -8,7 +8,7 @@
 #   - the main board has its size;
 #   - Alt+Н starts a round;
 #   - the information window (Alt+И) opens over the board, and Alt+О brings the
-#     board back;
+#     board back over the information window;
 #   - the message box of a refused interval opens over the board and above it, the
 #     board takes no click while it is open, and once it is answered a round starts;
 #   - neither a double click on the board's title bar nor mutter's key for
@@ -16,11 +16,11 @@
 #     moves the board;
 #   - the title bar's close button ends the game during a round, with nothing on
 #     its output.
-# "Over the board" means the window's centre within 60 logical pixels of the
-# board's centre; under mutter with its own defaults, which places dialogs a third
-# of the way down their parent, the window's top where that rule puts it and its
-# centre within 60 pixels across. Compositors and the game run as an unprivileged user with a
-# private runtime folder and session bus.
+# "Over" a window means the newcomer's centre within 60 logical pixels of that
+# window's centre; under mutter with its own defaults, which places dialogs a
+# third of the way down their parent, the newcomer's top where that rule puts it
+# and its centre within 60 pixels across. Compositors and the game run as an
+# unprivileged user with a private runtime folder and session bus.
 #   scripts/desktop-test.sh [gnome|mutter|kwin ...]   default: all three
 # (gnome and kwin at scale 1 and 2, mutter at scale 1)
 # DROVANTA_CLOSES=N closes the game N times more at each compositor and scale, each
@@ -110,27 +110,28 @@ region_unchanged() {
     "$2[$((w))x$((h - title))+$x+$((y + title))]" null: 2>&1 >/dev/null) || true
   awk -v d="${diff%% *}" -v a="$((w * (h - title)))" 'BEGIN { exit !(d + 0 <= 0.03 * a) }'
 }
-# Whether a window, its frame "x y w h" in device pixels, lies over the board: its
-# centre within 60 logical pixels of the board's centre. mutter with its own
+# Whether a window, its frame "x y w h" in device pixels, lies over another (the
+# window the player was looking at when it opened), its frame given the same way:
+# its centre within 60 logical pixels of the other's. mutter with its own
 # defaults places every dialog by a rule of its own (the game tells it, through
-# GTK's shell protocol, that these windows are dialogs of the board): centred
-# across its parent, with its top a third of the way down the height the parent
-# has to spare ("visually centred", twice as much room below as above). There the
-# window must sit so, to 8 logical pixels, and its centre within 60 across; a small
-# box is then more than 60 above the board's centre and still over it. GNOME's
-# mutter attaches a dialog centred on its parent.
-over_board() {
-  local x y bx by top h btop bh want
+# GTK's shell protocol, that these windows are dialogs of the one on view):
+# centred across its parent, with its top a third of the way down the height the
+# parent has to spare ("visually centred", twice as much room below as above).
+# There the window must sit so, to 8 logical pixels, and its centre within 60
+# across; a small box is then more than 60 above the board's centre and still over
+# it. GNOME's mutter attaches a dialog centred on its parent.
+over_window() {
+  local x y px py top h ptop ph want
   read -r x y <<<"$(logical_centre "$1")"
-  read -r bx by <<<"$board_centre"
+  read -r px py <<<"$(logical_centre "$2")"
   if [ "$compositor" != mutter ]; then  # gnome, kwin
-    [ "$(distance "$x $y" "$bx $by")" -le 60 ]
+    [ "$(distance "$x $y" "$px $py")" -le 60 ]
     return
   fi
   read -r _ top _ h <<<"$1"
-  read -r _ btop _ bh <<<"$board_frame"
-  want=$(((btop + (bh - h) / 3) / scale)) top=$((top / scale))
-  [ $((x > bx ? x - bx : bx - x)) -le 60 ] && [ $((top > want ? top - want : want - top)) -le 8 ]
+  read -r _ ptop _ ph <<<"$2"
+  want=$(((ptop + (ph - h) / 3) / scale)) top=$((top / scale))
+  [ $((x > px ? x - px : px - x)) -le 60 ] && [ $((top > want ? top - want : want - top)) -le 8 ]
 }
 # A check that failed: the run goes on to its other checks and fails at its end.
 problems=()
@@ -337,7 +338,7 @@ check_desktop() {
   info_centre=$(logical_centre "$info_frame")
   d=$(distance "$board_centre" "$info_centre")
   capture_screen "$work/info-$compositor-$scale.png"
-  over_board "$info_frame" || problem "under $what the information window's centre ($info_centre) is $d logical px from the board's ($board_centre)"
+  over_window "$info_frame" "$board_frame" || problem "under $what the information window's centre ($info_centre) is $d logical px from the board's ($board_centre)"
   log "$what: the information window's centre is $d logical px from the board's ($info_centre, $board_centre)"
   info_distance[$compositor-$scale]=$d
   keys alt+Cyrillic_o
@@ -346,7 +347,10 @@ check_desktop() {
   board_at "$found"
   board_frame=$found
   board_centre=$(logical_centre "$board_frame")
-  log "$what: Alt+О brought the board back at $bfx,$bfy"
+  d=$(distance "$board_centre" "$info_centre")
+  over_window "$board_frame" "$info_frame" ||
+    problem "under $what the board came back with its centre ($board_centre) $d logical px from the information window's ($info_centre)"
+  log "$what: Alt+О brought the board back over the information window, at $bfx,$bfy, its centre $d logical px from the window's"
   alive
 
   # The refused interval's message box.
@@ -363,7 +367,7 @@ check_desktop() {
   [ -n "$box" ] || fail "under $what no message box showed for the interval 75005"
   box_centre=$(logical_centre "$box")
   d=$(distance "$board_centre" "$box_centre")
-  over_board "$box" || problem "under $what the message box's centre ($box_centre) is $d logical px from the board's ($board_centre)"
+  over_window "$box" "$board_frame" || problem "under $what the message box's centre ($box_centre) is $d logical px from the board's ($board_centre)"
   log "$what: the message box's centre is $d logical px from the board's ($box_centre, $board_centre)"
   box_distance[$compositor-$scale]=$d
   # A click on the board's start button: the board takes none while the box is

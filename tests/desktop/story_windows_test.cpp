@@ -4,6 +4,7 @@
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QMessageBox>
+#include <QPointer>
 #include <QTimer>
 #include <QWindow>
 
@@ -60,6 +61,46 @@ TEST(StoryWindows, TheBoardLeavesTheScreenOnlyOnceTheInformationWindowIsOnIt) {
     DesktopHarness::settle();
     EXPECT_TRUE(info->windowHandle()->isExposed());
     EXPECT_FALSE(g.window_widget()->isVisible());
+}
+
+TEST(StoryWindows, AnUnloadedWindowStaysUntilItsSuccessorIsOnTheScreenAndReachesNothingMeanwhile) {
+    DesktopHarness g;
+    const auto& b = g.view;
+    g.open_information();
+    QPointer<desktop::WindowWidget> old_info = g.window_widget(kInfoWindow);
+    ASSERT_FALSE(old_info.isNull());
+    std::string return_button, story_button;
+    {
+        const info::InformationWindow i(g.game);
+        return_button = i.return_button.name();
+        story_button = i.story_button.name();
+    }
+    QPointer<QPushButton> old_story = g.widget<QPushButton>(story_button, kInfoWindow);
+    // Back to the board, and at once to a new information window under the same
+    // name, before either is on the screen.
+    g.game.click(kInfoWindow, return_button);
+    g.game.click(b.window.name(), b.info_button.name());
+    // The compositor may still be placing the newcomer by the old one: it stays.
+    ASSERT_FALSE(old_info.isNull());
+    EXPECT_TRUE(old_info->isVisible());
+    desktop::WindowWidget* new_info = g.window_widget(kInfoWindow);
+    ASSERT_NE(new_info, old_info.data());
+    // What the player does to the old one meanwhile reaches no window of the game,
+    // the new one of its name least of all.
+    QTest::mouseClick(old_story, Qt::LeftButton);
+    QTest::keyClick(old_story, Qt::Key_Space);
+    QTest::mouseClick(old_info->canvas(), Qt::LeftButton, {}, QPoint(5, 5));
+    old_info->close();
+    DesktopHarness::settle();
+    DesktopHarness::settle();
+    EXPECT_TRUE(old_info.isNull());
+    ASSERT_EQ(g.window_widget(kInfoWindow), new_info);
+    EXPECT_TRUE(new_info->isVisible());
+    EXPECT_EQ(info::InformationWindow(g.game).text_shown(),
+              "Нажмите любую кнопку, чтобы получить больше информации!");
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        EXPECT_EQ(qobject_cast<QMessageBox*>(w), nullptr) << "the player was told something";
+    }
 }
 
 TEST(StoryWindows, ClosingInformationByItsFrameBringsTheBoardBack) {
