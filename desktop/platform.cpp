@@ -33,14 +33,18 @@ namespace {
 
 constexpr char kBeingPlaced[] = "drovanta_being_placed";
 
-// Lets a window placed as a modal dialog go again once it has drawn its first
-// frame, which is when the compositor places it, and then says so.
+// Lets a window placed as a modal dialog go again once the compositor has put its
+// first frame on the screen, which is when it has placed it, and then says so.
+// Where the compositor's answer cannot be asked for, a while after the first
+// expose stands in for it.
 class LetGoWhenShown final : public QObject {
   public:
     LetGoWhenShown(QWindow& window, bool untie, std::function<void()> let_go)
-        : QObject(&window), untie_(untie), let_go_(std::move(let_go)) {
+        : QObject(&window), window_(&window), untie_(untie), let_go_(std::move(let_go)) {
         window.setProperty(kBeingPlaced, true);
-        window.installEventFilter(this);
+        if (!after_next_frame_shown(window, kLongestPlacing, [this] { let_go_now(); })) {
+            window.installEventFilter(this);
+        }
     }
 
   protected:
@@ -49,21 +53,29 @@ class LetGoWhenShown final : public QObject {
         if (event->type() == QEvent::Expose && window && window->isExposed()) {
             window->removeEventFilter(this);
             // After the frame this expose draws has gone out.
-            QTimer::singleShot(kAfterFirstFrame, window,
-                               [w = QPointer<QWindow>(window), untie = untie_, let_go = let_go_] {
-                                   if (!w) return;
-                                   unmark_modal_dialog(*w);
-                                   if (untie) tie_for_placement(*w, nullptr);
-                                   w->setProperty(kBeingPlaced, false);
-                                   if (let_go) let_go();
-                               });
-            deleteLater();
+            QTimer::singleShot(kAfterFirstExpose, this, [this] { let_go_now(); });
         }
         return false;
     }
 
   private:
-    static constexpr int kAfterFirstFrame = 100;  // ms
+    // The longest the compositor may take to show the first frame: it sends no
+    // answer for a window it does not show (a minimised session). Less than the
+    // screen keeps a replaced window waiting, so that a window placed by another
+    // is always let go before that one goes.
+    static constexpr int kLongestPlacing = 800;    // ms
+    static constexpr int kAfterFirstExpose = 100;  // ms
+
+    void let_go_now() {
+        deleteLater();
+        if (!window_) return;
+        unmark_modal_dialog(*window_);
+        if (untie_) tie_for_placement(*window_, nullptr);
+        window_->setProperty(kBeingPlaced, false);
+        if (let_go_) let_go_();
+    }
+
+    QPointer<QWindow> window_;
     bool untie_;
     std::function<void()> let_go_;
 };

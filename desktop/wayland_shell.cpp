@@ -6,7 +6,9 @@
 #include <wayland-client.h>
 
 #include <qpa/qplatformnativeinterface.h>
+#include <QEvent>
 #include <QGuiApplication>
+#include <QTimer>
 #include <cstring>
 
 namespace desktop {
@@ -50,10 +52,42 @@ struct Shell {
     bool decorates = false;
 };
 
-// A window keeps the gtk_surface1 of its surface: the protocol allows no second
-// one for a surface. A window shown anew has a new surface, and gets a new one.
-constexpr char kGtkSurface[] = "drovanta_gtk_surface";
-constexpr char kGtkSurfaceOf[] = "drovanta_gtk_surface_of";
+// The gtk_surface1 of a window's surface, kept while the window is shown: the
+// protocol allows no second one for a surface. Hiding a window destroys its
+// surface, and with it what the compositor kept for it; a window shown again has
+// a new surface, which may lie at the old one's address, so the old proxy is
+// forgotten as the window hides, never matched by address.
+class GtkSurface final : public QObject {
+  public:
+    GtkSurface(QWindow& window, wl_proxy* proxy) : QObject(&window), proxy_(proxy) {
+        window.installEventFilter(this);
+    }
+    ~GtkSurface() override { forget(); }
+    GtkSurface(const GtkSurface&) = delete;
+    GtkSurface& operator=(const GtkSurface&) = delete;
+
+    // Null once the window has been hidden.
+    wl_proxy* proxy() const { return proxy_; }
+    void take(wl_proxy* proxy) {
+        forget();
+        proxy_ = proxy;
+    }
+
+  protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Hide) forget();
+        return false;
+    }
+
+  private:
+    // The compositor's object goes with the surface; only the proxy is ours to end.
+    void forget() {
+        if (proxy_) wl_proxy_destroy(proxy_);
+        proxy_ = nullptr;
+    }
+
+    wl_proxy* proxy_;
+};
 
 void on_global(void* data, wl_registry* registry, std::uint32_t name, const char* interface,
                std::uint32_t) {
@@ -112,13 +146,16 @@ wl_proxy* gtk_surface_of(QWindow& window) {
     // Events of the game's queue (the shell's capabilities, surface states) are
     // read and dropped: nothing listens to them.
     wl_display_dispatch_queue_pending(s->display, s->queue);
-    if (window.property(kGtkSurfaceOf).value<void*>() != surface) {
-        wl_proxy* made =
-            wl_proxy_marshal_constructor(s->shell, kGetGtkSurface, &gtk_surface1, nullptr, surface);
-        window.setProperty(kGtkSurface, QVariant::fromValue<void*>(made));
-        window.setProperty(kGtkSurfaceOf, QVariant::fromValue<void*>(surface));
+    auto* kept = window.findChild<GtkSurface*>(QString(), Qt::FindDirectChildrenOnly);
+    if (kept && kept->proxy()) return kept->proxy();
+    wl_proxy* made =
+        wl_proxy_marshal_constructor(s->shell, kGetGtkSurface, &gtk_surface1, nullptr, surface);
+    if (kept) {
+        kept->take(made);
+    } else {
+        new GtkSurface(window, made);
     }
-    return static_cast<wl_proxy*>(window.property(kGtkSurface).value<void*>());
+    return made;
 }
 
 }  // namespace
@@ -152,6 +189,70 @@ bool tie_for_placement(QWindow& window, QWindow* parent) {
     return true;
 }
 
+namespace {
+
+// Waits, as a child of the window, for the compositor's answer to one frame
+// callback. The game's queue is read every few milliseconds while it waits (the
+// toolkit's thread reads the connection and leaves the game's events there).
+class FrameShown final : public QObject {
+  public:
+    FrameShown(QWindow& window, wl_callback* callback, int longest_ms, std::function<void()> shown)
+        : QObject(&window), callback_(callback), shown_(std::move(shown)) {
+        wl_callback_add_listener(callback_, &kListener, this);
+        poll_.setInterval(kPollMs);
+        connect(&poll_, &QTimer::timeout, this, [this] {
+            wl_display_dispatch_queue_pending(globals()->display, globals()->queue);
+            if (done_) finish();
+        });
+        poll_.start();
+        QTimer::singleShot(longest_ms, this, [this] { finish(); });
+    }
+    ~FrameShown() override { wl_callback_destroy(callback_); }
+    FrameShown(const FrameShown&) = delete;
+    FrameShown& operator=(const FrameShown&) = delete;
+
+  private:
+    static void on_done(void* data, wl_callback*, std::uint32_t) {
+        static_cast<FrameShown*>(data)->done_ = true;
+    }
+    static constexpr wl_callback_listener kListener = {on_done};
+    static constexpr int kPollMs = 8;
+
+    void finish() {
+        if (finished_) return;
+        finished_ = true;
+        poll_.stop();
+        deleteLater();
+        if (shown_) shown_();
+    }
+
+    wl_callback* callback_;
+    std::function<void()> shown_;
+    QTimer poll_;
+    bool done_ = false;
+    bool finished_ = false;
+};
+
+}  // namespace
+
+bool after_next_frame_shown(QWindow& window, int longest_ms, std::function<void()> shown) {
+    Shell* s = globals();
+    QPlatformNativeInterface* n = native();
+    if (!s || !n) return false;
+    auto* surface = static_cast<wl_surface*>(n->nativeResourceForWindow("surface", &window));
+    if (!surface) return false;
+    // The frame callback is made on the game's queue: the toolkit's thread must not
+    // dispatch its answer to a listener it does not know.
+    auto* wrapper = static_cast<wl_surface*>(wl_proxy_create_wrapper(surface));
+    wl_proxy_set_queue(reinterpret_cast<wl_proxy*>(wrapper), s->queue);
+    wl_callback* callback = wl_surface_frame(wrapper);
+    wl_proxy_wrapper_destroy(wrapper);
+    wl_display_flush(s->display);
+    if (!callback) return false;
+    new FrameShown(window, callback, longest_ms, std::move(shown));
+    return true;
+}
+
 bool compositor_draws_title_bars() {
     const Shell* s = globals();
     return !s || s->decorates;
@@ -171,6 +272,9 @@ bool mark_modal_dialog(QWindow&) {
 }
 void unmark_modal_dialog(QWindow&) {}
 bool tie_for_placement(QWindow&, QWindow*) {
+    return false;
+}
+bool after_next_frame_shown(QWindow&, int, std::function<void()>) {
     return false;
 }
 bool compositor_draws_title_bars() {

@@ -10,6 +10,8 @@
 // mutter does not).
 #pragma once
 
+#include <functional>
+
 class QWindow;
 
 namespace desktop {
@@ -31,6 +33,14 @@ void unmark_modal_dialog(QWindow& window);
 // parent. Same timing as mark_modal_dialog. False where the toolkit's Wayland
 // handles are not available.
 bool tie_for_placement(QWindow& window, QWindow* parent);
+
+// Calls `shown` once the compositor has put on the screen the frame that `window`
+// commits next (its first, when asked right after the window is shown and before
+// it has drawn), as the compositor's frame callback says; or once `longest_ms`
+// have passed without it (a compositor sends none for a window it does not show).
+// `shown` is not called if the window goes first. False, and `shown` never
+// called, where the toolkit's Wayland handles are not available.
+bool after_next_frame_shown(QWindow& window, int longest_ms, std::function<void()> shown);
 
 // False when the application runs as a Wayland client of a compositor that offers
 // no server-side decorations, so that each window must bring its own title bar;
