@@ -14,8 +14,8 @@
 #   - neither a double click on the board's title bar nor mutter's key for
 #     maximising changes the board's place or size, and a drag of the title bar
 #     moves the board;
-#   - the title bar's close button ends the game during a round, with nothing on
-#     its output.
+#   - the title bar's close button, and under mutter Alt+F4, end the game during a
+#     round, with nothing on its output.
 # "Over" a window means the newcomer's centre within 60 logical pixels of that
 # window's centre; under mutter with its own defaults, which places dialogs a
 # third of the way down their parent, the newcomer's top where that rule puts it
@@ -229,7 +229,7 @@ start_game() {
   pids+=($game_pid)
 }
 # Whether the game runs (an ended game waits as a zombie until the shell reaps it).
-running() { [ -r "/proc/$game_pid/status" ] && ! grep -q '^State:.*zombie' "/proc/$game_pid/status"; }
+running() { [ -r "/proc/$game_pid/status" ] && ! grep -qs '^State:.*zombie' "/proc/$game_pid/status"; }
 alive() { running || fail "the game is gone"; }
 
 # A window on the screen that was empty: the box of what differs from the empty
@@ -406,28 +406,50 @@ check_desktop() {
   stop_all
 }
 
+# Whether two frames "x y w h" (device pixels) are one: the same size, and places
+# within 4 logical pixels (KWin puts a window back a pixel or two off).
+near_frame() {
+  local x y w h x2 y2 w2 h2
+  read -r x y w h <<<"$1"
+  read -r x2 y2 w2 h2 <<<"$2"
+  [ "$w $h" = "$w2 $h2" ] && [ $((x > x2 ? x - x2 : x2 - x)) -le $((4 * scale)) ] &&
+    [ $((y > y2 ? y - y2 : y2 - y)) -le $((4 * scale)) ]
+}
+
 # Closes the game again and again during a round, after a visit to the information
 # window: each time it must end at once with nothing on its output. The board opens
-# where it opened first.
+# where it opened first, and comes back there from the information window. Under mutter every other close is its key, Alt+F4 (nested
+# KWin takes no global keys), the others the title bar's close button.
 close_again() {
-  local n=$1 i x y w h
+  local n=$1 i x y w h how
   read -r x y w h <<<"$2"
   for ((i = 1; i <= n; i++)); do
+    # The pointer off the close button where the last board was: its tooltip
+    # would show on the new one.
+    park_pointer
     start_game
     sleep 3
     keys alt+Cyrillic_i
     sleep 1
     keys alt+Cyrillic_o
     sleep 1
+    wait_window 20 || fail "under $what close $i of $n: Alt+О brought no window back"
+    near_frame "$found" "$2" || fail "under $what close $i of $n: the board came back at $found, not where it opened ($2)"
     keys alt+Cyrillic_en
     sleep $((1 + i % 2)).$((i % 10))
-    click_at "$((x + w - 18 * scale))" "$((y + 16 * scale))"
-    within 5 eval '! running' || fail "under $what close $i of $n did not end the game"
+    if [ "$wm" = mutter ] && ((i % 2)); then
+      how=Alt+F4
+      keys alt+F4
+    else
+      how="the close button"
+      click_at "$((x + w - 18 * scale))" "$((y + 16 * scale))"
+    fi
+    within 5 eval '! running' || fail "under $what close $i of $n ($how) did not end the game"
     wait "$game_pid" && status=0 || status=$?
-    [ "$status" = 0 ] || fail "under $what close $i of $n ended the game with status $status"
-    [ ! -s "$game_log" ] || fail "under $what close $i of $n left output from the game"
+    [ "$status" = 0 ] || fail "under $what close $i of $n ($how) ended the game with status $status"
+    [ ! -s "$game_log" ] || fail "under $what close $i of $n ($how) left output from the game"
   done
-  [ "$n" -eq 0 ] || log "$what: $n closes more, each quiet"
+  [ "$n" -eq 0 ] || log "$what: $n closes more, each quiet$([ "$wm" = mutter ] && echo ", every other one by Alt+F4")"
 }
 
 closes=${DROVANTA_CLOSES:-1}
