@@ -222,7 +222,8 @@ void Screen::quit() {
     hides_due_.stop();
     // exit(), not quit(): the toolkit's quit asks every window to close first, and
     // the game's windows leave closing to the game, which has already decided.
-    QTimer::singleShot(kQuietBeforeClosing, qApp, [] { QCoreApplication::exit(0); });
+    // Owned by the screen: a screen taken down first ends nothing later.
+    QTimer::singleShot(kQuietBeforeClosing, this, [] { QCoreApplication::exit(0); });
 }
 
 bool Screen::eventFilter(QObject* watched, QEvent* event) {
