@@ -55,7 +55,7 @@ wm_ready() {
   n=$(xdotool get_num_desktops 2>/dev/null) || return 1
   [ "${n:-0}" -gt 0 ]
 }
-within 10 wm_ready || fail "openbox did not come up"
+within 10 wm_ready || fail "openbox did not come up (it said: $(tail -3 "$work/openbox.log" | tr "\n" " "))"
 
 # Cyrillic letters get keycodes of their own before the game starts.
 map_cyrillic_keycodes
