@@ -146,7 +146,10 @@ wl_proxy* gtk_surface_of(QWindow& window) {
     // Events of the game's queue (the shell's capabilities, surface states) are
     // read and dropped: nothing listens to them.
     wl_display_dispatch_queue_pending(s->display, s->queue);
-    auto* kept = window.findChild<GtkSurface*>(QString(), Qt::FindDirectChildrenOnly);
+    GtkSurface* kept = nullptr;
+    for (QObject* child : window.children()) {
+        if (auto* surface_of_window = dynamic_cast<GtkSurface*>(child)) kept = surface_of_window;
+    }
     if (kept && kept->proxy()) return kept->proxy();
     wl_proxy* made =
         wl_proxy_marshal_constructor(s->shell, kGetGtkSurface, &gtk_surface1, nullptr, surface);
