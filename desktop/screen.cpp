@@ -85,20 +85,17 @@ void Screen::reconcile_windows(bool hide_now) {
             widgets_.emplace_back(widget);
         }
         if (w->visible() && !widget->isVisible()) {
-            WindowWidget* on_view = nullptr;
-            for (const auto& v : widgets_) {
-                if (v && v != widget && v->isVisible()) on_view = v.data();
-            }
+            WindowWidget* looked_at = on_view(widget);
             widget->show();
             // Where the compositor places windows: over the window the player was
             // looking at, as a child for as long as it takes.
             auto placed = [self = QPointer<Screen>(this)] {
                 if (self) self->hide_replaced_if_shown();
             };
-            if (widget->windowHandle()->transientParent() || !on_view) {
+            if (widget->windowHandle()->transientParent() || !looked_at) {
                 place_over_parent(*widget, false, placed);
             } else {
-                place_over_for_now(*widget, *on_view, placed);
+                place_over_for_now(*widget, *looked_at, placed);
             }
             if (QGuiApplication::platformName() != QLatin1String("offscreen")) widget->raise();
             widget->activateWindow();
@@ -143,22 +140,24 @@ void Screen::place(WindowWidget& widget) const {
     // The first window opens in the middle of the screen, later ones over the
     // middle of the window that is on view, where the player is looking.
     // (Wayland ignores the position; the tie below asks the same of the compositor.)
-    QRect around;
-    WindowWidget* on_view = nullptr;
-    for (const auto& v : widgets_) {
-        if (v && v->isVisible()) {
-            around = v->frameGeometry();
-            on_view = v.data();
-        }
-    }
+    WindowWidget* looked_at = on_view(&widget);
+    QRect around = looked_at ? looked_at->frameGeometry() : QRect();
     // Where only the compositor places windows, it may place this one by its parent.
-    open_over(&widget, on_view);
+    open_over(&widget, looked_at);
     const QScreen* screen = around.isNull() ? QGuiApplication::primaryScreen()
                                             : QGuiApplication::screenAt(around.center());
     if (!screen) screen = QGuiApplication::primaryScreen();
     if (!screen) return;
     if (around.isNull()) around = screen->availableGeometry();
     widget.move(window_position(widget.frameGeometry(), around, screen->availableGeometry()));
+}
+
+WindowWidget* Screen::on_view(const WindowWidget* besides) const {
+    WindowWidget* shown = nullptr;
+    for (const auto& v : widgets_) {
+        if (v && v != besides && v->isVisible()) shown = v.data();
+    }
+    return shown;
 }
 
 QPoint window_position(const QRect& frame, const QRect& around, const QRect& available) {

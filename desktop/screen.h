@@ -17,8 +17,7 @@ namespace desktop {
 class Screen final : public QObject, public board::Display {
     Q_OBJECT
   public:
-    explicit Screen(board::Runtime& game,
-                    TitleBars title_bars = title_bars_for_this_desktop());
+    explicit Screen(board::Runtime& game, TitleBars title_bars = title_bars_for_this_desktop());
     ~Screen() override;
 
     void refresh() override;
@@ -39,6 +38,9 @@ class Screen final : public QObject, public board::Display {
     // Soon, the windows that others replace go if those are on the screen by then.
     void hide_replaced_if_shown();
     void place(WindowWidget& widget) const;
+    // The window the player is looking at: the last one shown on the screen, other
+    // than `besides`; null when none is.
+    WindowWidget* on_view(const WindowWidget* besides = nullptr) const;
     void schedule_timers();
     void run_timers();
     bool handle_key(QObject* watched, class QKeyEvent* key);
